@@ -1,0 +1,35 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+.PHONY: all deps build run test build-test format fuzz bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake --preset run
+	cmake --build --preset run
+
+run: build
+	./build/tressola
+
+build-test: deps
+	cmake --preset test
+	cmake --build --preset test
+
+test: build-test
+	ctest --preset test
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+fuzz: deps
+	bash scripts/fuzz.sh
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	bash scripts/bench.sh
+
+clean:
+	rm -rf build build-test build-fuzz build-bench

@@ -1,0 +1,8 @@
+#include "app/Demarrage.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    return Demarrer(application);
+}

@@ -1,0 +1,3 @@
+#include "barre/TBitBtn.h"
+
+TBitBtn::TBitBtn(QWidget *parent) : QPushButton(parent) {}

@@ -1,0 +1,5 @@
+#include "board/Globales.h"
+
+Globales G;
+
+void ReinitialiserGlobales() { G = Globales{}; }

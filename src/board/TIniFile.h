@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+// A failed write of the board file. what() is "Unable to write to <full path>" in UTF-8.
+class EcritureImpossible : public std::runtime_error {
+public:
+    explicit EcritureImpossible(const QString &chemin);
+    const QString &chemin() const { return chemin_; }
+
+private:
+    QString chemin_;
+};
+
+// Accessor of a profile file (sections of key=value lines) on a full path.
+//
+// It keeps the rules that stored boards rely on: section and key names match without regard to
+// case; a missing file reads as if every key were missing and the first write creates it; a key
+// written again is replaced where it stands, a new key goes at the end of its section and a new
+// section at the end of the file; erasing a section removes its header and its keys; values come
+// back without surrounding blanks and without one pair of enclosing double or single quotes, and
+// at most 1023 characters of a value come back.
+//
+// Nothing outlives the accessor: it reads the file at its first read and keeps that picture for
+// its later reads (an accessor serves one operation), and every write reads the file again under
+// the lock before changing it. Every write replaces the whole file
+// atomically, under an advisory lock, and keeps every byte it does not change (comments, blank
+// lines, unknown keys, line endings). A value holding a line break is refused with the write
+// error, since it would add keys or sections when read back.
+class TIniFile {
+public:
+    using Entrees = QList<QPair<QString, QString>>;
+
+    explicit TIniFile(QString cheminComplet);
+
+    const QString &FileName() const { return chemin_; }
+
+    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+    int ReadInteger(const QString &section, const QString &key, int def) const;
+    bool ReadBool(const QString &section, const QString &key, bool def) const;
+
+    // Names of the keys of a section, in file order; empty when the section is missing.
+    QStringList ReadSection(const QString &section) const;
+    bool SectionExists(const QString &section) const;
+
+    // Each throws EcritureImpossible when the file cannot be written; the file then stays as it
+    // was.
+    void WriteString(const QString &section, const QString &key, const QString &value);
+    void WriteInteger(const QString &section, const QString &key, int value);
+    void WriteBool(const QString &section, const QString &key, bool value);
+    void EraseSection(const QString &section);
+
+    // Several keys written into one section in one replacement of the file, as if by WriteString
+    // one after the other.
+    void WriteStrings(const QString &section, const Entrees &entrees);
+
+    // The section erased and written again from the entries, in one replacement of the file: it
+    // then stands at the end of the file.
+    void ReplaceSection(const QString &section, const Entrees &entrees);
+
+private:
+    QString chemin_;
+};

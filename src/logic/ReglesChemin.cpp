@@ -1,0 +1,1 @@
+#include "logic/ReglesChemin.h"

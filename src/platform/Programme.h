@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Characters that end a directory in a path on this platform: backslash and colon on Windows,
+// slash elsewhere.
+QString separateursChemin();
+
+// Full path of the running executable. It is absolute, so that the board file is still found
+// after a launch has changed the process's current directory.
+QString cheminProgramme();
+
+// Tests run the bar from a temporary directory; this makes it look like the executable lives
+// there. An empty path returns to the real executable.
+void simulerCheminProgramme(const QString &chemin);
+
+// Per-user configuration directory of the program, with a trailing separator.
+QString repertoireConfigurationUtilisateur();
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs a command on a display of its own: Xvfb, the openbox window manager and a trayer tray host,
+# stopped again whatever the command's outcome. Usage: avec-ecran.sh COMMAND [ARG...]
+set -u
+
+pids=()
+arreter() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -f "/tmp/.X${num}-lock" 2>/dev/null
+}
+trap arreter EXIT
+
+attendre_ecran() {
+  for _ in $(seq 1 200); do
+    xdpyinfo -display ":$num" >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# A display number nobody uses, tried a few times in case two test runs pick the same one.
+for essai in 1 2 3 4 5; do
+  num=$((100 + RANDOM % 800))
+  [ -e "/tmp/.X${num}-lock" ] && continue
+  Xvfb ":$num" -screen 0 "${TRESSOLA_ECRAN:-1280x800x24}" -noreset -nolisten tcp -ac >/dev/null 2>&1 &
+  pids+=($!)
+  attendre_ecran && break
+  kill "${pids[-1]}" 2>/dev/null
+  unset 'pids[-1]'
+  [ "$essai" = 5 ] && { echo "avec-ecran: no display could be started" >&2; exit 1; }
+done
+
+export DISPLAY=":$num"
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+if [ "${TRESSOLA_SANS_PLATEAU:-0}" != 1 ]; then
+  trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+    --SetPartialStrut true --transparent false >/dev/null 2>&1 &
+  pids+=($!)
+fi
+# The window manager is ready when it has claimed the root window.
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+
+"$@"
