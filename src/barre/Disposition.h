@@ -1,0 +1,6 @@
+#pragma once
+
+class TBarreDlg;
+
+// Places the bar's buttons and strips and sizes the bar.
+void Arranger(TBarreDlg *barre);

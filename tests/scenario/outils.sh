@@ -1,0 +1,43 @@
+# Shared steps of the scenarios. Each step that fails says what it waited for and exits.
+
+echouer() { echo "ÉCHEC: $*" >&2; exit 1; }
+
+# Waits for a visible window whose name is $1; prints its id.
+attendre_fenetre() {
+  local id
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Number of visible windows named $1.
+compter_fenetres() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+
+# "left top width height" of a window, from the X server itself.
+geometrie() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                          /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+# Waits for process $1 to end (at most 10 s) and prints its exit code.
+attendre_fin() {
+  for _ in $(seq 1 100); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$1" 2>/dev/null && { kill "$1"; echo "still running"; return 1; }
+  wait "$1"
+  echo $?
+}
+
+# A section of an INI file, from its header to the next one.
+section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
+
+# A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set.
+capturer() {
+  [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
+  mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null
+}

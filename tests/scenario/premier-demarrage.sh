@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# First start of the real program in an empty directory, then closing it; then a start in a
+# directory whose board file cannot be written.
+set -u
+. "$(dirname "$0")/outils.sh"
+binaire=$1
+rep=$(mktemp -d)
+trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
+chmod 755 "$rep"
+cp "$binaire" "$rep/tressola"
+
+# 1. First start: the board file is created and the bar shows.
+"$rep/tressola" &
+pid=$!
+barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
+[ -f "$rep/TRESSOLA.INI" ] || echouer "no board file was created"
+section "$rep/TRESSOLA.INI" TRESSOLA | grep -qx 'Position=3' || echouer "TRESSOLA lacks Position=3"
+section "$rep/TRESSOLA.INI" SECTION0 | grep -qx 'Nombre=0' || echouer "SECTION0 is not reserved"
+read -r x y w h < <(geometrie "$barre")
+[ "$w $h" = "46 65" ] || echouer "the bar is $w x $h, not 46 x 65"
+capturer premier-demarrage
+
+# 2. Closing it through the window manager ends the program with exit code 0 and writes MAIN.
+xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
+code=$(attendre_fin $pid)
+[ "$code" = 0 ] || echouer "the program ended with $code"
+section "$rep/TRESSOLA.INI" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
+
+# 3. A board file that cannot be written: the error shows, then the bar with its blank slot.
+printf '[TRESSOLA]\nPosition=0\n' > "$rep/TRESSOLA.INI"
+avant=$(md5sum < "$rep/TRESSOLA.INI")
+if [ "$(id -u)" = 0 ]; then
+  # Permissions do not stop root: run the program as nobody.
+  chown root "$rep/TRESSOLA.INI"; chmod 644 "$rep/TRESSOLA.INI"
+  lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent)
+else
+  chmod a-w "$rep/TRESSOLA.INI" "$rep"
+  lancer=(env)
+fi
+"${lancer[@]}" XDG_CONFIG_HOME=/nonexistent "$rep/tressola" &
+pid=$!
+# The error is reported while the bar is being built, before it shows.
+boite=$(attendre_fenetre Tressola) || echouer "nothing showed on a read-only board"
+read -r x y w h < <(geometrie "$boite")
+[ "$w $h" != "46 65" ] || echouer "the bar showed, but no error message"
+capturer lecture-seule
+xdotool windowactivate --sync "$boite" key --clearmodifiers Return
+barre=""
+for _ in $(seq 1 50); do
+  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
+    [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
+  done
+  [ -n "$barre" ] && break
+  sleep 0.1
+done
+[ -n "$barre" ] || echouer "the bar did not show with its slot after the error"
+[ "$(md5sum < "$rep/TRESSOLA.INI")" = "$avant" ] || echouer "the read-only board changed"
+kill $pid
+echo "scenario premier-demarrage: ok"

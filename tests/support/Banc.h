@@ -1,0 +1,63 @@
+#pragma once
+
+#include "barre/TBarreDlg.h"
+#include "board/Globales.h"
+#include "dialogs/Messages.h"
+#include "platform/Programme.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
+
+// The end of the program, turned into an exception that a test can expect.
+struct FinDuProgramme : std::runtime_error {
+    int code;
+    explicit FinDuProgramme(int c) : std::runtime_error("fin du programme"), code(c) {}
+};
+
+// A bench for the bars: a temporary directory that stands for the executable's, clean globals,
+// and messages recorded instead of shown (questions answered by `reponse`).
+struct Banc {
+    QTemporaryDir rep;
+    QStringList messages;
+    bool reponse = true;
+
+    Banc() {
+        ReinitialiserGlobales();
+        platform::simulerCheminProgramme(rep.filePath(QStringLiteral("tressola")));
+        Messages::DefinirRepondeur([this](Messages::Genre, const QString &, const QString &texte) {
+            messages.append(texte);
+            return reponse;
+        });
+        Messages::DefinirFin([](int code) { throw FinDuProgramme(code); });
+    }
+    ~Banc() {
+        delete G.BarreDlg;
+        ReinitialiserGlobales();
+        platform::simulerCheminProgramme({});
+        Messages::DefinirRepondeur({});
+        Messages::DefinirFin({});
+    }
+    Banc(const Banc &) = delete;
+    Banc &operator=(const Banc &) = delete;
+
+    QString tableau() const { return rep.filePath(QStringLiteral("TRESSOLA.INI")); }
+
+    void ecrire(const QByteArray &contenu) const {
+        QFile f(tableau());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+    }
+
+    QByteArray lire() const {
+        QFile f(tableau());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TBarreDlg *demarrer() {
+        G.BarrePrincipaleCreee = false;
+        return TBarreDlg::Creer(G.BarreDlg);
+    }
+};
