@@ -25,7 +25,7 @@ QString PartieExtension(const QString &chemin, QStringView separateurs);
 QString RepertoireLigCom(const QString &ligne, QStringView separateurs);
 
 // A short capitalised name from a command line or a path: «C:\WINDOWS\NOTEPAD.EXE» gives
-// «Notepad».
+// «Notepad». Empty when the text ends with a separator (a bare directory has no name to give).
 QString NomInfobulle(const QString &texte, QStringView separateurs);
 
 // The path between double quotes when it holds a space and no double quote.
