@@ -1,20 +1,85 @@
 #include "barre/Disposition.h"
 
+#include "barre/Fleches.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
+#include "board/Globales.h"
+#include "board/Tableau.h"
 #include "logic/Dimensions.h"
+#include "logic/Disposition.h"
+#include "platform/Ecran.h"
 
 void Arranger(TBarreDlg *barre) {
-    int gauche = Marge;
+    const DispositionBarre d =
+        DisposerBarre(Longueur(barre->Liste), G.Orientation, barre->EstPrincipale);
+    qsizetype i = 0;
     TBoutonTiroir *t = barre->ListeTiroirs;
     PourChaque(barre->Liste, [&](TBoutonAppli *r) {
-        r->Bouton->move(gauche, Marge + TailleTiroir + Espace);
+        if (i < d.boutons.size() && r->Bouton)
+            r->Bouton->move(d.boutons[i].topLeft());
         if (t) {
-            t->Bouton->setGeometry(gauche, Marge, TailleBouton, TailleTiroir);
+            if (i < d.bandes.size() && t->Bouton)
+                t->Bouton->setGeometry(d.bandes[i]);
             t = t->Suivant;
         }
-        gauche += TailleBouton + Espace;
+        ++i;
     });
-    barre->resize(gauche - Espace + Marge, Marge + TailleTiroir + Espace + TailleBouton + Marge);
+    if (!d.taille)
+        return;
+    barre->resize(*d.taille);
+    if (barre->EstPrincipale) {
+        barre->move(CorrigerBordLointain(barre->pos(), *d.taille, G.Orientation,
+                                         QSize(G.LargeurEcran, G.HauteurEcran)));
+    } else if (barre->Tiroir && barre->Tiroir->Bouton && G.BarreDlg) {
+        barre->move(PositionTiroir(barre->Tiroir->Bouton->geometry(), G.BarreDlg->geometry(),
+                                   *d.taille, G.Orientation));
+    }
+}
+
+void PlacerTiroirs() {
+    TBarreDlg *principale = G.BarreDlg;
+    if (!principale)
+        return;
+    PourChaque(principale->ListeTiroirs, [&](TBoutonTiroir *t) {
+        if (t->Barre && t->Bouton)
+            t->Barre->move(PositionTiroir(t->Bouton->geometry(), principale->geometry(),
+                                          t->Barre->size(), G.Orientation));
+    });
+}
+
+void PlacerAuLancement() {
+    TBarreDlg *principale = G.BarreDlg;
+    const QSize ecran(G.LargeurEcran, G.HauteurEcran);
+    const QRect panneau = platform::rectanglePanneau();
+    const PlacementLancement p =
+        PositionAuLancement(G.Position, G.PosX, G.PosY, principale->size(), ecran,
+                            BordDuPanneau(panneau, QRect(QPoint(), ecran)), panneau);
+    principale->move(p.gauche.value_or(principale->x()), p.haut.value_or(principale->y()));
+}
+
+void AppliquerPremierPlan(TBarreDlg *) {
+    TBarreDlg *principale = G.BarreDlg;
+    if (principale->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == G.StayOnTop)
+        return;
+    // Changing the style hides the window, and the window system may place it anew when it
+    // shows again: it is put back where it stood.
+    const QPoint ici = principale->pos();
+    const bool visible = principale->isVisible();
+    principale->setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
+    principale->move(ici);
+    if (visible)
+        principale->show();
+}
+
+void ArrangerTiroirs() {
+    PourChaque(G.BarreDlg->ListeTiroirs, [](TBoutonTiroir *t) {
+        if (t->Barre)
+            Arranger(t->Barre);
+        if (FlechesTiroirs && t->Bouton && NombreTiroir(t->NomSection) > 0) {
+            const EtatTiroir etat =
+                t->Barre && t->Barre->Tag != 1 ? EtatTiroir::Ouvert : EtatTiroir::Ferme;
+            t->Bouton->setIcon(GlypheFleche(G.BarreDlg, FlecheTiroir(true, etat, G.Orientation)));
+        }
+    });
 }

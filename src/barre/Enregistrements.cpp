@@ -13,6 +13,8 @@
 #include "platform/icons.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 
@@ -26,9 +28,19 @@ QString SectionDe(const TBarreDlg *barre) {
 void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton = new TBitBtn(barre);
     if (FlechesTiroirs && NombreTiroir(t->NomSection) > 0)
-        t->Bouton->setIcon(FlecheFermee(barre));
+        t->Bouton->setIcon(
+            GlypheFleche(barre, FlecheTiroir(true, EtatTiroir::Ferme, G.Orientation)));
     t->Bouton->setToolTip(t->THint);
     t->Barre = nullptr;
+    QObject::connect(t->Bouton, &QPushButton::clicked, barre,
+                     [barre] { Messages::Agir([barre] { barre->TiroirClick(); }); });
+    t->Bouton->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(t->Bouton, &QWidget::customContextMenuRequested, barre, [barre] {
+        Messages::Agir([barre] {
+            barre->PopupMenuTiroirsPopup();
+            barre->PopupMenuTiroirs->popup(QCursor::pos());
+        });
+    });
     t->Bouton->show();
 }
 

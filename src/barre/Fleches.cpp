@@ -1,7 +1,6 @@
 #include "barre/Fleches.h"
 
 #include "barre/TBarreDlg.h"
-#include "board/Globales.h"
 
 #include <QPoint>
 #include <initializer_list>
@@ -34,30 +33,40 @@ Trait point(int x, int y) {
 
 QImage DessinerFleche(Fleche fleche) {
     switch (fleche) {
-    case Fleche::Haut:
+    case Fleche::FlecheHaut:
         return tracer(
             14, 10,
             {point(6, 3), point(5, 4), point(7, 4), point(4, 5), point(8, 5), {true, 6, 3, 9}});
-    case Fleche::Bas:
+    case Fleche::FlecheBas:
         return tracer(
             14, 10,
             {{true, 3, 3, 9}, point(4, 4), point(8, 4), point(5, 5), point(7, 5), point(6, 6)});
-    case Fleche::Droite:
+    case Fleche::FlecheDroite:
         return tracer(
             10, 10,
             {{false, 3, 1, 7}, point(4, 2), point(5, 3), point(6, 4), point(5, 5), point(4, 6)});
-    case Fleche::Gauche:
+    case Fleche::FlecheGauche:
         return tracer(
             10, 10,
             {{false, 6, 1, 7}, point(5, 2), point(4, 3), point(3, 4), point(4, 5), point(5, 6)});
+    case Fleche::Aucune:
+        break;
     }
     return {};
 }
 
-QPixmap FlecheFermee(const TBarreDlg *barrePrincipale) {
-    return G.Orientation == 0 ? barrePrincipale->FlecheHaut : barrePrincipale->FlecheDroite;
-}
-
-QPixmap FlecheOuverte(const TBarreDlg *barrePrincipale) {
-    return G.Orientation == 0 ? barrePrincipale->FlecheBas : barrePrincipale->FlecheGauche;
+QPixmap GlypheFleche(const TBarreDlg *barrePrincipale, Fleche fleche) {
+    switch (fleche) {
+    case Fleche::FlecheHaut:
+        return barrePrincipale->FlecheHaut;
+    case Fleche::FlecheBas:
+        return barrePrincipale->FlecheBas;
+    case Fleche::FlecheDroite:
+        return barrePrincipale->FlecheDroite;
+    case Fleche::FlecheGauche:
+        return barrePrincipale->FlecheGauche;
+    case Fleche::Aucune:
+        break;
+    }
+    return {};
 }

@@ -16,19 +16,30 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 
 TBarreDlg::TBarreDlg() {
     setWindowTitle(QStringLiteral("Tressola"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(286, 64);
-    FlecheHaut = QPixmap::fromImage(DessinerFleche(Fleche::Haut));
-    FlecheBas = QPixmap::fromImage(DessinerFleche(Fleche::Bas));
-    FlecheDroite = QPixmap::fromImage(DessinerFleche(Fleche::Droite));
-    FlecheGauche = QPixmap::fromImage(DessinerFleche(Fleche::Gauche));
+    FlecheHaut = QPixmap::fromImage(DessinerFleche(Fleche::FlecheHaut));
+    FlecheBas = QPixmap::fromImage(DessinerFleche(Fleche::FlecheBas));
+    FlecheDroite = QPixmap::fromImage(DessinerFleche(Fleche::FlecheDroite));
+    FlecheGauche = QPixmap::fromImage(DessinerFleche(Fleche::FlecheGauche));
     Bidon = new QPushButton(this);
     Bidon->setGeometry(244, 16, 2, 2);
     Bidon->setFocus();
+
+    PopupMenuTiroirs = new QMenu(this);
+    OuvrirFermer = PopupMenuTiroirs->addAction(QStringLiteral("&Ouvrir / Fermer"));
+    OuvrirFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    connect(OuvrirFermer, &QAction::triggered, this,
+            [this] { Messages::Agir([this] { TiroirClick(); }); });
+    InsererPremier = PopupMenuTiroirs->addAction(QStringLiteral("Insérer un premier bouton"));
+    InsererPremier->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    ConfigHint = PopupMenuTiroirs->addAction(QStringLiteral("Choisir texte de l'info-&bulle"));
+    ConfigHint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 TBarreDlg::~TBarreDlg() {
@@ -81,6 +92,10 @@ void TBarreDlg::FormCreate() {
         ChargerBarre(this);
         CreerBoutons(this);
         Arranger(this);
+        if (EstPrincipale) {
+            PlacerAuLancement();
+            setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
+        }
         if (!EstPrincipale) {
             delete Bidon;
             Bidon = nullptr;
@@ -124,7 +139,8 @@ void TBarreDlg::FormClose() {
     if (!EstPrincipale && Tiroir) {
         Tiroir->Barre = nullptr;
         if (FlechesTiroirs && Tiroir->Bouton && G.BarreDlg)
-            Tiroir->Bouton->setIcon(FlecheFermee(G.BarreDlg));
+            Tiroir->Bouton->setIcon(
+                GlypheFleche(G.BarreDlg, FlecheTiroir(true, EtatTiroir::Ferme, G.Orientation)));
         Tiroir = nullptr;
     }
     LibererBoutons(this);

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QAction;
+class QMenu;
 class QPushButton;
 struct TBoutonAppli;
 struct TBoutonTiroir;
@@ -31,14 +33,43 @@ public:
     TBoutonTiroir *ListeTiroirs = nullptr; // main bar: first drawer record
     int Tag = 0;                           // drawer bar: 0 open, 1 hidden
 
+    // The drawer menu of the strips.
+    QMenu *PopupMenuTiroirs = nullptr;
+    QAction *OuvrirFermer = nullptr;
+    QAction *InsererPremier = nullptr;
+    QAction *ConfigHint = nullptr;
+
+    // Creation and closing.
     void FormCreate();
     void FormClose();
     void FermerClick();
 
+    // Layout and placement; each acts on the main bar and the global settings, whichever bar's
+    // menu was used.
+    void FormPaint();
+    void HorizontalClick();
+    void VerticalClick();
+    void hgClick();
+    void bgClick();
+    void bdClick();
+    void bmClick();
+    void QuelconqueClick();
+    void RevenirPositionClick();
+    void StayOnTopClick();
+
+    // Drawers.
+    void TiroirClick();
+    void PopupMenuTiroirsPopup();
+    void Fermetureautomatiquedestiroirs1Click();
+
 protected:
     void closeEvent(QCloseEvent *evenement) override;
+    void moveEvent(QMoveEvent *evenement) override;
+    void paintEvent(QPaintEvent *evenement) override;
 
 private:
     TBarreDlg();
     void ReprendreApresErreur();
+    void ChoisirPosition(quint8 position);
+    void ChoisirOrientation(quint8 orientation);
 };

@@ -9,23 +9,23 @@ private Q_SLOTS:
     void dessin_data() {
         QTest::addColumn<int>("fleche");
         QTest::addColumn<QStringList>("lignes");
-        QTest::newRow("haut") << int(Fleche::Haut)
+        QTest::newRow("haut") << int(Fleche::FlecheHaut)
                               << QStringList{u"..............", u"..............",
                                              u"..............", u"......#.......",
                                              u".....#.#......", u"....#...#.....",
                                              u"...#######....", u"..............",
                                              u"..............", u".............."};
-        QTest::newRow("bas") << int(Fleche::Bas)
+        QTest::newRow("bas") << int(Fleche::FlecheBas)
                              << QStringList{u"..............", u"..............", u"..............",
                                             u"...#######....", u"....#...#.....", u".....#.#......",
                                             u"......#.......", u"..............", u"..............",
                                             u".............."};
-        QTest::newRow("droite") << int(Fleche::Droite)
+        QTest::newRow("droite") << int(Fleche::FlecheDroite)
                                 << QStringList{u"..........", u"...#......", u"...##.....",
                                                u"...#.#....", u"...#..#...", u"...#.#....",
                                                u"...##.....", u"...#......", u"..........",
                                                u".........."};
-        QTest::newRow("gauche") << int(Fleche::Gauche)
+        QTest::newRow("gauche") << int(Fleche::FlecheGauche)
                                 << QStringList{u"..........", u"......#...", u".....##...",
                                                u"....#.#...", u"...#..#...", u"....#.#...",
                                                u".....##...", u"......#...", u"..........",
