@@ -1,10 +1,13 @@
 #pragma once
 
+#include "board/ProfilFichier.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
-
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 // A failed write of the board file. what() is "Unable to write to <full path>" in UTF-8.
@@ -30,8 +33,14 @@ private:
 // its later reads (an accessor serves one operation), and every write reads the file again under
 // the lock before changing it. Every write replaces the whole file
 // atomically, under an advisory lock, and keeps every byte it does not change (comments, blank
-// lines, unknown keys, line endings). A value holding a line break is refused with the write
-// error, since it would add keys or sections when read back.
+// lines, unknown keys, line endings). A value, key or section name holding a line break is
+// refused with the write error, since it would add keys or sections when read back; so are a
+// section name holding ']' and a key holding '=' or starting with '[', ';' or '#'. Names are
+// taken without the blanks around them, as the file gives them.
+//
+// A value wholly enclosed in a pair of quotes that also holds that quote inside is stored in one
+// more pair, so that it reads back as written (a quoted program followed by a quoted argument).
+// The blanks around a value are lost, as rule 5 says.
 class TIniFile {
 public:
     using Entrees = QList<QPair<QString, QString>>;
@@ -64,5 +73,12 @@ public:
     void ReplaceSection(const QString &section, const Entrees &entrees);
 
 private:
+    const ProfilFichier &profil() const;
+    // One read-modify-write under the lock. The edit returns false when it changed nothing, and
+    // the file is then left alone.
+    void modifier(const std::function<bool(ProfilFichier &)> &edition);
+    void verifierEntrees(const QString &section, const Entrees &entrees) const;
+
     QString chemin_;
+    mutable std::optional<ProfilFichier> profil_;
 };

@@ -1,0 +1,257 @@
+#include "board/ProfilFichier.h"
+
+#include "board/TexteProfil.h"
+#include "board/ValeursProfil.h"
+
+#include <optional>
+
+namespace {
+
+const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QString replie(QStringView nom) {
+    return nom.toString().toCaseFolded();
+}
+
+qsizetype premierNonBlanc(QByteArrayView texte) {
+    qsizetype i = 0;
+    while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t' || texte[i] == '\v' ||
+                                texte[i] == '\f' || texte[i] == '\r'))
+        ++i;
+    return i;
+}
+
+std::optional<QString> nomDeSection(QByteArrayView texte) {
+    const qsizetype debut = premierNonBlanc(texte);
+    if (debut == texte.size() || texte[debut] != '[')
+        return std::nullopt;
+    const QString ligne = texteDeLigne(texte);
+    // Byte offsets and character offsets agree up to the first non-ASCII byte; '[' comes before.
+    QStringView nom = QStringView(ligne).mid(debut + 1);
+    const qsizetype fermeture = nom.indexOf(u']');
+    if (fermeture >= 0)
+        nom = nom.first(fermeture);
+    return sansBlancs(nom).toString();
+}
+
+// The name of the key a line holds, or nothing for a line that holds no key.
+std::optional<QString> nomDeCle(const QString &ligne) {
+    const QStringView utile = sansBlancs(ligne);
+    if (utile.isEmpty() || utile.front() == u';' || utile.front() == u'#')
+        return std::nullopt;
+    const qsizetype egal = ligne.indexOf(u'=');
+    if (egal < 0)
+        return std::nullopt;
+    const QStringView cle = sansBlancs(QStringView(ligne).first(egal));
+    if (cle.isEmpty())
+        return std::nullopt;
+    return cle.toString();
+}
+
+} // namespace
+
+ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
+    ProfilFichier profil;
+    QByteArrayView reste(octets);
+    if (reste.startsWith(bomUtf8)) {
+        profil.bom_ = bomUtf8;
+        reste = reste.sliced(bomUtf8.size());
+    }
+    qsizetype debut = 0;
+    while (debut < reste.size()) {
+        Ligne ligne;
+        const qsizetype saut = reste.indexOf('\n', debut);
+        if (saut < 0) {
+            ligne.texte = reste.sliced(debut).toByteArray();
+            debut = reste.size();
+        } else {
+            qsizetype fin = saut;
+            if (fin > debut && reste[fin - 1] == '\r')
+                --fin;
+            ligne.texte = reste.sliced(debut, fin - debut).toByteArray();
+            ligne.fin = reste.sliced(fin, saut + 1 - fin).toByteArray();
+            debut = saut + 1;
+        }
+        if (std::optional<QString> nom = nomDeSection(ligne.texte)) {
+            Section section;
+            section.nom = *nom;
+            section.lignes.append(std::move(ligne));
+            profil.sections_.append(std::move(section));
+        } else if (profil.sections_.isEmpty()) {
+            profil.preambule_.append(std::move(ligne));
+        } else {
+            Section &section = profil.sections_.last();
+            section.lignes.append(std::move(ligne));
+            indexerLigne(section, section.lignes.size() - 1);
+        }
+    }
+    profil.indexerSections();
+    return profil;
+}
+
+void ProfilFichier::indexerLigne(Section &section, qsizetype ligne) {
+    const std::optional<QString> cle = nomDeCle(texteDeLigne(section.lignes.at(ligne).texte));
+    if (!cle)
+        return;
+    section.derniereCle = ligne;
+    const QString repliee = replie(*cle);
+    if (!section.cles.contains(repliee)) {
+        section.cles.insert(repliee, ligne);
+        section.ordre.append(*cle);
+    }
+}
+
+void ProfilFichier::indexerSections() {
+    index_.clear();
+    qsizetype crlf = 0;
+    qsizetype lf = 0;
+    const auto compter = [&](const QList<Ligne> &lignes) {
+        for (const Ligne &ligne : lignes) {
+            if (ligne.fin.size() == 2)
+                ++crlf;
+            else if (ligne.fin.size() == 1)
+                ++lf;
+        }
+    };
+    compter(preambule_);
+    // Backwards, so that the first occurrence of a name is the one left in the index.
+    for (qsizetype i = sections_.size() - 1; i >= 0; --i) {
+        index_.insert(replie(sections_.at(i).nom), i);
+        compter(sections_.at(i).lignes);
+    }
+    fin_ = crlf > lf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+}
+
+QByteArray ProfilFichier::octets() const {
+    qsizetype taille = bom_.size();
+    const auto mesurer = [&](const QList<Ligne> &lignes) {
+        for (const Ligne &ligne : lignes)
+            taille += ligne.texte.size() + ligne.fin.size();
+    };
+    mesurer(preambule_);
+    for (const Section &section : sections_)
+        mesurer(section.lignes);
+
+    QByteArray octets;
+    octets.reserve(taille);
+    octets += bom_;
+    const auto ajouter = [&](const QList<Ligne> &lignes) {
+        for (const Ligne &ligne : lignes) {
+            octets += ligne.texte;
+            octets += ligne.fin;
+        }
+    };
+    ajouter(preambule_);
+    for (const Section &section : sections_)
+        ajouter(section.lignes);
+    return octets;
+}
+
+const ProfilFichier::Section *ProfilFichier::trouver(QStringView section) const {
+    const auto trouvee = index_.constFind(replie(section));
+    return trouvee == index_.constEnd() ? nullptr : &sections_.at(*trouvee);
+}
+
+QStringList ProfilFichier::sections() const {
+    QStringList noms;
+    for (qsizetype i = 0; i < sections_.size(); ++i) {
+        if (index_.value(replie(sections_.at(i).nom)) == i)
+            noms.append(sections_.at(i).nom);
+    }
+    return noms;
+}
+
+bool ProfilFichier::sectionExiste(QStringView section) const {
+    return trouver(section) != nullptr;
+}
+
+QStringList ProfilFichier::cles(QStringView section) const {
+    const Section *trouvee = trouver(section);
+    return trouvee ? trouvee->ordre : QStringList();
+}
+
+std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringView cle) const {
+    const Section *trouvee = trouver(section);
+    if (!trouvee)
+        return std::nullopt;
+    const auto ligne = trouvee->cles.constFind(replie(cle));
+    if (ligne == trouvee->cles.constEnd())
+        return std::nullopt;
+    const QString texte = texteDeLigne(trouvee->lignes.at(*ligne).texte);
+    return texte.mid(texte.indexOf(u'=') + 1);
+}
+
+bool ProfilFichier::sectionValide(QStringView section) {
+    return sansBlancs(section).size() == section.size() && !section.contains(u']') &&
+           !section.contains(u'\n') && !section.contains(u'\r');
+}
+
+bool ProfilFichier::cleValide(QStringView cle) {
+    return !cle.isEmpty() && sansBlancs(cle).size() == cle.size() && cle.front() != u'[' &&
+           cle.front() != u';' && cle.front() != u'#' && !cle.contains(u'=') &&
+           !cle.contains(u'\n') && !cle.contains(u'\r');
+}
+
+bool ProfilFichier::valeurValide(QStringView valeur) {
+    return !valeur.contains(u'\n') && !valeur.contains(u'\r');
+}
+
+ProfilFichier::Ligne *ProfilFichier::derniereLigne() {
+    if (!sections_.isEmpty())
+        return &sections_.last().lignes.last();
+    return preambule_.isEmpty() ? nullptr : &preambule_.last();
+}
+
+QByteArray ProfilFichier::finApres(Ligne *precedente) {
+    // A file that did not end with a line ending still does not after the new lines.
+    if (precedente && precedente->fin.isEmpty()) {
+        precedente->fin = fin_;
+        return QByteArray();
+    }
+    return fin_;
+}
+
+void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &valeur) {
+    const QByteArray octetsValeur = valeur.toUtf8();
+    const auto trouvee = index_.constFind(replie(section));
+    if (trouvee == index_.constEnd()) {
+        Ligne *precedente = derniereLigne();
+        Section nouvelle;
+        nouvelle.nom = section.toString();
+        nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
+        const QByteArray finCle = finApres(precedente);
+        nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + octetsValeur, finCle});
+        indexerLigne(nouvelle, 1);
+        index_.insert(replie(section), sections_.size());
+        sections_.append(std::move(nouvelle));
+        return;
+    }
+
+    Section &cible = sections_[*trouvee];
+    const auto ligne = cible.cles.constFind(replie(cle));
+    if (ligne != cible.cles.constEnd()) {
+        Ligne &existante = cible.lignes[*ligne];
+        const qsizetype egal = existante.texte.indexOf('=');
+        QByteArray avant = existante.texte.first(egal + 1);
+        // The new value is UTF-8; a Windows-1252 key beside it would make the whole line read
+        // as Windows-1252 and garble the value, so such a key is written again in UTF-8.
+        if (!estUtf8Valide(avant))
+            avant = depuisWindows1252(avant).toUtf8();
+        existante.texte = avant + octetsValeur;
+        return;
+    }
+
+    const qsizetype position = cible.derniereCle + 1;
+    const QByteArray fin = finApres(&cible.lignes[cible.derniereCle]);
+    // Lines after the last key are never indexed, so inserting here moves no indexed line.
+    cible.lignes.insert(position, Ligne{cle.toUtf8() + "=" + octetsValeur, fin});
+    indexerLigne(cible, position);
+}
+
+void ProfilFichier::effacer(QStringView section) {
+    const QString repliee = replie(section);
+    if (!index_.contains(repliee))
+        return;
+    sections_.removeIf([&](const Section &s) { return replie(s.nom) == repliee; });
+    indexerSections();
+}

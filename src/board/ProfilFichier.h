@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+// The picture of a profile file: its lines as raw bytes, so that whatever an edit does not touch
+// is written back byte for byte, with an index of sections and keys for lookups.
+//
+// Reading: a line whose first non-blank character is '[' opens a section named by what stands
+// up to the first ']' (or the line's end), without blanks around it. Within a section, a line
+// holding '=' is a key, named by what stands before the first '=' without blanks around it.
+// Lines starting with ';' or '#', lines without '=' and lines before the first section are kept
+// and otherwise ignored. Names match without regard to case. When a hand-edited file holds a
+// section or a key twice, the first one is the one read and written; the others stay as they are.
+// A UTF-8 byte-order mark at the start of the file is kept and not read as part of the first line.
+//
+// Editing: names and values must pass the checks below, which keep an edit from creating lines
+// or sections that were not asked for; the editing functions assume they do.
+class ProfilFichier {
+public:
+    static ProfilFichier depuisOctets(const QByteArray &octets);
+    QByteArray octets() const;
+
+    QStringList sections() const; // first occurrences, in file order, as spelled in the file
+    bool sectionExiste(QStringView section) const;
+    QStringList cles(QStringView section) const; // in file order, as spelled in the file
+    // The text after the key's '=', as it stands in the file (blanks and quotes included).
+    std::optional<QString> valeurBrute(QStringView section, QStringView cle) const;
+
+    static bool sectionValide(QStringView section);
+    static bool cleValide(QStringView cle);
+    static bool valeurValide(QStringView valeur);
+
+    // A key already there keeps its place and its spelling: only what follows its '=' changes.
+    // A new key goes after the last key of its section, a new section at the end of the file.
+    // New lines take the line ending most of the file uses.
+    void ecrire(QStringView section, QStringView cle, const QString &valeur);
+    // Every occurrence of the section goes, header and all its lines, so that no older copy of
+    // it can come back into view.
+    void effacer(QStringView section);
+
+private:
+    struct Ligne {
+        QByteArray texte; // without its line ending
+        QByteArray fin;   // "\n", "\r\n", or empty on a last line without ending
+    };
+    struct Section {
+        QString nom;
+        QList<Ligne> lignes;            // lignes[0] is the header
+        QHash<QString, qsizetype> cles; // case-folded name -> line of its first occurrence
+        QStringList ordre;
+        qsizetype derniereCle = 0;
+    };
+
+    static void indexerLigne(Section &section, qsizetype ligne);
+    void indexerSections();
+    const Section *trouver(QStringView section) const;
+    Ligne *derniereLigne();
+    QByteArray finApres(Ligne *precedente);
+
+    QByteArray bom_;
+    QList<Ligne> preambule_;
+    QList<Section> sections_;
+    QHash<QString, qsizetype> index_;          // case-folded name -> first section of that name
+    QByteArray fin_ = QByteArrayLiteral("\n"); // the line ending most lines of the file use
+};
