@@ -22,15 +22,21 @@ geometrie() {
                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
 
-# Waits for process $1 to end (at most 10 s) and prints its exit code.
+# Waits for process $1, a child of this shell, to end (at most 10 s); its exit code goes into
+# the variable code.
 attendre_fin() {
+  code=""
   for _ in $(seq 1 100); do
     kill -0 "$1" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$1" 2>/dev/null && { kill "$1"; echo "still running"; return 1; }
+  if kill -0 "$1" 2>/dev/null; then
+    kill "$1"
+    code="still running"
+    return 1
+  fi
   wait "$1"
-  echo $?
+  code=$?
 }
 
 # A section of an INI file, from its header to the next one.

@@ -22,7 +22,7 @@ capturer premier-demarrage
 
 # 2. Closing it through the window manager ends the program with exit code 0 and writes MAIN.
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
-code=$(attendre_fin $pid)
+attendre_fin $pid
 [ "$code" = 0 ] || echouer "the program ended with $code"
 section "$rep/TRESSOLA.INI" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
 
