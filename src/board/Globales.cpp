@@ -2,4 +2,6 @@
 
 Globales G;
 
-void ReinitialiserGlobales() { G = Globales{}; }
+void ReinitialiserGlobales() {
+    G = Globales{};
+}

@@ -27,7 +27,9 @@ QString cheminProgramme() {
     return QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
 }
 
-void simulerCheminProgramme(const QString &chemin) { cheminSimule() = chemin; }
+void simulerCheminProgramme(const QString &chemin) {
+    cheminSimule() = chemin;
+}
 
 QString repertoireConfigurationUtilisateur() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
