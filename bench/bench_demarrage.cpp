@@ -1,0 +1,65 @@
+// From the start of the program to the first paint of the main bar. The parent runs itself as a
+// child many times, each child in a fresh temporary directory, and reports the medians.
+
+#include "Mesure.h"
+#include "barre/TBarreDlg.h"
+#include "board/Globales.h"
+#include "platform/Programme.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+QElapsedTimer depuisMain;
+
+struct PremierePeinture : QObject {
+    bool eventFilter(QObject *, QEvent *e) override {
+        if (e->type() == QEvent::Paint) {
+            std::printf("%lld\n", static_cast<long long>(depuisMain.nsecsElapsed()));
+            std::fflush(stdout);
+            QApplication::exit(0);
+        }
+        return false;
+    }
+};
+
+int enfant(int argc, char *argv[], const QString &rep) {
+    QApplication application(argc, argv);
+    platform::simulerCheminProgramme(rep + QStringLiteral("/tressola"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tressola"));
+    PremierePeinture filtre;
+    TBarreDlg::Creer(G.BarreDlg);
+    G.BarreDlg->installEventFilter(&filtre);
+    return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    depuisMain.start();
+    if (argc == 3 && qstrcmp(argv[1], "--enfant") == 0)
+        return enfant(1, argv, QString::fromLocal8Bit(argv[2]));
+
+    QList<qint64> jusquAPeinture;
+    QList<qint64> processus;
+    for (int i = 0; i < 15; ++i) {
+        QTemporaryDir rep;
+        QProcess p;
+        QElapsedTimer chrono;
+        chrono.start();
+        p.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--enfant"), rep.path()});
+        p.waitForFinished();
+        processus.append(chrono.nsecsElapsed());
+        jusquAPeinture.append(p.readAllStandardOutput().trimmed().toLongLong());
+    }
+    std::sort(jusquAPeinture.begin(), jusquAPeinture.end());
+    std::sort(processus.begin(), processus.end());
+    rapporter("first start: main() to the bar's first paint (median)",
+              jusquAPeinture[jusquAPeinture.size() / 2] / 1000.0);
+    rapporter("first start: whole process, spawn to exit (median)",
+              processus[processus.size() / 2] / 1000.0);
+    return 0;
+}
