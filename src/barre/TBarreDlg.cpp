@@ -64,7 +64,7 @@ void TBarreDlg::FormCreate() {
     EstPrincipale = !G.BarrePrincipaleCreee;
     G.BarrePrincipaleCreee = true;
     if (EstPrincipale) {
-        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     } else {
         // Drawer bars belong to the main bar: no taskbar entry of their own.
         setParent(G.BarreDlg, Qt::Tool | Qt::FramelessWindowHint);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command on a display of its own: Xvfb, the openbox window manager and a trayer tray host,
 # stopped again whatever the command's outcome. Usage: avec-ecran.sh COMMAND [ARG...]
+# TRESSOLA_ECRAN sets the screen (1280x800x24), TRESSOLA_BORD_PLATEAU the tray host's edge (top),
+# TRESSOLA_SANS_PLATEAU=1 leaves the tray host out.
 set -u
 
 pids=()
@@ -38,7 +40,7 @@ export QT_QPA_PLATFORM=xcb
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 if [ "${TRESSOLA_SANS_PLATEAU:-0}" != 1 ]; then
-  trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+  trayer --edge "${TRESSOLA_BORD_PLATEAU:-top}" --align right --widthtype request --height 24 --SetDockType true \
     --SetPartialStrut true --transparent false >/dev/null 2>&1 &
   pids+=($!)
 fi

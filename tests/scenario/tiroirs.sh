@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Drawers with the real program and real clicks: a click on a strip opens the drawer exactly
+# against it, a second one hides it, and open and hidden drawers follow the main bar when it moves.
+# Usage: tiroirs.sh BINARY ORIENTATION
+set -u
+. "$(dirname "$0")/outils.sh"
+orientation=$2
+rep=$(mktemp -d)
+trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
+cp "$1" "$rep/tressola"
+printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=1\n' \
+  "$orientation" > "$rep/TRESSOLA.INI"
+"$rep/tressola" &
+pid=$!
+barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
+
+# The visible window named Tressola other than the main bar whose geometry is $1, if any.
+fenetre_en() {
+  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
+    [ "$(geometrie "$id")" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+attendre_geometrie() {
+  for _ in $(seq 1 50); do fenetre_en "$1" >/dev/null && return 0; sleep 0.1; done
+  echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
+}
+# Clicks the middle of strip $1 of the main bar standing at ($2, $3).
+cliquer_bande() {
+  if [ "$orientation" = 0 ]; then x=$(($2 + 1 + $1 * 47 + 22)); y=$(($3 + 9))
+  else x=$(($2 + 48 + 8)); y=$(($3 + 1 + $1 * 47 + 22)); fi
+  # (--sync would wait forever when the pointer is already there)
+  xdotool mousemove "$x" "$y" sleep 0.05 click --delay 1 1
+}
+# Where drawer $1 of $2 buttons stands against the main bar at ($3, $4).
+place_tiroir() {
+  local long=$((47 * $2 - 1))
+  if [ "$orientation" = 0 ]; then echo "$(($3 + $1 * 47)) $(($4 - long)) 46 $long"
+  else echo "$(($3 + 65)) $(($4 + $1 * 47)) $long 46"; fi
+}
+
+if [ "$orientation" = 0 ]; then
+  [ "$(geometrie "$barre")" = "200 400 93 65" ] || echouer "main bar at $(geometrie "$barre")"
+else
+  [ "$(geometrie "$barre")" = "200 400 65 93" ] || echouer "main bar at $(geometrie "$barre")"
+fi
+
+cliquer_bande 0 200 400
+attendre_geometrie "$(place_tiroir 0 2 200 400)" "drawer 0 opened"
+cliquer_bande 1 200 400
+attendre_geometrie "$(place_tiroir 1 1 200 400)" "drawer 1 opened"
+capturer "tiroirs-orientation-$orientation"
+cliquer_bande 1 200 400 # hidden now
+sleep 0.3
+fenetre_en "$(place_tiroir 1 1 200 400)" >/dev/null && echouer "drawer 1 did not hide"
+
+xdotool windowmove --sync "$barre" 500 300
+attendre_geometrie "$(place_tiroir 0 2 500 300)" "the open drawer followed the bar"
+cliquer_bande 1 500 300
+attendre_geometrie "$(place_tiroir 1 1 500 300)" "the hidden drawer followed the bar"
+echo "scenario tiroirs $orientation: ok"
