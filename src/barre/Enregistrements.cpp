@@ -36,11 +36,10 @@ void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
                      [barre] { Messages::Agir([barre] { barre->TiroirClick(); }); });
     t->Bouton->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(t->Bouton, &QWidget::customContextMenuRequested, barre, [barre] {
-        Messages::Agir([barre] {
-            barre->PopupMenuTiroirsPopup();
-            barre->PopupMenuTiroirs->popup(QCursor::pos());
-        });
+        Messages::Agir([barre] { barre->PopupMenuTiroirsPopup(); });
+        barre->PopupMenuTiroirs->popup(QCursor::pos());
     });
+    t->Bouton->installEventFilter(barre);
     t->Bouton->show();
 }
 
@@ -87,6 +86,7 @@ void CreerBouton(TBarreDlg *barre, TBoutonAppli *r) {
     r->Bouton = new TBitBtn(barre);
     r->Bouton->setText({});
     r->Bouton->setToolTip(r->Hint);
+    r->Bouton->installEventFilter(barre);
     DessinerIcone(r);
     r->Bouton->show();
 }

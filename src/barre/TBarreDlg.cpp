@@ -29,17 +29,10 @@ TBarreDlg::TBarreDlg() {
     FlecheGauche = QPixmap::fromImage(DessinerFleche(Fleche::FlecheGauche));
     Bidon = new QPushButton(this);
     Bidon->setGeometry(244, 16, 2, 2);
+    Bidon->installEventFilter(this);
     Bidon->setFocus();
 
-    PopupMenuTiroirs = new QMenu(this);
-    OuvrirFermer = PopupMenuTiroirs->addAction(QStringLiteral("&Ouvrir / Fermer"));
-    OuvrirFermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    connect(OuvrirFermer, &QAction::triggered, this,
-            [this] { Messages::Agir([this] { TiroirClick(); }); });
-    InsererPremier = PopupMenuTiroirs->addAction(QStringLiteral("Insérer un premier bouton"));
-    InsererPremier->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    ConfigHint = PopupMenuTiroirs->addAction(QStringLiteral("Choisir texte de l'info-&bulle"));
-    ConfigHint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    CreerMenus();
 }
 
 TBarreDlg::~TBarreDlg() {

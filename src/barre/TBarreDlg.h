@@ -4,6 +4,9 @@
 #include <QWidget>
 
 class QAction;
+class QContextMenuEvent;
+class QKeyEvent;
+class QMouseEvent;
 class QMenu;
 class QPushButton;
 struct TBoutonAppli;
@@ -33,11 +36,22 @@ public:
     TBoutonTiroir *ListeTiroirs = nullptr; // main bar: first drawer record
     int Tag = 0;                           // drawer bar: 0 open, 1 hidden
 
-    // The drawer menu of the strips.
+    // The bar menu (the bar itself, F10 and the tray icon), the application-button menu and the
+    // drawer menu of the strips. Every bar has its own three.
+    QMenu *PopupMenu = nullptr;
+    QAction *Fermer = nullptr, *Aide = nullptr, *AproposdeTressola = nullptr, *InsererFin = nullptr,
+            *StayOnTop = nullptr, *Fermetureautomatiquedestiroirs1 = nullptr,
+            *Modedeplacer = nullptr;
+    QMenu *Arra0 = nullptr;
+    QAction *Horizontal = nullptr, *Vertical = nullptr;
+    QMenu *Posi0 = nullptr;
+    QAction *Quelconque = nullptr, *hg = nullptr, *bg = nullptr, *bm = nullptr, *bd = nullptr,
+            *RevenirPosition = nullptr;
+    QMenu *PopupMenuButt = nullptr;
+    QAction *Lancer = nullptr, *Inserer = nullptr, *Atteindre = nullptr, *ConfigurerAppli = nullptr,
+            *Detruire = nullptr;
     QMenu *PopupMenuTiroirs = nullptr;
-    QAction *OuvrirFermer = nullptr;
-    QAction *InsererPremier = nullptr;
-    QAction *ConfigHint = nullptr;
+    QAction *OuvrirFermer = nullptr, *InsererPremier = nullptr, *ConfigHint = nullptr;
 
     // Creation and closing.
     void FormCreate();
@@ -62,14 +76,34 @@ public:
     void PopupMenuTiroirsPopup();
     void Fermetureautomatiquedestiroirs1Click();
 
+    // Menus, keyboard and moving the main bar.
+    void PopupMenuPopup();
+    void PopupMenuButtPopup();
+    void ButtKeyDown(QKeyEvent *evenement);
+    void FormKeyDown(QKeyEvent *evenement);
+    void FormMouseDown(QMouseEvent *evenement);
+    void FormMouseMove(QMouseEvent *evenement);
+    void FormMouseUp(QMouseEvent *evenement);
+    void ModedeplacerClick();
+
+    // Routes the events of the bar's buttons to the bar's handlers.
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 protected:
     void closeEvent(QCloseEvent *evenement) override;
     void moveEvent(QMoveEvent *evenement) override;
     void paintEvent(QPaintEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+    void mousePressEvent(QMouseEvent *evenement) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
+    void mouseReleaseEvent(QMouseEvent *evenement) override;
+    void contextMenuEvent(QContextMenuEvent *evenement) override;
 
 private:
     TBarreDlg();
     void ReprendreApresErreur();
     void ChoisirPosition(quint8 position);
     void ChoisirOrientation(quint8 orientation);
+    void CreerMenus();
+    bool Raccourci(QWidget *controle, QKeyEvent *evenement);
 };
