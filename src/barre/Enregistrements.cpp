@@ -24,7 +24,8 @@ QString SectionDe(const TBarreDlg *barre) {
     return barre->EstPrincipale ? QStringLiteral("MAIN") : barre->Tiroir->NomSection;
 }
 
-// Drawer strips are built here and by the insertion of a slot.
+} // namespace
+
 void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton = new TBitBtn(barre);
     if (FlechesTiroirs && NombreTiroir(t->NomSection) > 0)
@@ -42,8 +43,6 @@ void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton->installEventFilter(barre);
     t->Bouton->show();
 }
-
-} // namespace
 
 void ParquerFocus() {
     if (G.BarreDlg && G.BarreDlg->Bidon)

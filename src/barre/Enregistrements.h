@@ -16,6 +16,10 @@ void ChargerBarre(TBarreDlg *barre);
 // strip).
 void CreerBoutons(TBarreDlg *barre);
 
+// Creates the strip of one drawer record on the main bar, with its arrow when the drawer holds
+// buttons.
+void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t);
+
 // Creates the control of one application record, with its tooltip and icon.
 void CreerBouton(TBarreDlg *barre, TBoutonAppli *r);
 

@@ -56,8 +56,8 @@ void TBarreDlg::CreerMenus() {
     Aide = itemSansHandler(PopupMenu, QStringLiteral("&Aide"), QKeySequence(Qt::Key_F1));
     AproposdeTressola = itemSansHandler(PopupMenu, QStringLiteral("A propos de &Tressola"), {});
     PopupMenu->addSeparator();
-    InsererFin = itemSansHandler(PopupMenu, QStringLiteral("&Insérer (à la fin)"),
-                                 QKeySequence(Ctrl | Qt::Key_F));
+    InsererFin = item(PopupMenu, QStringLiteral("&Insérer (à la fin)"),
+                      QKeySequence(Ctrl | Qt::Key_F), this, &TBarreDlg::InsererFinClick);
     PopupMenu->addSeparator();
     StayOnTop = cochable(item(PopupMenu, QStringLiteral("&Toujours visible"),
                               QKeySequence(Ctrl | Qt::Key_T), this, &TBarreDlg::StayOnTopClick));
@@ -90,20 +90,20 @@ void TBarreDlg::CreerMenus() {
     PopupMenuButt = new QMenu(this);
     Lancer = itemSansHandler(PopupMenuButt, QStringLiteral("&Lancer"),
                              QKeySequence(Ctrl | Qt::Key_Return));
-    Inserer = itemSansHandler(PopupMenuButt, QStringLiteral("&Insérer (avant)"),
-                              QKeySequence(Ctrl | Qt::Key_A));
+    Inserer = item(PopupMenuButt, QStringLiteral("&Insérer (avant)"),
+                   QKeySequence(Ctrl | Qt::Key_A), this, &TBarreDlg::InsererClick);
     Atteindre = itemSansHandler(PopupMenuButt, QStringLiteral("Atteindre l'&original"),
                                 QKeySequence(Ctrl | Qt::Key_O));
     ConfigurerAppli = itemSansHandler(PopupMenuButt, QStringLiteral("&Configurer l'application"),
                                       QKeySequence(Ctrl | Qt::Key_C));
-    Detruire = itemSansHandler(PopupMenuButt, QStringLiteral("&Détruire"),
-                               QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    Detruire = item(PopupMenuButt, QStringLiteral("&Détruire"),
+                    QKeySequence(Qt::SHIFT | Qt::Key_Delete), this, &TBarreDlg::DetruireClick);
 
     PopupMenuTiroirs = new QMenu(this);
     OuvrirFermer = item(PopupMenuTiroirs, QStringLiteral("&Ouvrir / Fermer"),
                         QKeySequence(Ctrl | Qt::Key_Return), this, &TBarreDlg::TiroirClick);
-    InsererPremier = itemSansHandler(PopupMenuTiroirs, QStringLiteral("Insérer un premier bouton"),
-                                     QKeySequence(Ctrl | Qt::Key_P));
+    InsererPremier = item(PopupMenuTiroirs, QStringLiteral("Insérer un premier bouton"),
+                          QKeySequence(Ctrl | Qt::Key_P), this, &TBarreDlg::InsererPremierClick);
     ConfigHint = itemSansHandler(PopupMenuTiroirs, QStringLiteral("Choisir texte de l'info-&bulle"),
                                  QKeySequence(Ctrl | Qt::Key_B));
 }
@@ -125,17 +125,8 @@ void TBarreDlg::PopupMenuPopup() {
 }
 
 void TBarreDlg::PopupMenuButtPopup() {
-    QList<QRect> rectangles;
-    QList<TBoutonAppli *> records;
-    PourChaque(Liste, [&](TBoutonAppli *r) {
-        if (r->Bouton) {
-            rectangles.append(r->Bouton->geometry());
-            records.append(r);
-        }
-    });
-    const qsizetype i = IndiceEnPoint(rectangles, QCursor::pos() - pos());
-    if (i >= 0)
-        records[i]->Bouton->setFocus();
+    if (TBoutonAppli *r = AppliEnPoint(QCursor::pos() - pos()))
+        r->Bouton->setFocus();
 }
 
 namespace {

@@ -76,6 +76,15 @@ public:
     void PopupMenuTiroirsPopup();
     void Fermetureautomatiquedestiroirs1Click();
 
+    // Editing.
+    void InsererClick();
+    void InsererFinClick();
+    void InsererPremierClick();
+    void DetruireClick();
+    // The first application button whose rectangle holds the point (bar coordinates), edges
+    // included; none when no button does.
+    TBoutonAppli *AppliEnPoint(QPoint point) const;
+
     // Menus, keyboard and moving the main bar.
     void PopupMenuPopup();
     void PopupMenuButtPopup();
