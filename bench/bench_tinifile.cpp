@@ -16,12 +16,13 @@ TIniFile::Entrees barre() {
     TIniFile::Entrees entrees;
     for (int i = 0; i < boutons; ++i) {
         const QString n = QString::number(i);
-        entrees.append({n + u"LigCom", u"\"C:\\Program Files\\Outil %1\\outil.exe\" -x"_qs.arg(n)});
-        entrees.append({n + u"Lancement", u"0"_qs});
-        entrees.append({n + u"WDir", u"C:\\Program Files\\Outil %1\\"_qs.arg(n)});
-        entrees.append({n + u"Name", u"C:\\Program Files\\Outil %1\\outil.exe"_qs.arg(n)});
-        entrees.append({n + u"Icon", u"0"_qs});
-        entrees.append({n + u"Hint", u"Outil numéro %1"_qs.arg(n)});
+        entrees.append(
+            {n + u"LigCom"_qs, u"\"C:\\Program Files\\Outil %1\\outil.exe\" -x"_qs.arg(n)});
+        entrees.append({n + u"Lancement"_qs, u"0"_qs});
+        entrees.append({n + u"WDir"_qs, u"C:\\Program Files\\Outil %1\\"_qs.arg(n)});
+        entrees.append({n + u"Name"_qs, u"C:\\Program Files\\Outil %1\\outil.exe"_qs.arg(n)});
+        entrees.append({n + u"Icon"_qs, u"0"_qs});
+        entrees.append({n + u"Hint"_qs, u"Outil numéro %1"_qs.arg(n)});
     }
     entrees.append({u"Nombre"_qs, QString::number(boutons)});
     return entrees;
