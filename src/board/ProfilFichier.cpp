@@ -206,6 +206,12 @@ QByteArray ProfilFichier::finApres(Ligne *precedente) {
     // A file that did not end with a line ending still does not after the new lines.
     if (precedente && precedente->fin.isEmpty()) {
         precedente->fin = fin_;
+        // A stray '\r' that ended the file now stands before the new '\n': the picture must
+        // see the pair as the file read again will.
+        if (precedente->texte.endsWith('\r') && fin_ == "\n") {
+            precedente->texte.chop(1);
+            precedente->fin = QByteArrayLiteral("\r\n");
+        }
         return QByteArray();
     }
     return fin_;
@@ -233,9 +239,10 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
         Ligne &existante = cible.lignes[*ligne];
         const qsizetype egal = existante.texte.indexOf('=');
         QByteArray avant = existante.texte.first(egal + 1);
-        // The new value is UTF-8; a Windows-1252 key beside it would make the whole line read
-        // as Windows-1252 and garble the value, so such a key is written again in UTF-8.
-        if (!estUtf8Valide(avant))
+        // The new value is UTF-8; a key read as Windows-1252 beside it would make the whole line
+        // read as Windows-1252 and garble the value, so such a key is written again in UTF-8.
+        // The whole line decides how its key was read, not the key's bytes alone.
+        if (!estUtf8Valide(existante.texte))
             avant = depuisWindows1252(avant).toUtf8();
         existante.texte = avant + octetsValeur;
         return;

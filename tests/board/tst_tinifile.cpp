@@ -196,6 +196,8 @@ private Q_SLOTS:
                                             << QByteArray("; top\n[A]\nx=1\n[B]\ny=2\n");
         QTest::newRow("no final line ending, new key")
             << QByteArray("[A]\nx=1") << "w,A,y,2" << QByteArray("[A]\nx=1\ny=2");
+        QTest::newRow("stray CR ends the file")
+            << QByteArray("[A]\nx=1\r") << "w,A,y,2" << QByteArray("[A]\nx=1\r\ny=2");
         QTest::newRow("no final line ending, new section")
             << QByteArray("[A]\nx=1") << "w,B,y,2" << QByteArray("[A]\nx=1\n[B]\ny=2");
         QTest::newRow("crlf kept")
@@ -231,6 +233,10 @@ private Q_SLOTS:
         QTest::newRow("1252 line rewritten in UTF-8")
             << QByteArray("[A]\nCl\xE9=\xE9t\xE9\n; caf\xE9\n") << "w,A,clé,été"
             << QByteArray("[A]\nCl\xC3\xA9=\xC3\xA9t\xC3\xA9\n; caf\xE9\n");
+        // The line as a whole is not UTF-8, so its key was read as Windows-1252: it stays that key.
+        QTest::newRow("key of a 1252 line kept")
+            << QByteArray("[A]\nCl\xC3\xA9=\xE9\n") << "w,A,ClÃ©,x"
+            << QByteArray("[A]\nCl\xC3\x83\xC2\xA9=x\n");
     }
     void ecriture() {
         QFETCH(QByteArray, avant);
@@ -240,6 +246,13 @@ private Q_SLOTS:
         TIniFile ini(chemin_);
         appliquer(ini, operations);
         QCOMPARE(contenu(chemin_), apres);
+        // The picture the accessor kept is the file as a fresh accessor reads it.
+        const TIniFile relu(chemin_);
+        for (const QString &section : {u"A"_qs, u"B"_qs, u"C"_qs, u"MAIN"_qs}) {
+            QCOMPARE(ini.ReadSection(section), relu.ReadSection(section));
+            for (const QString &cle : relu.ReadSection(section))
+                QCOMPARE(ini.ReadString(section, cle, {}), relu.ReadString(section, cle, {}));
+        }
         QVERIFY2(!QFile::exists(chemin_ + QStringLiteral(".lock")), "the lock must go");
     }
 
