@@ -94,8 +94,26 @@ bool TBarreDlg::eventFilter(QObject *objet, QEvent *evenement) {
         ButtKeyDown(touche);
         return false;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (auto *bouton = qobject_cast<TBitBtn *>(controle); bouton && AppliDuControle(this, bouton)) {
+            MyMouseDown(bouton, static_cast<QMouseEvent *>(evenement));
+            // Application buttons act through the drag alone: the press is theirs.
+            return static_cast<QMouseEvent *>(evenement)->button() == Qt::LeftButton;
+        }
+        return false;
     case QEvent::MouseMove:
+        if (boutonPresse_ == controle) {
+            GlisserBouton();
+            return true;
+        }
         FormMouseMove(static_cast<QMouseEvent *>(evenement));
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (auto *bouton = qobject_cast<TBitBtn *>(controle); bouton && boutonPresse_ == bouton) {
+            Messages::Agir([&] { RelacherBouton(bouton); });
+            return true;
+        }
         return false;
     case QEvent::ContextMenu:
         if (AppliDuControle(this, controle)) {

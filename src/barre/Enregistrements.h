@@ -42,3 +42,7 @@ QString NouvelleSection();
 
 // Moves the keyboard focus to the main bar's parking button.
 void ParquerFocus();
+
+// Starts a command line split by the Windows quoting rules, in the process's current directory,
+// with the window state of `lancement`; a failure is silent.
+void DemarrerCommande(const QString &commande, quint8 lancement);

@@ -88,12 +88,12 @@ void TBarreDlg::CreerMenus() {
                            QKeySequence(Ctrl | Qt::Key_R), this, &TBarreDlg::RevenirPositionClick);
 
     PopupMenuButt = new QMenu(this);
-    Lancer = itemSansHandler(PopupMenuButt, QStringLiteral("&Lancer"),
-                             QKeySequence(Ctrl | Qt::Key_Return));
+    Lancer = item(PopupMenuButt, QStringLiteral("&Lancer"), QKeySequence(Ctrl | Qt::Key_Return),
+                  this, &TBarreDlg::LancerClick);
     Inserer = item(PopupMenuButt, QStringLiteral("&Insérer (avant)"),
                    QKeySequence(Ctrl | Qt::Key_A), this, &TBarreDlg::InsererClick);
-    Atteindre = itemSansHandler(PopupMenuButt, QStringLiteral("Atteindre l'&original"),
-                                QKeySequence(Ctrl | Qt::Key_O));
+    Atteindre = item(PopupMenuButt, QStringLiteral("Atteindre l'&original"),
+                     QKeySequence(Ctrl | Qt::Key_O), this, &TBarreDlg::AtteindreClick);
     ConfigurerAppli = itemSansHandler(PopupMenuButt, QStringLiteral("&Configurer l'application"),
                                       QKeySequence(Ctrl | Qt::Key_C));
     Detruire = item(PopupMenuButt, QStringLiteral("&Détruire"),

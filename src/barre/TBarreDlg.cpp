@@ -22,6 +22,7 @@
 TBarreDlg::TBarreDlg() {
     setWindowTitle(QStringLiteral("Tressola"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
     resize(286, 64);
     FlecheHaut = QPixmap::fromImage(DessinerFleche(Fleche::FlecheHaut));
     FlecheBas = QPixmap::fromImage(DessinerFleche(Fleche::FlecheBas));

@@ -5,6 +5,10 @@
 
 class QAction;
 class QContextMenuEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class TBitBtn;
 class QKeyEvent;
 class QMouseEvent;
 class QMenu;
@@ -76,6 +80,12 @@ public:
     void PopupMenuTiroirsPopup();
     void Fermetureautomatiquedestiroirs1Click();
 
+    // Launching: the focused application button's program, started or shown in the file
+    // manager.
+    void clicbouton();
+    void LancerClick();
+    void AtteindreClick();
+
     // Editing.
     void InsererClick();
     void InsererFinClick();
@@ -84,6 +94,14 @@ public:
     // The first application button whose rectangle holds the point (bar coordinates), edges
     // included; none when no button does.
     TBoutonAppli *AppliEnPoint(QPoint point) const;
+
+    // Dragging buttons and dropping files.
+    void MyMouseDown(TBitBtn *bouton, QMouseEvent *evenement);
+    bool MyDragOver(const QWidget *cible, const QObject *source) const;
+    void MyDragDrop(TBitBtn *cible, QObject *source);
+    // One file dropped at a point of the bar: it fills a blank button, or is opened by a filled
+    // button's program.
+    void WMDropFiles(const QStringList &fichiers, QPoint point);
 
     // Menus, keyboard and moving the main bar.
     void PopupMenuPopup();
@@ -107,6 +125,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
     void contextMenuEvent(QContextMenuEvent *evenement) override;
+    void dragEnterEvent(QDragEnterEvent *evenement) override;
+    void dragMoveEvent(QDragMoveEvent *evenement) override;
+    void dropEvent(QDropEvent *evenement) override;
 
 private:
     TBarreDlg();
@@ -115,4 +136,7 @@ private:
     void ChoisirOrientation(quint8 orientation);
     void CreerMenus();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
+    void GlisserBouton();
+    void RelacherBouton(TBitBtn *bouton);
+    TBitBtn *boutonPresse_ = nullptr; // pressed, not yet dragged
 };
