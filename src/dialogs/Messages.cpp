@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-
 #include <cstdlib>
 
 namespace Messages {
@@ -38,11 +37,15 @@ bool montrer(Genre genre, const QString &titre, const QString &texte) {
     return false;
 }
 
-QString titreApplication() { return QApplication::applicationDisplayName(); }
+QString titreApplication() {
+    return QApplication::applicationDisplayName();
+}
 
 } // namespace
 
-void DefinirRepondeur(Repondeur r) { repondeur() = std::move(r); }
+void DefinirRepondeur(Repondeur r) {
+    repondeur() = std::move(r);
+}
 
 void Afficher(const QString &texte, const QString &titre) {
     montrer(Genre::Information, titre.isEmpty() ? titreApplication() : titre, texte);
@@ -69,6 +72,8 @@ void TerminerProgramme(int code) {
     std::exit(code);
 }
 
-void DefinirFin(std::function<void(int)> f) { fin() = std::move(f); }
+void DefinirFin(std::function<void(int)> f) {
+    fin() = std::move(f);
+}
 
 } // namespace Messages
