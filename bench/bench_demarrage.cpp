@@ -1,7 +1,7 @@
 // From the start of the program to the first paint of the main bar. The parent runs itself as a
 // child many times, each child in a fresh temporary directory, and reports the medians.
 
-#include "Mesure.h"
+#include "Mesures.h"
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
 #include "platform/Programme.h"
@@ -43,8 +43,8 @@ int main(int argc, char *argv[]) {
     if (argc == 3 && qstrcmp(argv[1], "--enfant") == 0)
         return enfant(1, argv, QString::fromLocal8Bit(argv[2]));
 
-    QList<qint64> jusquAPeinture;
-    QList<qint64> processus;
+    std::vector<double> jusquAPeinture;
+    std::vector<double> processus;
     for (int i = 0; i < 15; ++i) {
         QTemporaryDir rep;
         QProcess p;
@@ -52,14 +52,10 @@ int main(int argc, char *argv[]) {
         chrono.start();
         p.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--enfant"), rep.path()});
         p.waitForFinished();
-        processus.append(chrono.nsecsElapsed());
-        jusquAPeinture.append(p.readAllStandardOutput().trimmed().toLongLong());
+        processus.push_back(chrono.nsecsElapsed() / 1000.0);
+        jusquAPeinture.push_back(p.readAllStandardOutput().trimmed().toLongLong() / 1000.0);
     }
-    std::sort(jusquAPeinture.begin(), jusquAPeinture.end());
-    std::sort(processus.begin(), processus.end());
-    rapporter("first start: main() to the bar's first paint (median)",
-              jusquAPeinture[jusquAPeinture.size() / 2] / 1000.0);
-    rapporter("first start: whole process, spawn to exit (median)",
-              processus[processus.size() / 2] / 1000.0);
+    Rapporter("first start: main() to the bar's first paint", jusquAPeinture);
+    Rapporter("first start: whole process, spawn to exit", processus);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Laying out a main bar of 200 buttons with its widgets, and opening a drawer of 50 buttons.
 
-#include "Mesure.h"
+#include "Mesures.h"
 #include "barre/Disposition.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
@@ -32,7 +32,7 @@ int main(int argc, char *argv[]) {
 
     TBarreDlg *barre = TBarreDlg::Creer(G.BarreDlg);
     quint8 orientation = 0;
-    const double arranger = medianeMicro(51, [&] {
+    const auto arranger = Mesurer(51, [&] {
         // Alternate the orientation so that every button really moves.
         orientation ^= 1;
         G.Orientation = orientation;
@@ -42,15 +42,15 @@ int main(int argc, char *argv[]) {
     G.Orientation = 0;
     Arranger(barre);
     TBoutonTiroir *t = barre->ListeTiroirs;
-    const double ouvrir = medianeMicro(21, [&] {
+    const auto ouvrir = Mesurer(21, [&] {
         t->Bouton->setFocus();
         barre->TiroirClick();
         QApplication::processEvents();
         t->Barre->close();
         QApplication::processEvents();
     });
-    rapporter("Arranger on a main bar of 200 buttons", arranger);
-    rapporter("opening (and closing) a drawer of 50 buttons", ouvrir);
+    Rapporter("Arranger on a main bar of 200 buttons", arranger);
+    Rapporter("opening (and closing) a drawer of 50 buttons", ouvrir);
     barre->close();
     return 0;
 }

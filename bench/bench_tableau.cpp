@@ -1,7 +1,7 @@
 // Loading and saving a bar of 1,000 buttons, against the floor of reading the same bytes and
 // replacing the file atomically with them.
 
-#include "Mesure.h"
+#include "Mesures.h"
 #include "barre/Enregistrements.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
@@ -40,29 +40,29 @@ int main(int argc, char *argv[]) {
     f.close();
     std::printf("board of %d buttons: %lld bytes\n", n, static_cast<long long>(octets.size()));
 
-    const double lire = medianeMicro(21, [&] {
+    const auto lire = Mesurer(21, [&] {
         QFile g(G.FichierTableau);
         g.open(QIODevice::ReadOnly);
         (void)g.readAll();
     });
-    const double remplacer = medianeMicro(21, [&] {
+    const auto remplacer = Mesurer(21, [&] {
         QSaveFile g(G.FichierTableau);
         g.open(QIODevice::WriteOnly);
         g.write(octets);
         g.commit();
     });
-    const double charger = medianeMicro(21, [&] {
+    const auto charger = Mesurer(21, [&] {
         ListesBarre l = LireBoutons(QStringLiteral("SECTION0"), false);
         DetruireListe(l.Liste);
     });
-    const double sauver =
-        medianeMicro(21, [&] { EcrireBoutons(QStringLiteral("SECTION0"), liste, nullptr); });
-    rapporter("floor: read the file's bytes", lire);
-    rapporter("floor: replace the file atomically with the same bytes", remplacer);
-    rapporter("ChargerBarre's reading of 1,000 buttons", charger);
-    rapporter("SauverBarre's writing of 1,000 buttons", sauver);
-    std::printf("ratios: load %.1f x reading, save %.1f x replacing\n", charger / lire,
-                sauver / remplacer);
+    const auto sauver =
+        Mesurer(21, [&] { EcrireBoutons(QStringLiteral("SECTION0"), liste, nullptr); });
+    Rapporter("floor: read the file's bytes", lire);
+    Rapporter("floor: replace the file atomically with the same bytes", remplacer);
+    Rapporter("ChargerBarre's reading of 1,000 buttons", charger);
+    Rapporter("SauverBarre's writing of 1,000 buttons", sauver);
+    std::printf("ratios: load %.1f x reading, save %.1f x replacing\n",
+                Mediane(charger) / Mediane(lire), Mediane(sauver) / Mediane(remplacer));
     DetruireListe(liste);
     return 0;
 }
