@@ -2,10 +2,12 @@
 """Writes the .ico files that the test libraries are built from, and their .rc scripts.
 
 Every entry has the same layout, so that a test can tell which entry was drawn by its colours:
-the left half is colour A, the right half colour B, the top-left sixteenth is transparent, and
-in 32-bit entries the bottom quarter of the right half is B at half opacity.
+with s its side, columns below s/2 - 1 are colour A and the others colour B, the rows above s/4
+are transparent below column s/4 - 1, and in 32-bit entries the rows from 3s/4 down are B at
+half opacity in B's columns. The odd boundaries catch bits read in the wrong order.
 
-    fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, several .ico)
+    fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, several .ico, and a
+                               small icon theme under theme/)
     fabrique.py DIR --bench N  a library of N icon groups (bibliotheque.rc)
 """
 import os
@@ -43,9 +45,9 @@ def pixels(size, a, b, alpha):
     for y in range(size):
         row = []
         for x in range(size):
-            if x < size // 4 and y < size // 4:
+            if x < size // 4 - 1 and y < size // 4:
                 row.append((0, 0, 0, 0, True))
-            elif x < size // 2:
+            elif x < size // 2 - 1:
                 row.append(rgb(a) + (255, False))
             elif alpha and y >= 3 * size // 4:
                 row.append(rgb(b) + (128, False))
@@ -150,6 +152,13 @@ def main():
         lignes.append(f'{nom} ICON "groupe-{nom}.ico"\n')
     ecrire(os.path.join(dossier, "groupes.rc"), "".join(lignes).encode())
     ecrire(os.path.join(dossier, "sans-icone.rc"), b'1 RCDATA { "pas une icone" }\n')
+    theme = os.path.join(dossier, "theme", "tressola-essai")
+    os.makedirs(os.path.join(theme, "32x32", "apps"), exist_ok=True)
+    ecrire(os.path.join(theme, "index.theme"),
+           b"[Icon Theme]\nName=tressola-essai\nDirectories=32x32/apps\n\n"
+           b"[32x32/apps]\nSize=32\nType=Fixed\n")
+    ecrire(os.path.join(theme, "32x32", "apps", "tressola-essai.png"),
+           png(32, 0x4080C0, 0xC08040))
 
 
 if __name__ == "__main__":
