@@ -9,6 +9,7 @@ half opacity in B's columns. The odd boundaries catch bits read in the wrong ord
     fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, several .ico, and a
                                small icon theme under theme/)
     fabrique.py DIR --bench N  a library of N icon groups (bibliotheque.rc)
+    fabrique.py DIR --graines  small seeds for the fuzz targets, one folder per target
 """
 import os
 import struct
@@ -134,9 +135,45 @@ def ecrire(chemin, donnees):
         f.write(donnees)
 
 
+def bmp(size, a, b):
+    """A BMP file of the pattern, 24 bits."""
+    corps = dib(size, 24, a, b)
+    corps = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, 0, 0, 0, 0, 0) + \
+        corps[40:40 + (size * 24 + 31) // 32 * 4 * size]
+    return b"BM" + struct.pack("<IHHI", 14 + len(corps), 0, 0, 54) + corps
+
+
+def graines(dossier):
+    def graine(cible, nom, donnees):
+        os.makedirs(os.path.join(dossier, cible), exist_ok=True)
+        ecrire(os.path.join(dossier, cible, nom), donnees)
+
+    for depth in (1, 4, 8, 16, 24, 32):
+        graine("fuzz_icones_entree", f"dib{depth}", dib(8, depth, 0x123456, 0xABCDEF))
+    graine("fuzz_icones_entree", "png", png(16, 0x123456, 0xABCDEF))
+    graine("fuzz_icones_ico", "deux.ico", ico([(8, 4, 0x102030, 0x405060),
+                                               (16, 32, 0x708090, 0xA0B0C0)]))
+    graine("fuzz_icones_ico", "png.ico", ico([(0, 0, 0x102030, 0x405060)]))
+    graine("fuzz_icones_image", "a.bmp", bmp(8, 0x102030, 0x405060))
+    graine("fuzz_icones_image", "a.png", png(8, 0x102030, 0x405060))
+    graine("fuzz_icones_image", "a.xpm",
+           b'/* XPM */\nstatic char *a[] = {\n"4 2 2 1",\n"  c None",\n". c #FF0000",\n'
+           b'" .. ",\n"....",\n};\n')
+    graine("fuzz_icones_image", "a.svg",
+           b"<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 8 8'>"
+           b"<rect width='4' height='8' fill='red'/><circle cx='6' cy='4' r='2'/></svg>")
+    graine("fuzz_icones_bureau", "a.desktop",
+           b"[Desktop Entry]\nType=Application\nName=a\nExec=a %U\nIcon=a\\sb\n")
+    graine("fuzz_icones_bureau", "b.desktop",
+           b"# c\n[Desktop Action x]\nIcon=x\n\n[Desktop Entry]\nIcon[fr]=y\nIcon = /z.png\n")
+
+
 def main():
     dossier = sys.argv[1]
     os.makedirs(dossier, exist_ok=True)
+    if len(sys.argv) > 2 and sys.argv[2] == "--graines":
+        graines(dossier)
+        return
     if len(sys.argv) > 3 and sys.argv[2] == "--bench":
         lignes = []
         for n in range(int(sys.argv[3])):
@@ -151,6 +188,7 @@ def main():
         ecrire(os.path.join(dossier, f"groupe-{nom}.ico"), ico(entrees))
         lignes.append(f'{nom} ICON "groupe-{nom}.ico"\n')
     ecrire(os.path.join(dossier, "groupes.rc"), "".join(lignes).encode())
+    ecrire(os.path.join(dossier, "petite.rc"), b'1 ICON "groupe-8.ico"\n2 ICON "groupe-1.ico"\n')
     ecrire(os.path.join(dossier, "sans-icone.rc"), b'1 RCDATA { "pas une icone" }\n')
     theme = os.path.join(dossier, "theme", "tressola-essai")
     os.makedirs(os.path.join(theme, "32x32", "apps"), exist_ok=True)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Rebuilds the Windows libraries and icon files of the icon tests from fabrique.py's pictures,
-# with the MinGW cross toolchain (scripts/install-deps.sh installs it). The results are committed
-# so that the tests do not need the toolchain.
+# with the MinGW cross toolchain (scripts/install-deps.sh installs it), and the seeds of the icon
+# fuzz targets. The results are committed so that the tests do not need the toolchain.
 set -euo pipefail
 ici=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
@@ -24,5 +24,13 @@ bibliotheque x86_64 sans-icone.rc "$ici/sans-icone.dll"
 cp "$tmp/groupe-6.ico" "$ici/plusieurs-tailles.ico"
 cp "$tmp/groupe-9.ico" "$ici/png256.ico"
 cp "$tmp/groupe-1.ico" "$ici/monochrome.ico"
+
+graines="$ici/../../../fuzz/corpus"
+python3 "$ici/fabrique.py" "$graines" --graines
+mkdir -p "$graines/fuzz_icones_pe"
+bibliotheque i686 petite.rc "$graines/fuzz_icones_pe/petite32.dll"
+bibliotheque x86_64 petite.rc "$graines/fuzz_icones_pe/petite64.dll"
+cp "$ici/sans-icone.dll" "$graines/fuzz_icones_pe/"
+
 rm -rf "$ici/theme"
 cp -r "$tmp/theme" "$ici/theme"
