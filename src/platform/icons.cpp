@@ -59,9 +59,9 @@ QImage imageBureau(Octets octets) {
 QImage imageDepuis(const QString &chemin, int index, bool depuisBureau) {
     if (index < 0)
         return {};
-    const FichierLu fichier(chemin);
-    const Octets octets = fichier.octets();
-    if (!fichier.lu())
+    const std::shared_ptr<const FichierLu> fichier = lireFichier(chemin);
+    const Octets octets = fichier->octets();
+    if (!fichier->lu())
         return {};
     if (estExecutableWindows(octets))
         return imagePE(octets, index);
@@ -82,11 +82,11 @@ QImage imageDepuis(const QString &chemin, int index, bool depuisBureau) {
 
 int iconCount(const QString &file) {
     {
-        const FichierLu fichier(file);
-        if (!fichier.lu())
+        const std::shared_ptr<const FichierLu> fichier = lireFichier(file);
+        if (!fichier->lu())
             return 0;
-        if (estExecutableWindows(fichier.octets()))
-            return nombreIconesPE(fichier.octets());
+        if (estExecutableWindows(fichier->octets()))
+            return nombreIconesPE(fichier->octets());
     }
     return iconImage(file, 0).isNull() ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "AideIcones.h"
+#include "platform/iconExport.h"
 #include "platform/icons.h"
 
 #include <QBuffer>
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void source();
     void pasUnFichier();
     void tubeSansAttente();
+    void fichierQuiChange();
 };
 
 void TestIconesSources::initTestCase() {
@@ -241,6 +243,36 @@ void TestIconesSources::tubeSansAttente() {
     QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
     QCOMPARE(iconCount(tube), 0);
     QVERIFY(iconImage(tube, 0).isNull());
+}
+
+// A file read before and changed since gives its new icons, however it was changed.
+void TestIconesSources::fichierQuiChange() {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("a.ico"));
+    const QImage rouge = unie(QSize(32, 32), 0xFFFF0000);
+    const QImage bleu = unie(QSize(32, 32), 0xFF0000FF);
+    QVERIFY(saveIconAsIco(rouge, chemin));
+    QCOMPARE(iconImage(chemin, 0), rouge);
+
+    // Rewritten in place, same size, within the same tick of the file's clock.
+    QVERIFY(saveIconAsIco(bleu, dossier.filePath(QStringLiteral("b.ico"))));
+    QFile source(dossier.filePath(QStringLiteral("b.ico")));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QFile surPlace(chemin);
+    QVERIFY(surPlace.open(QIODevice::ReadWrite));
+    surPlace.write(source.readAll());
+    surPlace.close();
+    QCOMPARE(iconImage(chemin, 0), bleu);
+
+    // Replaced by another file.
+    QVERIFY(saveIconAsIco(rouge, chemin));
+    QCOMPARE(iconImage(chemin, 0), rouge);
+
+    // Cut short, then gone.
+    QVERIFY(QFile::resize(chemin, 100));
+    QCOMPARE(iconCount(chemin), 0);
+    QVERIFY(QFile::remove(chemin));
+    QCOMPARE(iconCount(chemin), 0);
 }
 
 QTEST_MAIN(TestIconesSources)

@@ -196,9 +196,10 @@ QImage decoderEntree(Octets entree) {
 }
 
 void nettoyerTransparence(QImage &image) {
+    const int largeur = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < largeur; ++x)
             if (qAlpha(ligne[x]) == 0)
                 ligne[x] = 0;
     }

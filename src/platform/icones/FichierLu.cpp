@@ -1,6 +1,7 @@
 #include "platform/icones/FichierLu.h"
 
 #include <QFileInfo>
+#include <QMutex>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -15,9 +16,38 @@ namespace {
 // A file that cannot be mapped is read whole, up to this size.
 constexpr qint64 copieMaximale = 64 * 1024 * 1024;
 
+#ifdef Q_OS_UNIX
+FichierLu::Identite identiteDe(const struct stat &etat) {
+    const auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {quint64(etat.st_dev), quint64(etat.st_ino), qint64(etat.st_size), ns(etat.st_mtim),
+            ns(etat.st_ctim)};
+}
+#else
+FichierLu::Identite identiteDe(const QFileInfo &info) {
+    return {0, 0, info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000,
+            info.metadataChangeTime().toMSecsSinceEpoch() * 1000000};
+}
+#endif
+
 } // namespace
 
-FichierLu::FichierLu(const QString &chemin) {
+std::optional<FichierLu::Identite> FichierLu::identiteActuelle(const QString &chemin) {
+    if (chemin.isEmpty())
+        return {};
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0 || !S_ISREG(etat.st_mode))
+        return {};
+    return identiteDe(etat);
+#else
+    const QFileInfo info(chemin);
+    if (!info.isFile())
+        return {};
+    return identiteDe(info);
+#endif
+}
+
+FichierLu::FichierLu(const QString &chemin) : m_chemin(chemin) {
     if (chemin.isEmpty())
         return;
 #ifdef Q_OS_UNIX
@@ -32,9 +62,12 @@ FichierLu::FichierLu(const QString &chemin) {
         ::close(fd);
         return;
     }
+    m_identite = identiteDe(etat);
 #else
-    if (!QFileInfo(chemin).isFile())
+    const QFileInfo info(chemin);
+    if (!info.isFile())
         return;
+    m_identite = identiteDe(info);
     m_fichier.setFileName(chemin);
     if (!m_fichier.open(QIODevice::ReadOnly))
         return;
@@ -56,6 +89,25 @@ FichierLu::FichierLu(const QString &chemin) {
 FichierLu::~FichierLu() {
     if (m_carte)
         m_fichier.unmap(m_carte);
+}
+
+std::shared_ptr<const FichierLu> lireFichier(const QString &chemin) {
+    static QMutex garde;
+    static std::shared_ptr<const FichierLu> dernier;
+
+    const std::optional<FichierLu::Identite> identite = FichierLu::identiteActuelle(chemin);
+    {
+        const QMutexLocker verrou(&garde);
+        if (dernier && identite && dernier->chemin() == chemin && dernier->identite() == *identite)
+            return dernier;
+    }
+    auto fichier = std::make_shared<const FichierLu>(chemin);
+    // Only a file that has not changed while it was being opened is kept for the next caller.
+    if (fichier->lu() && identite && fichier->identite() == *identite) {
+        const QMutexLocker verrou(&garde);
+        dernier = fichier;
+    }
+    return fichier;
 }
 
 } // namespace platform::icones
