@@ -2,12 +2,14 @@
 # Rebuilds the Windows libraries and icon files of the icon tests from fabrique.py's pictures,
 # with the MinGW cross toolchain (scripts/install-deps.sh installs it), and the seeds of the icon
 # fuzz targets. The results are committed so that the tests do not need the toolchain.
+#
+#   make.sh                 the test data and the seeds
+#   make.sh --bench OUT N   a library OUT of N icon groups, for the benchmark (not committed)
 set -euo pipefail
 ici=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-python3 "$ici/fabrique.py" "$tmp"
 printf 'int tressola_fonction(void) { return 0; }\n' >"$tmp/vide.c"
 
 # bibliotheque ARCH RC OUT: a DLL with no code to speak of, holding the resources of RC.
@@ -18,6 +20,13 @@ bibliotheque() {
     -o "$out" "$tmp/vide.c" "$tmp/res.o"
 }
 
+if [ "${1:-}" = --bench ]; then
+  python3 "$ici/fabrique.py" "$tmp" --bench "$3"
+  bibliotheque x86_64 bibliotheque.rc "$2"
+  exit 0
+fi
+
+python3 "$ici/fabrique.py" "$tmp"
 bibliotheque x86_64 groupes.rc "$ici/groupes64.dll"
 bibliotheque i686 groupes.rc "$ici/groupes32.dll"
 bibliotheque x86_64 sans-icone.rc "$ici/sans-icone.dll"
