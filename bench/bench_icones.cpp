@@ -70,6 +70,27 @@ int main(int argc, char **argv) {
         iconImage(n % 2 ? copie : fichier, n % 200);
     });
 
+    // Damaged files: the library cut short at 64 places, each read anew (two copies of each,
+    // taken in turn); the slowest of them.
+    QByteArray octets;
+    if (QFile f(fichier); f.open(QIODevice::ReadOnly))
+        octets = f.readAll();
+    double pireTronque = 0;
+    for (int i = 1; i <= 64; ++i) {
+        QStringList copies;
+        for (const char *nom : {"a", "b"}) {
+            copies.append(
+                dossier.filePath(QStringLiteral("tronque-%1.dll").arg(QLatin1String(nom))));
+            if (QFile f(copies.last()); f.open(QIODevice::WriteOnly))
+                f.write(octets.first(octets.size() * i / 65));
+        }
+        int k = 0;
+        pireTronque = std::max(pireTronque, mediane(11, [&] {
+                                   ++k;
+                                   iconImage(copies[k % 2], k % 4);
+                               }));
+    }
+
     sortie.setRealNumberNotation(QTextStream::FixedNotation);
     sortie.setRealNumberPrecision(1);
     sortie << "library: " << nombre << " icon groups, " << taille / 1024 << " KiB\n";
@@ -80,6 +101,7 @@ int main(int argc, char **argv) {
     sortie << "count + the first 40 icons:   " << quarante << " us, " << quarante / 40
            << " us per icon\n";
     sortie << "one icon, another file each:  " << ailleurs << " us\n";
+    sortie << "one icon of a cut library:    " << pireTronque << " us at worst\n";
     sortie.setRealNumberPrecision(2);
     sortie << "per icon / reading the bytes: " << toutes / 200 / lecture << "\n";
     sortie << "all 200 / reading the bytes:  " << toutes / lecture << "\n";
