@@ -2,15 +2,27 @@
 
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
+#include "dialogs/TAboutBox.h"
+#include "dialogs/THintDlg.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int Demarrer(QApplication &application) {
     G.BarrePrincipaleCreee = false;
     QApplication::setApplicationName(QStringLiteral("Tressola"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tressola"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tressola.svg")));
     // The main bar ends the program itself when it closes; drawers and dialogs do not count.
     QApplication::setQuitOnLastWindowClosed(false);
     TBarreDlg::Creer(G.BarreDlg);
-    return application.exec();
+    // The dialogs live for the whole run, each created once.
+    THintDlg hint;
+    TAboutBox apropos;
+    G.HintDlg = &hint;
+    G.AboutBox = &apropos;
+    const int code = application.exec();
+    G.HintDlg = nullptr;
+    G.AboutBox = nullptr;
+    return code;
 }

@@ -96,7 +96,8 @@ bool TBarreDlg::eventFilter(QObject *objet, QEvent *evenement) {
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (auto *bouton = qobject_cast<TBitBtn *>(controle); bouton && AppliDuControle(this, bouton)) {
+        if (auto *bouton = qobject_cast<TBitBtn *>(controle);
+            bouton && AppliDuControle(this, bouton)) {
             MyMouseDown(bouton, static_cast<QMouseEvent *>(evenement));
             // Application buttons act through the drag alone: the press is theirs.
             return static_cast<QMouseEvent *>(evenement)->button() == Qt::LeftButton;

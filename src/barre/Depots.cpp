@@ -96,9 +96,8 @@ void TBarreDlg::MyDragDrop(TBitBtn *cible, QObject *source) {
     TBoutonAppli *rs = G.BarreSource ? AppliDuControle(G.BarreSource, s) : nullptr;
     if (!rt || !rs)
         return;
-    if (!rt->LigCom.isEmpty() &&
-        !Messages::DemanderOuiNon(QStringLiteral("Ecraser le bouton de ") + rt->LigCom +
-                                  QStringLiteral(" ?")))
+    if (!rt->LigCom.isEmpty() && !Messages::DemanderOuiNon(QStringLiteral("Ecraser le bouton de ") +
+                                                           rt->LigCom + QStringLiteral(" ?")))
         return;
     rt->Name = rs->Name;
     rt->Lancement = rs->Lancement;

@@ -32,7 +32,9 @@ void TBarreDlg::clicbouton() {
     DemarrerCommande(commande, r->Lancement);
 }
 
-void TBarreDlg::LancerClick() { clicbouton(); }
+void TBarreDlg::LancerClick() {
+    clicbouton();
+}
 
 void TBarreDlg::AtteindreClick() {
     TBoutonAppli *r = AppliDuControle(this, focusWidget());

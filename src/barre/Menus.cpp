@@ -53,8 +53,10 @@ void TBarreDlg::CreerMenus() {
     Fermer = item(PopupMenu, QStringLiteral("&Quitter"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
                   &TBarreDlg::FermerClick);
     PopupMenu->addSeparator();
-    Aide = itemSansHandler(PopupMenu, QStringLiteral("&Aide"), QKeySequence(Qt::Key_F1));
-    AproposdeTressola = itemSansHandler(PopupMenu, QStringLiteral("A propos de &Tressola"), {});
+    Aide = item(PopupMenu, QStringLiteral("&Aide"), QKeySequence(Qt::Key_F1), this,
+                &TBarreDlg::AideClick);
+    AproposdeTressola = item(PopupMenu, QStringLiteral("A propos de &Tressola"), {}, this,
+                             &TBarreDlg::AproposdeTressolaClick);
     PopupMenu->addSeparator();
     InsererFin = item(PopupMenu, QStringLiteral("&Insérer (à la fin)"),
                       QKeySequence(Ctrl | Qt::Key_F), this, &TBarreDlg::InsererFinClick);
@@ -104,8 +106,8 @@ void TBarreDlg::CreerMenus() {
                         QKeySequence(Ctrl | Qt::Key_Return), this, &TBarreDlg::TiroirClick);
     InsererPremier = item(PopupMenuTiroirs, QStringLiteral("Insérer un premier bouton"),
                           QKeySequence(Ctrl | Qt::Key_P), this, &TBarreDlg::InsererPremierClick);
-    ConfigHint = itemSansHandler(PopupMenuTiroirs, QStringLiteral("Choisir texte de l'info-&bulle"),
-                                 QKeySequence(Ctrl | Qt::Key_B));
+    ConfigHint = item(PopupMenuTiroirs, QStringLiteral("Choisir texte de l'info-&bulle"),
+                      QKeySequence(Ctrl | Qt::Key_B), this, &TBarreDlg::ConfigHintClick);
 }
 
 void TBarreDlg::PopupMenuPopup() {

@@ -12,9 +12,11 @@
 #include "logic/ReglesChemin.h"
 #include "platform/Ecran.h"
 #include "platform/Programme.h"
+#include "tray/TTrayIcon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
@@ -89,6 +91,7 @@ void TBarreDlg::FormCreate() {
         if (EstPrincipale) {
             PlacerAuLancement();
             setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
+            CreerTrayIcon();
         }
         if (!EstPrincipale) {
             delete Bidon;
@@ -138,8 +141,11 @@ void TBarreDlg::FormClose() {
         Tiroir = nullptr;
     }
     LibererBoutons(this);
-    if (EstPrincipale)
+    if (EstPrincipale) {
+        delete G.TrayIcon; // takes the icon out of the notification area
+        G.TrayIcon = nullptr;
         QCoreApplication::quit();
+    }
 }
 
 void TBarreDlg::FermerClick() {

@@ -95,6 +95,8 @@ public:
     // included; none when no button does.
     TBoutonAppli *AppliEnPoint(QPoint point) const;
 
+    void ConfigHintClick();
+
     // Dragging buttons and dropping files.
     void MyMouseDown(TBitBtn *bouton, QMouseEvent *evenement);
     bool MyDragOver(const QWidget *cible, const QObject *source) const;
@@ -112,6 +114,9 @@ public:
     void FormMouseMove(QMouseEvent *evenement);
     void FormMouseUp(QMouseEvent *evenement);
     void ModedeplacerClick();
+    void AideClick();
+    void AproposdeTressolaClick();
+    void TrayIconClick();
 
     // Routes the events of the bar's buttons to the bar's handlers.
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -135,6 +140,7 @@ private:
     void ChoisirPosition(quint8 position);
     void ChoisirOrientation(quint8 orientation);
     void CreerMenus();
+    void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
     void RelacherBouton(TBitBtn *bouton);

@@ -1,0 +1,50 @@
+// The bar's other commands: help, the About box, a strip's tooltip, and the tray icon.
+
+#include "barre/Enregistrements.h"
+#include "barre/TBarreDlg.h"
+#include "barre/TBitBtn.h"
+#include "board/Boutons.h"
+#include "board/Globales.h"
+#include "dialogs/Aide.h"
+#include "dialogs/TAboutBox.h"
+#include "dialogs/THintDlg.h"
+#include "tray/TTrayIcon.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+void TBarreDlg::AideClick() {
+    AfficherAide(platform::ContexteSommaire);
+}
+
+void TBarreDlg::AproposdeTressolaClick() {
+    G.AboutBox->exec();
+}
+
+void TBarreDlg::ConfigHintClick() {
+    TBoutonTiroir *d = TiroirDuControle(this, focusWidget());
+    if (!d)
+        return;
+    G.HintDlg->Texte->setText(d->THint);
+    if (G.HintDlg->exec() != QDialog::Accepted)
+        return;
+    d->THint = G.HintDlg->Texte->text();
+    d->Bouton->setToolTip(d->THint);
+    SauverBarre(this);
+}
+
+void TBarreDlg::TrayIconClick() {
+    // In front of the other windows, without moving or sizing it.
+    G.BarreDlg->show();
+    G.BarreDlg->raise();
+}
+
+void TBarreDlg::CreerTrayIcon() {
+    G.TrayIcon = new TTrayIcon(this);
+    G.TrayIcon->SetIcon(QApplication::windowIcon());
+    G.TrayIcon->SetToolTip(QStringLiteral("Tressola"));
+    G.TrayIcon->OnClick = [this](TTrayIcon *) { TrayIconClick(); };
+    G.TrayIcon->PopupMenu = PopupMenu;
+    G.TrayIcon->SetShowApp(false);
+    G.TrayIcon->SetActive(true);
+}
