@@ -2,12 +2,16 @@
 
 echouer() { echo "ÉCHEC: $*" >&2; exit 1; }
 
-# Waits for a visible window whose name is $1; prints its id.
+# Waits for a visible window whose name is $1, other than the tray icon's; prints its id.
 attendre_fenetre() {
   local id
   for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+      case "$(geometrie "$id" | cut -d' ' -f3-)" in
+        "22 22" | "1 1") ;;
+        *) echo "$id"; return 0 ;;
+      esac
+    done
     sleep 0.1
   done
   return 1
@@ -46,4 +50,15 @@ section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
 capturer() {
   [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
   mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null
+}
+
+# Ids of the top-level windows from the bottom of the stack to the top.
+pile() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+
+# True when window $1 stands above window $2 in the stacking order.
+au_dessus() {
+  local ordre a b
+  ordre=$(pile)
+  a=$(printf '0x%x' "$1"); b=$(printf '0x%x' "$2")
+  [ "$(echo "$ordre" | tr ' ' '\n' | grep -n -x -e "$a" -e "$b" | tail -n 1 | cut -d: -f2)" = "$a" ]
 }
