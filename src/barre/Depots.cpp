@@ -133,7 +133,9 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
     r->Icon = 0;
     r->Lancement = 0;
     r->LigCom = u'"' + f + u'"';
-    r->Hint = NomInfobulle(r->LigCom, separateurs);
+    // Taken from the name itself: from the quoted line, a name without an extension, as Linux
+    // programs have, would keep the closing quote.
+    r->Hint = NomInfobulle(f, separateurs);
     r->WDir = PartieRepertoire(f, separateurs);
     if (f.endsWith(QStringLiteral(".desktop"))) {
         // A desktop entry stands for the program it starts.
