@@ -7,12 +7,19 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int Demarrer(QApplication &application) {
     G.BarrePrincipaleCreee = false;
     QApplication::setApplicationName(QStringLiteral("Tressola"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tressola"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tressola.svg")));
+    // The toolkit's own words (Oui, Non, Annuler, the file dialogs) in French, like the rest.
+    QTranslator traduction;
+    if (traduction.load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction);
     // The main bar ends the program itself when it closes; drawers and dialogs do not count.
     QApplication::setQuitOnLastWindowClosed(false);
     TBarreDlg::Creer(G.BarreDlg);

@@ -62,3 +62,20 @@ au_dessus() {
   a=$(printf '0x%x' "$1"); b=$(printf '0x%x' "$2")
   [ "$(echo "$ordre" | tr ' ' '\n' | grep -n -x -e "$a" -e "$b" | tail -n 1 | cut -d: -f2)" = "$a" ]
 }
+
+# Drags with the mouse from ($1, $2) to ($3, $4) the way a person does: press, a few steps,
+# release. Without the pauses the window system loses the drop.
+glisser() {
+  xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15
+  local i
+  for i in 1 2 3 4 5; do
+    xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03
+  done
+  xdotool sleep 0.1 mouseup 1
+}
+
+# Waits (at most 5 s) until the command "$@" succeeds.
+attendre() {
+  for _ in $(seq 1 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Files dropped from another program, and buttons dragged with the real mouse.
+# Usage: depots.sh TRESSOLA GLISSEUR TEMOIN
+set -u
+. "$(dirname "$0")/outils.sh"
+rep=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$rep"' EXIT
+cp "$1" "$rep/tressola"
+glisseur=$2
+cp "$3" "$rep/temoin"; chmod +x "$rep/temoin"
+export TRESSOLA_TEMOIN="$rep/temoin.out"
+mkdir -p "$rep/Mes documents"; touch "$rep/Mes documents/lettre.txt"
+ini="$rep/TRESSOLA.INI"
+printf '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
+  "$rep/temoin" > "$ini"
+"$rep/tressola" &
+pids+=($!)
+attendre_fenetre Tressola >/dev/null || echouer "the bar never showed"
+
+# A file manager's drag of $3... from a window at (20, 20), released at ($1, $2).
+deposer() {
+  local x=$1 y=$2
+  shift 2
+  "$glisseur" 20 20 "$@" &
+  local g=$!
+  attendre xdotool search --onlyvisible --name '^glisseur$' >/dev/null || echouer "no drag source"
+  glisser 60 60 "$x" "$y"
+  sleep 0.3
+  kill $g; wait $g 2>/dev/null
+}
+temoin_recu() { [ -f "$TRESSOLA_TEMOIN" ]; }
+arguments_du_temoin() { tr '\0' '\n' < "$TRESSOLA_TEMOIN" | tail -n +2; }
+
+# 1. A program dropped on the blank button fills it; the section is on disk at once.
+deposer 323 442 /usr/bin/xmessage
+attendre grep -qx '0LigCom="/usr/bin/xmessage"' "$ini" || echouer "the blank button was not filled"
+grep -qx '0Hint=Xmessage' "$ini" || echouer "no tooltip from the dropped file"
+
+# 2. A file dropped on a filled button is opened by its program.
+deposer 370 442 "$rep/Mes documents/lettre.txt"
+attendre temoin_recu || echouer "the button's program did not start"
+[ "$(arguments_du_temoin)" = "$rep/Mes documents/lettre.txt" ] || echouer "got: $(arguments_du_temoin)"
+rm -f "$TRESSOLA_TEMOIN"
+
+# 3. Two files at once, and a drop between two buttons, do nothing.
+avant=$(md5sum < "$ini")
+deposer 370 442 /usr/bin/xmessage /usr/bin/xdotool
+deposer 346 442 /usr/bin/xdotool
+sleep 0.3
+[ "$(md5sum < "$ini")" = "$avant" ] || echouer "a refused drop changed the board"
+temoin_recu && echouer "a refused drop started a program"
+
+# 4. In an open drawer: its first button (at the bottom) takes the file, its section is written.
+xdotool mousemove 323 409 sleep 0.05 click --delay 1 1
+attendre xdotool search --onlyvisible --name '^Tressola$' >/dev/null
+sleep 0.3
+deposer 323 $((400 - 93 + 47 + 22)) /usr/bin/xdotool
+attendre grep -qx '0LigCom="/usr/bin/xdotool"' "$ini" || echouer "the drawer's button was not filled"
+[ "$(section "$ini" SECTION0 | grep -c '^0LigCom=')" = 1 ] || echouer "SECTION0 was not written"
+
+# 5. A button dragged onto itself is launched.
+glisser 370 442 372 444
+attendre temoin_recu || echouer "a button dragged onto itself did not start"
+rm -f "$TRESSOLA_TEMOIN"
+
+# 6. Dragged onto the other button, which has a command line: the question, then the copy.
+glisser 370 442 323 442
+question=$(attendre_fenetre Tressola)
+attendre sh -c "[ \$(xdotool search --onlyvisible --name '^Tressola\$' | wc -l) -ge 3 ]" ||
+  echouer "no question before overwriting a button"
+capturer question-ecraser
+xdotool key --clearmodifiers Return
+attendre grep -qx "0LigCom=$rep/temoin" "$ini" || echouer "the button was not copied"
+echo "scenario depots: ok"
