@@ -58,4 +58,11 @@ xdotool windowmove --sync "$barre" 500 300
 attendre_geometrie "$(place_tiroir 0 2 500 300)" "the open drawer followed the bar"
 cliquer_bande 1 500 300
 attendre_geometrie "$(place_tiroir 1 1 500 300)" "the hidden drawer followed the bar"
+
+# Dragged by its background (between the two buttons), the main bar moves by exactly the mouse's
+# movement, and its drawers with it.
+if [ "$orientation" = 0 ]; then fx=$((500 + 46)); fy=$((300 + 40)); else fx=$((500 + 20)); fy=$((300 + 46)); fi
+glisser "$fx" "$fy" $((fx + 30)) $((fy - 20))
+attendre_geometrie "$(place_tiroir 0 2 530 280)" "the open drawer followed the dragged bar"
+[ "$(geometrie "$barre" | cut -d' ' -f1-2)" = "530 280" ] || echouer "the dragged bar is at $(geometrie "$barre")"
 echo "scenario tiroirs $orientation: ok"
