@@ -1,15 +1,18 @@
-// Time from the start of a launch to the started program running (it has written into a FIFO):
-// the launch path of a button (command built, split, directory entered, detached start) against
-// posix_spawn of the same program.
+// Time from a click on a button of the bar to the started program running (it has written into a
+// FIFO), against posix_spawn of the same program.
 #include "Mesures.h"
-#include "logic/LigneCommande.h"
-#include "logic/ReglesChemin.h"
-#include "platform/Processus.h"
+#include "barre/TBarreDlg.h"
+#include "barre/TBitBtn.h"
+#include "board/Boutons.h"
+#include "board/Globales.h"
+#include "platform/Programme.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -49,10 +52,16 @@ QByteArray NouvelleFifo(const QTemporaryDir &rep) {
 }
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir rep;
     const QString marqueur = QStringLiteral(MARQUEUR);
-    const QString wDir = rep.path() + u'/';
+    platform::simulerCheminProgramme(rep.filePath(QStringLiteral("tressola")));
+    QFile tableau(rep.filePath(QStringLiteral("TRESSOLA.INI")));
+    tableau.open(QIODevice::WriteOnly);
+    tableau.write("[MAIN]\n0WDir=" + QFile::encodeName(rep.path()) + "/\nNombre=1\n");
+    tableau.close();
+    TBarreDlg *barre = TBarreDlg::Creer(G.BarreDlg);
 
     std::vector<double> tressola, spawn;
     for (int tour = 0; tour < Tours; ++tour) {
@@ -60,14 +69,12 @@ int main(int argc, char *argv[]) {
             const QByteArray fifo = NouvelleFifo(rep);
             const QString ligCom =
                 QStringLiteral("\"%1\" \"%2\"").arg(marqueur, QString::fromLocal8Bit(fifo));
+            barre->Liste->LigCom = ligCom;
             const int fd = OuvrirFifo(fifo);
             QElapsedTimer t;
             t.start();
-            const CommandeDecoupee c = DecouperCommande(CommandeLancement(ligCom));
-            platform::changerRepertoireCourant(RepertoireLancement(wDir, SeparateursPosix));
-            const bool lance =
-                platform::lancer(c.programme, c.arguments, int(ModeAffichage(0))).has_value();
-            if (lance && AttendreOctet(fd))
+            QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton);
+            if (AttendreOctet(fd))
                 tressola.push_back(double(t.nsecsElapsed()) / 1000.0);
             close(fd);
         }
@@ -87,7 +94,8 @@ int main(int argc, char *argv[]) {
             waitpid(pid, nullptr, 0);
         }
     }
-    Rapporter("launch path of a button (split, chdir, detached)", tressola);
+    Rapporter("click on a button to its program running", tressola);
     Rapporter("posix_spawn of the same program", spawn);
+    delete barre;
     return 0;
 }
