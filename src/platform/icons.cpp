@@ -1,22 +1,96 @@
 #include "platform/icons.h"
 
-#include <QImageReader>
+#include "platform/icones/FichierLu.h"
+#include "platform/icones/LecteurBureau.h"
+#include "platform/icones/LecteurIco.h"
+#include "platform/icones/LecteurImage.h"
+#include "platform/icones/LecteurPE.h"
+#include "platform/icones/Theme.h"
 
-// Images that Qt reads, .ico files included, count as one icon each.
+#include <QFileInfo>
+
+// The kind of an icon source is told by its content, except for desktop entries, which are
+// plain text. Windows files come first so that they never reach the icon theme.
+
+using namespace platform::icones;
+
+namespace {
+
+// A desktop entry larger than this is not one.
+constexpr quint64 tailleBureauMaximale = 1024 * 1024;
+
+bool estBureau(const QString &chemin) {
+    return chemin.endsWith(u".desktop", Qt::CaseInsensitive);
+}
+
+bool estProgrammeLinux(const QString &chemin, Octets octets) {
+    return (octets.commencePar("\x7f"
+                               "ELF") ||
+            octets.commencePar("#!")) &&
+           QFileInfo(chemin).isExecutable();
+}
+
+// The icon theme's icon for a program: under the program's file name, or under the name of the
+// file that a link leads to.
+QImage imageProgramme(const QString &chemin) {
+    const QFileInfo info(chemin);
+    QImage image = imageTheme(info.fileName());
+    if (image.isNull() && info.isSymLink())
+        image = imageTheme(QFileInfo(info.canonicalFilePath()).fileName());
+    return image;
+}
+
+QImage imageDepuis(const QString &chemin, int index, bool depuisBureau);
+
+// The Icon of a desktop entry: a picture's absolute path, or the name of a theme icon, written
+// with or without the extension of its file.
+QImage imageBureau(Octets octets) {
+    if (octets.taille() > tailleBureauMaximale)
+        return {};
+    QString icone = iconeBureau(octets.vue());
+    if (icone.startsWith(u'/'))
+        return imageDepuis(icone, 0, true);
+    for (const auto extension : {u".png", u".svg", u".xpm"})
+        if (icone.endsWith(extension, Qt::CaseInsensitive))
+            icone.chop(4);
+    return imageTheme(icone);
+}
+
+QImage imageDepuis(const QString &chemin, int index, bool depuisBureau) {
+    if (index < 0)
+        return {};
+    const FichierLu fichier(chemin);
+    const Octets octets = fichier.octets();
+    if (!fichier.lu())
+        return {};
+    if (estExecutableWindows(octets))
+        return imagePE(octets, index);
+    if (index > 0)
+        return {};
+    // A desktop entry that names another one is not followed, so that two entries that name
+    // each other cannot loop.
+    if (estBureau(chemin))
+        return depuisBureau ? QImage() : imageBureau(octets);
+    if (estIco(octets))
+        return imageIco(octets);
+    if (estProgrammeLinux(chemin, octets))
+        return imageProgramme(chemin);
+    return imageQt(octets.vue());
+}
+
+} // namespace
 
 int iconCount(const QString &file) {
-    QImageReader lecteur(file);
-    return lecteur.canRead() ? 1 : 0;
+    {
+        const FichierLu fichier(file);
+        if (!fichier.lu())
+            return 0;
+        if (estExecutableWindows(fichier.octets()))
+            return nombreIconesPE(fichier.octets());
+    }
+    return iconImage(file, 0).isNull() ? 0 : 1;
 }
 
 QImage iconImage(const QString &file, int index) {
-    if (index != 0)
-        return {};
-    QImageReader lecteur(file);
-    lecteur.setAutoTransform(true);
-    QImage image = lecteur.read();
-    if (image.isNull())
-        return {};
-    return image.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return imageDepuis(file, index, false);
 }

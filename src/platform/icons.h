@@ -4,11 +4,16 @@
 #include <QString>
 
 // The platform's icon extraction. A file holds a number of icons, counted and indexed as the
-// Windows shell counts them; every reader bounds-checks what it reads and never trusts the
-// file's own sizes and counts.
+// Windows shell counts them: the icon groups of a Windows executable or library in the order of
+// its resource directory; one icon for an icon file, a picture (BMP, PNG, SVG, XPM), a desktop
+// entry (its Icon) or a Linux program that the icon theme knows by name. Every reader
+// bounds-checks what it reads and never trusts the file's own sizes and counts.
 
 // Number of icons in the file: 0 when it holds none or cannot be read.
 int iconCount(const QString &file);
 
-// Icon number index of the file, 32 x 32 with its alpha channel; null when there is no such icon.
+// Icon number index of the file, 32 x 32 in QImage::Format_ARGB32 with its alpha channel (fully
+// transparent pixels are 0); null when there is no such icon. Of the pictures of an icon, the
+// one that draws best at 32 x 32 is taken: the exact size with the deepest colour, else the
+// nearest larger size scaled down smoothly.
 QImage iconImage(const QString &file, int index);

@@ -1,0 +1,70 @@
+#include "platform/icones/Choix.h"
+
+#include <QPainter>
+
+namespace platform::icones {
+
+namespace {
+
+enum class Categorie { Exacte, PlusGrande, PlusPetite };
+
+Categorie categorie(const ApercuEntree &a) {
+    if (a.largeur == coteIcone && a.hauteur == coteIcone)
+        return Categorie::Exacte;
+    if (a.largeur >= coteIcone && a.hauteur >= coteIcone)
+        return Categorie::PlusGrande;
+    return Categorie::PlusPetite;
+}
+
+// Whether a is a better fit than b.
+bool meilleure(const ApercuEntree &a, const ApercuEntree &b) {
+    const Categorie ca = categorie(a);
+    const Categorie cb = categorie(b);
+    if (ca != cb)
+        return ca < cb;
+    const qint64 aireA = qint64(a.largeur) * a.hauteur;
+    const qint64 aireB = qint64(b.largeur) * b.hauteur;
+    if (ca == Categorie::PlusGrande && aireA != aireB)
+        return aireA < aireB;
+    if (ca == Categorie::PlusPetite && aireA != aireB)
+        return aireA > aireB;
+    return a.profondeur > b.profondeur;
+}
+
+} // namespace
+
+int meilleureEntree(const QList<std::optional<ApercuEntree>> &entrees) {
+    int choisie = -1;
+    for (int i = 0; i < entrees.size(); ++i)
+        if (entrees[i] && (choisie < 0 || meilleure(*entrees[i], *entrees[choisie])))
+            choisie = i;
+    return choisie;
+}
+
+QImage enIcone(const QImage &image) {
+    if (image.isNull())
+        return {};
+    if (image.size() == QSize(coteIcone, coteIcone)) {
+        QImage icone = image.convertToFormat(QImage::Format_ARGB32);
+        nettoyerTransparence(icone);
+        return icone;
+    }
+    // A very thin picture still keeps one pixel across.
+    const QSize taille =
+        image.size().scaled(coteIcone, coteIcone, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const QImage reduite = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage icone(coteIcone, coteIcone, QImage::Format_ARGB32);
+    if (icone.isNull() || reduite.isNull())
+        return {};
+    icone.fill(Qt::transparent);
+    {
+        QPainter peintre(&icone);
+        peintre.setCompositionMode(QPainter::CompositionMode_Source);
+        peintre.drawImage((coteIcone - reduite.width()) / 2, (coteIcone - reduite.height()) / 2,
+                          reduite);
+    }
+    nettoyerTransparence(icone);
+    return icone;
+}
+
+} // namespace platform::icones

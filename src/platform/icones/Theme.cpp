@@ -1,0 +1,22 @@
+#include "platform/icones/Theme.h"
+
+#include "platform/icones/Choix.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace platform::icones {
+
+QImage imageTheme(const QString &nom) {
+    if (nom.isEmpty() || nom.contains(u'/') ||
+        !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return {};
+    const QIcon icone = QIcon::fromTheme(nom);
+    if (icone.isNull())
+        return {};
+    // At one device pixel per pixel: the icon is drawn into a 32 x 32 glyph.
+    return enIcone(icone.pixmap(QSize(coteIcone, coteIcone), 1.0).toImage());
+}
+
+} // namespace platform::icones
