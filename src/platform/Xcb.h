@@ -1,0 +1,33 @@
+#pragma once
+
+// The X11 side of the window-manager requests, over Qt's own xcb connection. Only built where X11
+// is; every function does nothing (or returns nothing) when the program does not run on xcb.
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+namespace platform::xcb {
+
+using Fenetre = std::uint32_t;
+
+// True when the program runs on the xcb platform and the connection can be used.
+bool disponible();
+
+// The managed client windows (_NET_CLIENT_LIST of the root window), oldest first.
+QList<Fenetre> fenetresClientes();
+
+// The process that owns a window, from its _NET_WM_PID; 0 when it does not say.
+qint64 pidFenetre(Fenetre fenetre);
+
+// Asks the window manager to maximise a mapped window (EWMH _NET_WM_STATE).
+void demanderMaximiser(Fenetre fenetre);
+
+// Asks the window manager to iconify a mapped window (ICCCM WM_CHANGE_STATE).
+void demanderIconifier(Fenetre fenetre);
+
+// Adds or removes one state atom of a window: by a request to the window manager when the window
+// is mapped, on the window's own property otherwise (read again when it is mapped).
+void changerEtat(Fenetre fenetre, const char *etat, bool ajouter, bool visible);
+
+} // namespace platform::xcb

@@ -1,0 +1,142 @@
+#include "logic/LigneCommande.h"
+#include "platform/Navigateur.h"
+#include "platform/Revelateur.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+// Reveals against a file manager of the tests' own on a private session bus, and without one.
+class TestRevelateur : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void fichierDuProgramme_data();
+    void fichierDuProgramme();
+    void reveler_data();
+    void reveler();
+
+private:
+    QProcess busPrive_;
+    QString adresse_;
+    QProcess gestionnaire_;
+    QTemporaryDir rep_;
+    QList<QUrl> ouverts_;
+};
+
+void TestRevelateur::initTestCase() {
+    busPrive_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+    QVERIFY(busPrive_.waitForStarted());
+    QTRY_VERIFY(busPrive_.canReadLine());
+    adresse_ = QString::fromUtf8(busPrive_.readLine()).trimmed();
+    QVERIFY(!adresse_.isEmpty());
+    platform::definirOuvreurUrl([this](const QUrl &url) {
+        ouverts_.append(url);
+        return true;
+    });
+}
+
+void TestRevelateur::cleanupTestCase() {
+    platform::definirOuvreurUrl({});
+    QDBusConnection::disconnectFromBus(u"prive"_s);
+    busPrive_.terminate();
+    busPrive_.waitForFinished();
+}
+
+void TestRevelateur::init() {
+    ouverts_.clear();
+}
+
+void TestRevelateur::cleanup() {
+    if (gestionnaire_.state() != QProcess::NotRunning) {
+        gestionnaire_.terminate();
+        gestionnaire_.waitForFinished();
+    }
+}
+
+void TestRevelateur::fichierDuProgramme_data() {
+    QTest::addColumn<QString>("programme");
+    QTest::addColumn<QString>("fichier"); // relative: to the current directory
+    QTest::newRow("absolu") << u"/opt/Mon App/app"_s << u"/opt/Mon App/app"_s;
+    QTest::newRow("par PATH") << u"sh"_s << QStandardPaths::findExecutable(u"sh"_s);
+    QTest::newRow("absent du PATH: repertoire courant")
+        << u"absent-de-partout"_s << u"absent-de-partout"_s;
+    QTest::newRow("relatif avec repertoire") << u"outils/app"_s << u"outils/app"_s;
+    QTest::newRow("vide") << QString() << QString();
+}
+
+void TestRevelateur::fichierDuProgramme() {
+    QFETCH(QString, programme);
+    QFETCH(QString, fichier);
+    const QString attendu = fichier.isEmpty() ? fichier : QDir::current().absoluteFilePath(fichier);
+    QCOMPARE(platform::fichierDuProgramme(programme), attendu);
+}
+
+void TestRevelateur::reveler_data() {
+    QTest::addColumn<QString>("gestionnaire"); // how the file manager answers; empty: none runs
+    QTest::addColumn<bool>("bus");
+    QTest::addColumn<bool>("montre"); // shown by the file manager, else the folder is opened
+    QTest::newRow("gestionnaire present") << u"ok"_s << true << true;
+    QTest::newRow("gestionnaire en erreur") << u"erreur"_s << true << false;
+    QTest::newRow("gestionnaire muet") << u"muet"_s << true << false;
+    QTest::newRow("aucun gestionnaire") << QString() << true << false;
+    QTest::newRow("pas de bus") << QString() << false << false;
+}
+
+void TestRevelateur::reveler() {
+    QFETCH(QString, gestionnaire);
+    QFETCH(bool, bus);
+    QFETCH(bool, montre);
+
+    const QString temoin = rep_.filePath(u"appel.txt"_s);
+    QFile::remove(temoin);
+    QDBusConnection connexion =
+        bus ? QDBusConnection::connectToBus(adresse_, u"prive"_s)
+            : QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"absent"_s);
+    QCOMPARE(connexion.isConnected(), bus);
+    if (!gestionnaire.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, adresse_);
+        env.insert(u"TRESSOLA_TEMOIN"_s, temoin);
+        gestionnaire_.setProcessEnvironment(env);
+        gestionnaire_.start(QStringLiteral(GESTIONNAIRE_TEMOIN), {gestionnaire});
+        const QString service = u"org.freedesktop.FileManager1"_s;
+        QTRY_VERIFY(connexion.interface()->isServiceRegistered(service));
+    }
+
+    // The program of a stored command line, spaces and accents in its path.
+    const QString programme = rep_.filePath(u"Mon App é/app"_s);
+    const QString ligCom = u"\"%1\" -x"_s.arg(programme);
+    platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(ligCom)), connexion, 400ms);
+
+    if (montre) {
+        QTRY_VERIFY(QFile::exists(temoin));
+        QFile f(temoin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lignes = QString::fromUtf8(f.readAll()).split(u'\n');
+        QCOMPARE(lignes.value(0), QUrl::fromLocalFile(programme).toString());
+        QCOMPARE(QUrl(lignes.value(0)).toLocalFile(), programme);
+        QCOMPARE(lignes.size(), 3); // one address, the start-up id, the end of the last line
+        QTest::qWait(600);
+        QVERIFY(ouverts_.isEmpty());
+    } else {
+        QTRY_COMPARE(ouverts_.size(), 1);
+        QCOMPARE(ouverts_.first(), QUrl::fromLocalFile(rep_.filePath(u"Mon App é"_s)));
+        QVERIFY(!QFile::exists(temoin));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestRevelateur)
+#include "tst_revelateur.moc"
