@@ -21,6 +21,7 @@ bibliotheque() {
 bibliotheque x86_64 groupes.rc "$ici/groupes64.dll"
 bibliotheque i686 groupes.rc "$ici/groupes32.dll"
 bibliotheque x86_64 sans-icone.rc "$ici/sans-icone.dll"
+bibliotheque x86_64 cinquante-sept.rc "$ici/cinquante-sept.dll"
 cp "$tmp/groupe-6.ico" "$ici/plusieurs-tailles.ico"
 cp "$tmp/groupe-9.ico" "$ici/png256.ico"
 cp "$tmp/groupe-1.ico" "$ici/monochrome.ico"
