@@ -84,7 +84,6 @@ private Q_SLOTS:
     void aide();
     void dispositionALEchelle();
     void ordreDesTabulations();
-    void raccourcisDesEtiquettes();
     void centreePuisLaissee();
 };
 
@@ -415,9 +414,6 @@ void TestTConfigDlg::dispositionALEchelle() {
     QCOMPARE(d.size(), QSize(Echelle(525, dpi), Echelle(370, dpi)));
     QCOMPARE(d.minimumSize(), d.maximumSize());
     QCOMPARE(d.LigneCommande->geometry(), e(19, 41, 388, 24));
-    QCOMPARE(d.Executable->geometry(), e(117, 217, 292, 24));
-    QCOMPARE(d.Numero->geometry(), e(136, 268, 49, 26));
-    QCOMPARE(d.RadioGroup->geometry(), e(368, 80, 145, 105));
     QCOMPARE(d.OKBtn->geometry(), e(422, 328, 95, 33));
     QCOMPARE(d.Label2->pos(), e(19, 220, 0, 0).topLeft());
     QVERIFY(d.Image1->isHidden());
@@ -452,24 +448,6 @@ void TestTConfigDlg::ordreDesTabulations() {
     for (qsizetype i = 1; i < ordre.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), ordre[i]);
-    }
-}
-
-void TestTConfigDlg::raccourcisDesEtiquettes() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    QVERIFY(banc.montrer());
-    const struct {
-        char lettre;
-        QWidget *champ;
-    } raccourcis[] = {{'X', d.Executable},
-                      {'U', d.Numero},
-                      {'R', d.Repertoire},
-                      {'I', d.Infobulle},
-                      {'L', d.LigneCommande}};
-    for (const auto &r : raccourcis) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(r.lettre), Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), r.champ);
     }
 }
 
