@@ -36,13 +36,13 @@ TAboutBox::TAboutBox(QWidget *parent)
     Comments->setObjectName(QStringLiteral("Comments"));
     OKButton->setObjectName(QStringLiteral("OKButton"));
     setWindowTitle(QStringLiteral("A propos de Tressola"));
-    setFixedSize(MiseAEchelle(406, dpi), MiseAEchelle(266, dpi));
+    setFixedSize(Echelle(406, dpi), Echelle(266, dpi));
 
     // A lowered outer bevel around a raised inner one.
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     PlacerDessin(Panel1, dpi, 12, 10, 383, 201);
 
-    const int cote = MiseAEchelle(32, dpi);
+    const int cote = Echelle(32, dpi);
     QIcon icone = QApplication::windowIcon();
     if (icone.isNull())
         icone = style()->standardIcon(QStyle::SP_DesktopIcon);

@@ -18,7 +18,7 @@ THintDlg::THintDlg(QWidget *parent)
     Texte->setObjectName(QStringLiteral("Texte"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     setWindowTitle(QStringLiteral("Configurer l'info-bulle du tiroir"));
-    setFixedSize(MiseAEchelle(418, dpi), MiseAEchelle(93, dpi));
+    setFixedSize(Echelle(418, dpi), Echelle(93, dpi));
     move(333, 302);
 
     PlacerDessin(Label1, dpi, 17, 16);

@@ -75,10 +75,10 @@ void TestPetitsDialogues::disposition() {
     const int dpi = d->logicalDpiY();
     auto *w = d->findChild<QWidget *>(controle);
     QVERIFY(w);
-    QCOMPARE(w->pos(), QPoint(MiseAEchelle(dessin.x(), dpi), MiseAEchelle(dessin.y(), dpi)));
+    QCOMPARE(w->pos(), QPoint(Echelle(dessin.x(), dpi), Echelle(dessin.y(), dpi)));
     if (dessin.width() >= 0)
         QCOMPARE(w->size(),
-                 QSize(MiseAEchelle(dessin.width(), dpi), MiseAEchelle(dessin.height(), dpi)));
+                 QSize(Echelle(dessin.width(), dpi), Echelle(dessin.height(), dpi)));
     // Every control lies inside its parent.
     QVERIFY(w->parentWidget()->rect().contains(w->geometry()));
 }
@@ -92,7 +92,7 @@ void TestPetitsDialogues::textes() {
     QCOMPARE(hint.BitBtn1->text(), u"O&K"_s);
     QVERIFY(hint.BitBtn1->isDefault());
     QVERIFY(!hint.BitBtn1->icon().isNull());
-    QCOMPARE(hint.size(), QSize(MiseAEchelle(418, dpi), MiseAEchelle(93, dpi)));
+    QCOMPARE(hint.size(), QSize(Echelle(418, dpi), Echelle(93, dpi)));
     QCOMPARE(hint.minimumSize(), hint.maximumSize());
     QCOMPARE(hint.pos(), QPoint(333, 302));
     QCOMPARE(hint.Texte->nextInFocusChain(), hint.BitBtn1);
@@ -107,7 +107,7 @@ void TestPetitsDialogues::textes() {
     QVERIFY(!about.Copyright->text().isEmpty() && about.Copyright->font().bold());
     QVERIFY(about.Comments->wordWrap());
     QVERIFY(!about.ProgramIcon->pixmap().isNull());
-    QCOMPARE(about.size(), QSize(MiseAEchelle(406, dpi), MiseAEchelle(266, dpi)));
+    QCOMPARE(about.size(), QSize(Echelle(406, dpi), Echelle(266, dpi)));
     QCOMPARE(about.minimumSize(), about.maximumSize());
     // The texts fit where they are designed.
     for (QLabel *l : {about.ProductName, about.Copyright})

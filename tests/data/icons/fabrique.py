@@ -6,8 +6,8 @@ with s its side, columns below s/2 - 1 are colour A and the others colour B, the
 are transparent below column s/4 - 1, and in 32-bit entries the rows from 3s/4 down are B at
 half opacity in B's columns. The odd boundaries catch bits read in the wrong order.
 
-    fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, several .ico, and a
-                               small icon theme under theme/)
+    fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, cinquante-sept.rc,
+                               several .ico, and a small icon theme under theme/)
     fabrique.py DIR --bench N  a library of N icon groups (bibliotheque.rc)
     fabrique.py DIR --graines  small seeds for the fuzz targets, one folder per target
 """
@@ -190,6 +190,13 @@ def main():
     ecrire(os.path.join(dossier, "groupes.rc"), "".join(lignes).encode())
     ecrire(os.path.join(dossier, "petite.rc"), b'1 ICON "groupe-8.ico"\n2 ICON "groupe-1.ico"\n')
     ecrire(os.path.join(dossier, "sans-icone.rc"), b'1 RCDATA { "pas une icone" }\n')
+    # More groups than the icon chooser offers; small 1-bit entries keep the library small.
+    lignes = []
+    for n in range(57):
+        a, b = (n * 2654435761) & 0xFFFFFF, (n * 40503 + 0x808080) & 0xFFFFFF
+        ecrire(os.path.join(dossier, f"c{n}.ico"), ico([(32, 1, a, b)]))
+        lignes.append(f'{n + 1} ICON "c{n}.ico"\n')
+    ecrire(os.path.join(dossier, "cinquante-sept.rc"), "".join(lignes).encode())
     theme = os.path.join(dossier, "theme", "tressola-essai")
     os.makedirs(os.path.join(theme, "32x32", "apps"), exist_ok=True)
     ecrire(os.path.join(theme, "index.theme"),

@@ -1,0 +1,21 @@
+#include "logic/ChoixIcone.h"
+
+#include <algorithm>
+
+int NombreIconesOffertes(int nombre) {
+    return std::clamp(nombre, 0, MaxIconesOffertes);
+}
+
+int GaucheBoutonIcone(int index) {
+    return index * 48 + 4;
+}
+
+int LargeurChoixIcone(int nombre) {
+    return nombre * 48 + 10;
+}
+
+int GaucheChoixIcone(int gauche, int largeur, int largeurEcran) {
+    if (gauche + largeur >= largeurEcran)
+        gauche = largeurEcran - largeur;
+    return std::max(gauche, 0);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "board/Globales.h"
+#include "dialogs/DemandeFichier.h"
+#include "dialogs/Messages.h"
+#include "dialogs/TConfigDlg.h"
+
+#include <QApplication>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// A configuration dialog of its own for each test, with the messages and the file dialogs
+// answered by the test: `messages` records every text shown, `fichier` answers every file
+// dialog (empty for a cancel) and `demandes` records what each was asked.
+struct BancDialogues {
+    std::unique_ptr<TConfigDlg> dlg;
+    QStringList messages;
+    QList<Fichiers::Demande> demandes;
+    QString fichier;
+
+    BancDialogues() {
+        ReinitialiserGlobales();
+        Messages::DefinirRepondeur([this](Messages::Genre, const QString &, const QString &t) {
+            messages.append(t);
+            return true;
+        });
+        Fichiers::DefinirRepondeur([this](const Fichiers::Demande &d) {
+            demandes.append(d);
+            return fichier;
+        });
+        dlg = std::make_unique<TConfigDlg>();
+        G.ConfigDlg = dlg.get();
+    }
+    ~BancDialogues() {
+        dlg.reset();
+        ReinitialiserGlobales();
+        Messages::DefinirRepondeur({});
+        Fichiers::DefinirRepondeur({});
+    }
+    BancDialogues(const BancDialogues &) = delete;
+    BancDialogues &operator=(const BancDialogues &) = delete;
+
+    // Shows the dialog without a modal run and waits until it has the keyboard.
+    bool montrer() {
+        dlg->show();
+        dlg->activateWindow();
+        return QTest::qWaitForWindowActive(dlg.get());
+    }
+};
+
+// Runs `pendant` on the modal dialog once its modal run has started and it has the keyboard.
+// A check that fails inside leaves the dialog open: it is then closed, so that the test ends.
+inline void quandModal(std::function<void(QWidget *)> pendant) {
+    QTimer::singleShot(0, [pendant] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal)
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+        pendant(modal);
+        if (auto *dialogue = qobject_cast<QDialog *>(modal.data());
+            dialogue && dialogue->isVisible())
+            dialogue->reject();
+    });
+}
