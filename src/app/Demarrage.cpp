@@ -3,6 +3,8 @@
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
 #include "dialogs/TAboutBox.h"
+#include "dialogs/TChoixIconeDlg.h"
+#include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
 
 #include <QApplication>
@@ -24,11 +26,17 @@ int Demarrer(QApplication &application) {
     QApplication::setQuitOnLastWindowClosed(false);
     TBarreDlg::Creer(G.BarreDlg);
     // The dialogs live for the whole run, each created once.
+    TChoixIconeDlg choix;
+    TConfigDlg configuration;
     THintDlg hint;
     TAboutBox apropos;
+    G.ChoixIconeDlg = &choix;
+    G.ConfigDlg = &configuration;
     G.HintDlg = &hint;
     G.AboutBox = &apropos;
     const int code = application.exec();
+    G.ChoixIconeDlg = nullptr;
+    G.ConfigDlg = nullptr;
     G.HintDlg = nullptr;
     G.AboutBox = nullptr;
     return code;

@@ -23,16 +23,6 @@ namespace {
 // Marks a drag of one of the bars' own buttons; the button itself is the drag's source.
 const QString TypeBouton = QStringLiteral("application/x-tressola-bouton");
 
-// A changed record gets a new control, then the bar is laid out and written.
-void Reconstruire(TBarreDlg *barre, TBoutonAppli *r) {
-    ParquerFocus();
-    delete r->Bouton;
-    r->Bouton = nullptr;
-    CreerBouton(barre, r);
-    Arranger(barre);
-    SauverBarre(barre);
-}
-
 // The local files of a drop; empty when anything in it is not a local file.
 QStringList fichiersLocaux(const QMimeData *donnees) {
     QStringList fichiers;
@@ -105,7 +95,7 @@ void TBarreDlg::MyDragDrop(TBitBtn *cible, QObject *source) {
     rt->Icon = rs->Icon;
     rt->LigCom = rs->LigCom;
     rt->Hint = rs->Hint;
-    Reconstruire(this, rt);
+    RebatirBouton(this, rt);
 }
 
 void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
@@ -151,7 +141,7 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
                           : e->path + separateurs.back();
         }
     }
-    Reconstruire(this, r);
+    RebatirBouton(this, r);
 }
 
 void TBarreDlg::dragEnterEvent(QDragEnterEvent *evenement) {

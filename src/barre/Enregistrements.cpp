@@ -1,5 +1,6 @@
 #include "barre/Enregistrements.h"
 
+#include "barre/Disposition.h"
 #include "barre/Fleches.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
@@ -189,4 +190,13 @@ QString NouvelleSection() {
             tenus.append(t->NomSection);
     });
     return ReserverSection(tenus);
+}
+
+void RebatirBouton(TBarreDlg *barre, TBoutonAppli *r) {
+    ParquerFocus();
+    delete r->Bouton;
+    r->Bouton = nullptr;
+    CreerBouton(barre, r);
+    Arranger(barre);
+    SauverBarre(barre);
 }

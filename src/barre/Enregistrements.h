@@ -30,6 +30,10 @@ void DessinerIcone(TBoutonAppli *r);
 TBoutonAppli *AppliDuControle(const TBarreDlg *barre, const QWidget *controle);
 TBoutonTiroir *TiroirDuControle(const TBarreDlg *barre, const QWidget *controle);
 
+// A changed record is never patched in place: its control is built again, then the bar is laid
+// out and its section written.
+void RebatirBouton(TBarreDlg *barre, TBoutonAppli *r);
+
 // Frees every record of the bar with its control; on the main bar, closes the drawer bars.
 void LibererBoutons(TBarreDlg *barre);
 

@@ -31,13 +31,6 @@ QAction *item(QMenu *menu, const QString &texte, QKeySequence raccourci, TBarreD
     return action;
 }
 
-QAction *itemSansHandler(QMenu *menu, const QString &texte, QKeySequence raccourci) {
-    QAction *action = menu->addAction(texte);
-    action->setShortcut(raccourci);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    return action;
-}
-
 QAction *cochable(QAction *action) {
     action->setCheckable(true);
     return action;
@@ -96,8 +89,8 @@ void TBarreDlg::CreerMenus() {
                    QKeySequence(Ctrl | Qt::Key_A), this, &TBarreDlg::InsererClick);
     Atteindre = item(PopupMenuButt, QStringLiteral("Atteindre l'&original"),
                      QKeySequence(Ctrl | Qt::Key_O), this, &TBarreDlg::AtteindreClick);
-    ConfigurerAppli = itemSansHandler(PopupMenuButt, QStringLiteral("&Configurer l'application"),
-                                      QKeySequence(Ctrl | Qt::Key_C));
+    ConfigurerAppli = item(PopupMenuButt, QStringLiteral("&Configurer l'application"),
+                           QKeySequence(Ctrl | Qt::Key_C), this, &TBarreDlg::ConfigurerAppliClick);
     Detruire = item(PopupMenuButt, QStringLiteral("&Détruire"),
                     QKeySequence(Qt::SHIFT | Qt::Key_Delete), this, &TBarreDlg::DetruireClick);
 

@@ -7,11 +7,14 @@
 #include "board/Globales.h"
 #include "dialogs/Aide.h"
 #include "dialogs/TAboutBox.h"
+#include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
+#include "dialogs/TRadioGroup.h"
 #include "tray/TTrayIcon.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSpinBox>
 
 void TBarreDlg::AideClick() {
     AfficherAide(platform::ContexteSommaire);
@@ -19,6 +22,28 @@ void TBarreDlg::AideClick() {
 
 void TBarreDlg::AproposdeTressolaClick() {
     G.AboutBox->exec();
+}
+
+void TBarreDlg::ConfigurerAppliClick() {
+    TBoutonAppli *r = AppliDuControle(this, focusWidget());
+    if (!r)
+        return;
+    TConfigDlg *d = G.ConfigDlg;
+    d->LigneCommande->setText(r->LigCom);
+    d->RadioGroup->SetItemIndex(r->Lancement);
+    d->Repertoire->setText(r->WDir);
+    d->Infobulle->setText(r->Hint);
+    d->Executable->setText(r->Name);
+    d->Numero->setValue(r->Icon);
+    if (d->exec() != QDialog::Accepted)
+        return;
+    r->WDir = d->Repertoire->text();
+    r->Hint = d->Infobulle->text();
+    r->LigCom = d->LigneCommande->text();
+    r->Name = d->Executable->text();
+    r->Lancement = static_cast<quint8>(d->RadioGroup->ItemIndex());
+    r->Icon = d->Numero->value();
+    RebatirBouton(this, r);
 }
 
 void TBarreDlg::ConfigHintClick() {

@@ -8,6 +8,7 @@
 #include "board/Globales.h"
 #include "board/Tableau.h"
 #include "dialogs/Messages.h"
+#include "dialogs/TChoixIconeDlg.h"
 #include "logic/Dimensions.h"
 #include "logic/ReglesChemin.h"
 #include "platform/Ecran.h"
@@ -142,6 +143,8 @@ void TBarreDlg::FormClose() {
     }
     LibererBoutons(this);
     if (EstPrincipale) {
+        if (G.ChoixIconeDlg)
+            G.ChoixIconeDlg->close();
         delete G.TrayIcon; // takes the icon out of the notification area
         G.TrayIcon = nullptr;
         QCoreApplication::quit();

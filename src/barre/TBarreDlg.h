@@ -95,6 +95,7 @@ public:
     // included; none when no button does.
     TBoutonAppli *AppliEnPoint(QPoint point) const;
 
+    void ConfigurerAppliClick();
     void ConfigHintClick();
 
     // Dragging buttons and dropping files.

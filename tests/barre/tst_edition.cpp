@@ -3,7 +3,11 @@
 #include "board/TIniFile.h"
 #include "support/Banc.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -204,6 +208,61 @@ private Q_SLOTS:
         QCOMPARE(banc.messages,
                  QStringList{u"C'est le dernier bouton, on ne peut pas le détruire!"_qs});
         QCOMPARE(banc.lire(), avant);
+    }
+
+    // The configuration dialog edits the focused button; only OK changes it and writes.
+    void configurer_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("ok") << true;
+        QTest::newRow("annuler") << false;
+    }
+    void configurer() {
+        QFETCH(bool, ok);
+        Banc banc;
+        banc.ecrire(Deux);
+        TBarreDlg *barre = banc.demarrer();
+        TBoutonAppli *r = barre->Liste->Suivant;
+        r->Bouton->setFocus();
+        const QByteArray avant = banc.lire();
+        QTimer::singleShot(0, this, [&] {
+            auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QCOMPARE(d->LigneCommande->text(), u"b"_qs);
+            d->EffacerBtnClick();
+            d->LigneCommande->setText(u"\"/opt/Mon App/app\" -x"_qs);
+            d->Infobulle->setText(u"Mon app"_qs);
+            d->Numero->setValue(3);
+            (ok ? d->OKBtn : d->CancelBtn)->click();
+        });
+        barre->ConfigurerAppliClick();
+        if (!ok) {
+            QCOMPARE(r->LigCom, u"b"_qs);
+            QCOMPARE(banc.lire(), avant);
+            return;
+        }
+        QCOMPARE(r->LigCom, u"\"/opt/Mon App/app\" -x"_qs);
+        QCOMPARE(r->Icon, 3);
+        QCOMPARE(r->Bouton->toolTip(), u"Mon app"_qs);
+        QCOMPARE(section(banc, u"MAIN"_qs, u"1LigCom"_qs), u"\"/opt/Mon App/app\" -x"_qs);
+        QCOMPARE(section(banc, u"MAIN"_qs, u"1Hint"_qs), u"Mon app"_qs);
+    }
+
+    void tooltipDUneBande() {
+        Banc banc;
+        banc.ecrire(Deux);
+        TBarreDlg *barre = banc.demarrer();
+        TBoutonTiroir *t = tiroir(barre, 1);
+        t->Bouton->setFocus();
+        QTimer::singleShot(0, this, [&] {
+            auto *d = qobject_cast<THintDlg *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->Texte->setText(u"Jeux"_qs);
+            d->accept();
+        });
+        barre->ConfigHintClick();
+        QCOMPARE(t->Bouton->toolTip(), u"Jeux"_qs);
+        QCOMPARE(section(banc, u"MAIN"_qs, u"1THint"_qs), u"Jeux"_qs);
+        QCOMPARE(section(banc, u"MAIN"_qs, u"0THint"_qs), u"(absent)"_qs);
     }
 
     void appliEnPoint_data() {

@@ -3,6 +3,10 @@
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
 #include "dialogs/Messages.h"
+#include "dialogs/TAboutBox.h"
+#include "dialogs/TChoixIconeDlg.h"
+#include "dialogs/TConfigDlg.h"
+#include "dialogs/THintDlg.h"
 #include "platform/Programme.h"
 
 #include <QFile>
@@ -23,6 +27,11 @@ struct Banc {
     QTemporaryDir rep;
     QStringList messages;
     bool reponse = true;
+    // The dialogs, created once as the program does.
+    TChoixIconeDlg choix;
+    TConfigDlg configuration;
+    THintDlg hint;
+    TAboutBox apropos;
 
     Banc() {
         ReinitialiserGlobales();
@@ -32,6 +41,10 @@ struct Banc {
             return reponse;
         });
         Messages::DefinirFin([](int code) { throw FinDuProgramme(code); });
+        G.ChoixIconeDlg = &choix;
+        G.ConfigDlg = &configuration;
+        G.HintDlg = &hint;
+        G.AboutBox = &apropos;
     }
     ~Banc() {
         delete G.BarreDlg;
