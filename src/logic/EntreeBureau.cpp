@@ -40,8 +40,7 @@ QStringList ArgumentsExec(const QString &exec) {
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec[i];
         if (entreGuillemets) {
-            if (c == u'\\' && i + 1 < exec.size() &&
-                QStringView(u"\"`$\\").contains(exec[i + 1])) {
+            if (c == u'\\' && i + 1 < exec.size() && QStringView(u"\"`$\\").contains(exec[i + 1])) {
                 courant += exec[++i];
             } else if (c == u'"') {
                 entreGuillemets = false;

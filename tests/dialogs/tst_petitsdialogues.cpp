@@ -77,8 +77,7 @@ void TestPetitsDialogues::disposition() {
     QVERIFY(w);
     QCOMPARE(w->pos(), QPoint(Echelle(dessin.x(), dpi), Echelle(dessin.y(), dpi)));
     if (dessin.width() >= 0)
-        QCOMPARE(w->size(),
-                 QSize(Echelle(dessin.width(), dpi), Echelle(dessin.height(), dpi)));
+        QCOMPARE(w->size(), QSize(Echelle(dessin.width(), dpi), Echelle(dessin.height(), dpi)));
     // Every control lies inside its parent.
     QVERIFY(w->parentWidget()->rect().contains(w->geometry()));
 }
