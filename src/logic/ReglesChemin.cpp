@@ -1,20 +1,10 @@
 #include "logic/ReglesChemin.h"
 
+#include "logic/Texte.h"
+
 namespace {
 
 constexpr qsizetype LongueurMaxPartie = 255;
-
-// Cuts to at most `maximum` characters, counting a surrogate pair as one character so that a cut
-// never leaves half of one behind.
-QString Couper(QStringView texte, qsizetype maximum) {
-    qsizetype fin = 0;
-    for (qsizetype compte = 0; fin < texte.size() && compte < maximum; ++compte) {
-        const bool paire = texte.at(fin).isHighSurrogate() && fin + 1 < texte.size() &&
-                           texte.at(fin + 1).isLowSurrogate();
-        fin += paire ? 2 : 1;
-    }
-    return texte.first(fin).toString();
-}
 
 // Index of the last separator, or -1.
 qsizetype DernierSeparateur(QStringView chemin, QStringView separateurs) {
@@ -32,15 +22,15 @@ QString PartieRepertoire(const QString &chemin, QStringView separateurs) {
 }
 
 QString PartieNom(const QString &chemin, QStringView separateurs) {
-    return Couper(QStringView(chemin).sliced(DernierSeparateur(chemin, separateurs) + 1),
-                  LongueurMaxPartie);
+    return PremiersCaracteres(
+        QStringView(chemin).sliced(DernierSeparateur(chemin, separateurs) + 1), LongueurMaxPartie);
 }
 
 QString PartieExtension(const QString &chemin, QStringView separateurs) {
     for (qsizetype i = chemin.size() - 1; i >= 0; --i) {
         const QChar c = chemin.at(i);
         if (c == u'.')
-            return Couper(QStringView(chemin).sliced(i), LongueurMaxPartie);
+            return PremiersCaracteres(QStringView(chemin).sliced(i), LongueurMaxPartie);
         if (separateurs.contains(c))
             break;
     }

@@ -2,9 +2,12 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/TIniFile.h"
+#include "platform/icons.h"
 #include "support/Banc.h"
 
+#include <QApplication>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -16,6 +19,23 @@ QStringList sections(const QByteArray &contenu) {
     for (auto it = entete.globalMatch(QString::fromUtf8(contenu)); it.hasNext();)
         noms.append(it.next().captured(1));
     return noms;
+}
+
+// Two pictures alike but for the rounding of partly transparent pixels through a pixmap.
+bool presqueEgales(const QImage &a, const QImage &b) {
+    if (a.size() != b.size())
+        return false;
+    const QImage pa = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage pb = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < pa.height(); ++y)
+        for (int x = 0; x < pa.width(); ++x) {
+            const QRgb p = pa.pixel(x, y), q = pb.pixel(x, y);
+            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q),
+                          qAlpha(p) - qAlpha(q)})
+                if (std::abs(d) > 2)
+                    return false;
+        }
+    return true;
 }
 
 QByteArray tableauDe(int nombre, const QByteArray &enTete = "[TRESSOLA]\nPosition=0\n") {
@@ -234,6 +254,49 @@ private Q_SLOTS:
         QCOMPARE(AppliDuControle(barre, barre), nullptr);
         QCOMPARE(TiroirDuControle(barre, t->Bouton), t);
         QCOMPARE(TiroirDuControle(barre, r->Bouton), nullptr);
+    }
+
+    // A button's glyph: blank without an icon number, the question mark when the file holds no
+    // such icon, the icon itself otherwise; its tooltip only when it has a text.
+    void glyphes_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("icone");
+        QTest::addColumn<QString>("attendu");
+        const QString dll = QStringLiteral(DONNEES_ICONES "/groupes64.dll");
+        QTest::newRow("sans numero") << dll << -1 << u"vide"_qs;
+        QTest::newRow("fichier texte") << u"%R/texte.txt"_qs << 0 << u"question"_qs;
+        QTest::newRow("fichier absent") << u"%R/absent.exe"_qs << 0 << u"question"_qs;
+        QTest::newRow("numero au-dela") << dll << 500 << u"question"_qs;
+        QTest::newRow("bibliotheque") << dll << 1 << u"icone"_qs;
+    }
+    void glyphes() {
+        QFETCH(QString, nom);
+        QFETCH(int, icone);
+        QFETCH(QString, attendu);
+        Banc banc;
+        QFile texte(banc.rep.filePath(u"texte.txt"_qs));
+        QVERIFY(texte.open(QIODevice::WriteOnly));
+        texte.write("pas une icône\n");
+        texte.close();
+        nom.replace(u"%R"_qs, banc.rep.path());
+        banc.ecrire("[MAIN]\n0Name=" + nom.toUtf8() + "\n0Icon=" + QByteArray::number(icone) +
+                    "\n1Hint=Bulle\nNombre=2\n");
+        TBarreDlg *barre = banc.demarrer();
+        const QIcon vu = barre->Liste->Bouton->icon();
+        const QImage question = QApplication::style()
+                                    ->standardIcon(QStyle::SP_MessageBoxQuestion)
+                                    .pixmap(32, 32)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
+        const QImage image = vu.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+        if (attendu == u"vide")
+            QVERIFY(vu.isNull());
+        else if (attendu == u"question")
+            QCOMPARE(image, question);
+        else
+            QVERIFY(presqueEgales(image, iconImage(nom, icone)));
+        QVERIFY(barre->Liste->Bouton->toolTip().isEmpty());
+        QCOMPARE(barre->Liste->Suivant->Bouton->toolTip(), u"Bulle"_qs);
     }
 
     // After a save the Tab key visits the application buttons from the last to the first.
