@@ -29,7 +29,7 @@ exec "$racine/tests/support/avec-ecran.sh" bash -c '
     if [ "$orientation" = 0 ]; then x=223; y=309; else x=256; y=323; fi
     xdotool mousemove "$x" "$y" sleep 0.1 click 1 sleep 0.5
     nom=$([ "$orientation" = 0 ] && echo horizontale || echo verticale)
-    import -window root -crop 420x340+150+120 +repage "$racine/docs/barre-$nom.png"
+    import -window root -crop 480x420+150+80 +repage "$racine/docs/barre-$nom.png"
     kill $pid
     rm -rf "$rep"
   done
