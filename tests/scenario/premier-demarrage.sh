@@ -5,7 +5,7 @@ set -u
 . "$(dirname "$0")/outils.sh"
 binaire=$1
 rep=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
+trap 'kill $pid 2>/dev/null; chmod -R u+w "$rep"; rm -rf "$rep"' EXIT
 chmod 755 "$rep"
 cp "$binaire" "$rep/tressola"
 
