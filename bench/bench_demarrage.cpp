@@ -29,7 +29,7 @@ struct PremierePeinture : QObject {
 int enfant(int argc, char *argv[], const QString &rep) {
     QApplication application(argc, argv);
     platform::simulerCheminProgramme(rep + QStringLiteral("/tressola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tressola"));
+    QApplication::setApplicationName(QStringLiteral("Tressola"));
     PremierePeinture filtre;
     TBarreDlg::Creer(G.BarreDlg);
     G.BarreDlg->installEventFilter(&filtre);

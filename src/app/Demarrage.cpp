@@ -15,7 +15,8 @@
 int Demarrer(QApplication &application) {
     G.BarrePrincipaleCreee = false;
     QApplication::setApplicationName(QStringLiteral("Tressola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tressola"));
+    // No display name: on X11 it would be added to every window's caption, which must read as
+    // given ("Configurer une application"). Message boxes take the application's name.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tressola.svg")));
     // The toolkit's own words (Oui, Non, Annuler, the file dialogs) in French, like the rest.
     QTranslator traduction;
