@@ -136,9 +136,9 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
         if (e) {
             r->LigCom = LigneDeCommande(ArgumentsExec(e->exec));
             r->Hint = e->name;
-            r->WDir = e->path.isEmpty() || e->path.endsWith(separateurs.back())
+            r->WDir = e->path.isEmpty() || e->path.endsWith(separateurs.front())
                           ? e->path
-                          : e->path + separateurs.back();
+                          : e->path + separateurs.front();
         }
     }
     RebatirBouton(this, r);

@@ -1,8 +1,8 @@
 #include "barre/Disposition.h"
 
-#include "barre/Fleches.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
+#include "barre/Tiroirs.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
 #include "board/Tableau.h"
@@ -76,10 +76,8 @@ void ArrangerTiroirs() {
     PourChaque(G.BarreDlg->ListeTiroirs, [](TBoutonTiroir *t) {
         if (t->Barre)
             Arranger(t->Barre);
-        if (FlechesTiroirs && t->Bouton && NombreTiroir(t->NomSection) > 0) {
-            const EtatTiroir etat =
-                t->Barre && t->Barre->Tag != 1 ? EtatTiroir::Ouvert : EtatTiroir::Ferme;
-            t->Bouton->setIcon(GlypheFleche(G.BarreDlg, FlecheTiroir(true, etat, G.Orientation)));
-        }
+        if (NombreTiroir(t->NomSection) > 0)
+            MarquerTiroir(t,
+                          t->Barre && t->Barre->Tag != 1 ? EtatTiroir::Ouvert : EtatTiroir::Ferme);
     });
 }

@@ -5,6 +5,7 @@
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
 #include "barre/Tabulation.h"
+#include "barre/Tiroirs.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
 #include "board/Tableau.h"
@@ -29,9 +30,8 @@ QString SectionDe(const TBarreDlg *barre) {
 
 void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton = new TBitBtn(barre);
-    if (FlechesTiroirs && NombreTiroir(t->NomSection) > 0)
-        t->Bouton->setIcon(
-            GlypheFleche(barre, FlecheTiroir(true, EtatTiroir::Ferme, G.Orientation)));
+    if (NombreTiroir(t->NomSection) > 0)
+        MarquerTiroir(t, EtatTiroir::Ferme);
     t->Bouton->setToolTip(t->THint);
     t->Barre = nullptr;
     QObject::connect(t->Bouton, &QPushButton::clicked, barre,
@@ -61,6 +61,11 @@ void ChargerBarre(TBarreDlg *barre) {
     // The first start: one blank slot whose icon source is the program itself. Both records
     // exist before the drawer section is reserved, so that a failing write still leaves a slot
     // whole.
+    CreneauParDefaut(barre);
+    barre->ListeTiroirs->NomSection = NouvelleSection();
+}
+
+void CreneauParDefaut(TBarreDlg *barre) {
     auto *r = new TBoutonAppli;
     r->Name = platform::cheminProgramme();
     r->Suivant = r;
@@ -68,7 +73,6 @@ void ChargerBarre(TBarreDlg *barre) {
     t->Suivant = t;
     barre->Liste = r;
     barre->ListeTiroirs = t;
-    t->NomSection = NouvelleSection();
 }
 
 void CreerBoutons(TBarreDlg *barre) {

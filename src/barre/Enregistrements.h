@@ -16,6 +16,9 @@ void ChargerBarre(TBarreDlg *barre);
 // strip).
 void CreerBoutons(TBarreDlg *barre);
 
+// The main bar's one blank slot, its icon taken from the program itself, built in memory only.
+void CreneauParDefaut(TBarreDlg *barre);
+
 // Creates the strip of one drawer record on the main bar, with its arrow when the drawer holds
 // buttons.
 void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t);

@@ -156,9 +156,7 @@ bool TBarreDlg::Raccourci(QWidget *controle, QKeyEvent *evenement) {
     } else if (TBoutonTiroir *t = TiroirDuControle(this, controle)) {
         // The drawer menu's enabling holds for the strip that has the focus now, whatever the
         // menu's last opening left.
-        const bool plein = NombreTiroir(t->NomSection) > 0;
-        InsererPremier->setEnabled(!plein);
-        OuvrirFermer->setEnabled(plein);
+        ActiverMenuTiroirs(t);
         menus.append(PopupMenuTiroirs);
     }
     menus.append(PopupMenu);

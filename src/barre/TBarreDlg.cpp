@@ -4,6 +4,7 @@
 #include "barre/Enregistrements.h"
 #include "barre/Fleches.h"
 #include "barre/TBitBtn.h"
+#include "barre/Tiroirs.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
 #include "board/Tableau.h"
@@ -109,15 +110,8 @@ void TBarreDlg::FormCreate() {
 // A write that failed during the creation stops it; what the bar then lacks is built from memory
 // alone, so that it shows its buttons and can be closed without an internal fault.
 void TBarreDlg::ReprendreApresErreur() {
-    if (!Liste && EstPrincipale) {
-        auto *r = new TBoutonAppli;
-        r->Name = platform::cheminProgramme();
-        r->Suivant = r;
-        auto *t = new TBoutonTiroir;
-        t->Suivant = t;
-        Liste = r;
-        ListeTiroirs = t;
-    }
+    if (!Liste && EstPrincipale)
+        CreneauParDefaut(this);
     if (Liste && !Liste->Bouton) {
         CreerBoutons(this);
         Arranger(this);
@@ -136,9 +130,8 @@ void TBarreDlg::FormClose() {
         Messages::Agir([this] { SauverBarre(this); });
     if (!EstPrincipale && Tiroir) {
         Tiroir->Barre = nullptr;
-        if (FlechesTiroirs && Tiroir->Bouton && G.BarreDlg)
-            Tiroir->Bouton->setIcon(
-                GlypheFleche(G.BarreDlg, FlecheTiroir(true, EtatTiroir::Ferme, G.Orientation)));
+        if (G.BarreDlg)
+            MarquerTiroir(Tiroir, EtatTiroir::Ferme);
         Tiroir = nullptr;
     }
     LibererBoutons(this);

@@ -78,6 +78,8 @@ public:
     // Drawers.
     void TiroirClick();
     void PopupMenuTiroirsPopup();
+    // Enables the drawer menu's items for the drawer of strip `t`.
+    void ActiverMenuTiroirs(const TBoutonTiroir *t);
     void Fermetureautomatiquedestiroirs1Click();
 
     // Launching: the focused application button's program, started or shown in the file

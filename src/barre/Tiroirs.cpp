@@ -64,7 +64,12 @@ void TBarreDlg::PopupMenuTiroirsPopup() {
     if (i < 0)
         return;
     tiroirs[i]->Bouton->setFocus();
-    const bool plein = NombreTiroir(tiroirs[i]->NomSection) > 0;
+    ActiverMenuTiroirs(tiroirs[i]);
+}
+
+void TBarreDlg::ActiverMenuTiroirs(const TBoutonTiroir *t) {
+    // Whether the drawer holds buttons is read from the board file at the moment of use.
+    const bool plein = NombreTiroir(t->NomSection) > 0;
     InsererPremier->setEnabled(!plein);
     OuvrirFermer->setEnabled(plein);
 }
