@@ -50,4 +50,16 @@ for _ in $(seq 1 100); do
   sleep 0.05
 done
 
+# The tray host is ready when the window manager has taken its strip out of the work area;
+# a program started earlier would see the whole screen as free.
+if [ "${TRESSOLA_SANS_PLATEAU:-0}" != 1 ]; then
+  ecran="${TRESSOLA_ECRAN:-1280x800x24}"
+  entier="0, 0, ${ecran%%x*}, $(echo "$ecran" | cut -dx -f2)"
+  for _ in $(seq 1 100); do
+    zone=$(xprop -root _NET_WORKAREA 2>/dev/null | sed 's/.*= //' | cut -d, -f1-4)
+    [ -n "$zone" ] && [ "$zone" != "$entier" ] && break
+    sleep 0.05
+  done
+fi
+
 "$@"
