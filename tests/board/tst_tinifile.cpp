@@ -1,5 +1,6 @@
-// The board file on disk: where edits land, what they keep, and how failed or competing writes
-// leave it.
+// The board file on disk: what a read gives back (blanks, quotes, the length limit, integers,
+// flags, the two encodings a board may be written in), where edits land, what they keep, and how
+// failed or competing writes leave it.
 #include "board/TIniFile.h"
 
 #include <QCoreApplication>
@@ -8,14 +9,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <climits>
 #include <csignal>
 #include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QByteArray contenu(const QString &chemin) {
     QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : "<absent>"_ba;
 }
 
 void remplir(const QString &chemin, const QByteArray &octets) {
@@ -30,6 +34,12 @@ TIniFile::Entrees entrees(const QString &texte) {
     for (const QString &paire : texte.split(u';', Qt::SkipEmptyParts))
         liste.append({paire.section(u'=', 0, 0), paire.section(u'=', 1)});
     return liste;
+}
+
+// A board holding one key k=<valeur> in section S.
+TIniFile avecValeur(const QString &chemin, const QByteArray &valeur) {
+    remplir(chemin, "[S]\nk=" + valeur + "\n");
+    return TIniFile(chemin);
 }
 
 // Operations as "w,section,key,value", "e,section" or "r,section,k=v;k=v", joined by '|'.
@@ -60,7 +70,7 @@ class TstTIniFile : public QObject {
 
 private Q_SLOTS:
     void init() {
-        chemin_ = dossier_.filePath(QStringLiteral("TRESSOLA.INI"));
+        chemin_ = dossier_.filePath(u"TRESSOLA.INI"_s);
         QFile::remove(chemin_);
     }
 
@@ -70,80 +80,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("lu"); // "<def>" for the default
         const QByteArray barre = "[MAIN]\n1LigCom=un\n10LigCom=dix\nNombre=11\n";
-        QTest::newRow("exact") << barre << "MAIN"
-                               << "Nombre"
-                               << "11";
-        QTest::newRow("section case") << barre << "main"
-                                      << "Nombre"
-                                      << "11";
-        QTest::newRow("key case") << barre << "Main"
-                                  << "NOMBRE"
-                                  << "11";
-        QTest::newRow("accented case") << QByteArray("[\xC3\x89t\xC3\xA9]\nCl\xC3\xA9=1\n") << "été"
-                                       << "CLÉ"
-                                       << "1";
-        QTest::newRow("1252 names") << QByteArray("[\xC9t\xE9]\nCl\xE9=\xE0 toi\n") << "Été"
-                                    << "clé"
-                                    << "à toi";
-        QTest::newRow("no padding 1") << barre << "MAIN"
-                                      << "1LigCom"
-                                      << "un";
-        QTest::newRow("no padding 10") << barre << "MAIN"
-                                       << "10LigCom"
-                                       << "dix";
-        QTest::newRow("missing key") << barre << "MAIN"
-                                     << "2LigCom"
-                                     << "<def>";
-        QTest::newRow("missing section") << barre << "SECTION0"
-                                         << "Nombre"
-                                         << "<def>";
-        QTest::newRow("key in other section") << QByteArray("[A]\nx=1\n[B]\n") << "B"
-                                              << "x"
-                                              << "<def>";
-        QTest::newRow("empty value is no default") << QByteArray("[A]\nx=\n") << "A"
-                                                   << "x"
-                                                   << "";
-        QTest::newRow("blanks around key") << QByteArray("[A]\n  x\t= 1\n") << "A"
-                                           << "x"
-                                           << "1";
-        QTest::newRow("blanks in header") << QByteArray("  [ A b ]  \nx=1\n") << "A b"
-                                          << "x"
-                                          << "1";
-        QTest::newRow("name given with blanks") << QByteArray("[A]\nx=1\n") << " A "
-                                                << " x"
-                                                << "1";
-        QTest::newRow("header without bracket") << QByteArray("[A]\nx=1\n[B\nx=2\n") << "B"
-                                                << "x"
-                                                << "2";
-        QTest::newRow("text after bracket") << QByteArray("[A] ; note\nx=1\n") << "A"
-                                            << "x"
-                                            << "1";
-        QTest::newRow("first duplicate key") << QByteArray("[A]\nx=1\nX=2\n") << "A"
-                                             << "x"
-                                             << "1";
-        QTest::newRow("first duplicate section") << QByteArray("[A]\nx=1\n[a]\nx=2\ny=3\n") << "A"
-                                                 << "y"
-                                                 << "<def>";
-        QTest::newRow("comment") << QByteArray("[A]\n;x=1\n#x=2\nx=3\n") << "A"
-                                 << "x"
-                                 << "3";
-        QTest::newRow("line without equals") << QByteArray("[A]\nx\nx=4\n") << "A"
-                                             << "x"
-                                             << "4";
-        QTest::newRow("empty key ignored") << QByteArray("[A]\n=5\n") << "A"
-                                           << ""
-                                           << "<def>";
-        QTest::newRow("before any section") << QByteArray("x=1\n[A]\n") << ""
-                                            << "x"
-                                            << "<def>";
-        QTest::newRow("crlf") << QByteArray("[A]\r\nx=1\r\n") << "A"
-                              << "x"
-                              << "1";
-        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF[A]\nx=1\n") << "A"
-                                   << "x"
-                                   << "1";
-        QTest::newRow("nul bytes") << QByteArray("[A]\nx=a\0b\n", 10) << "A"
-                                   << "x" << QStringView(u"a\0b", 3).toString();
+        QTest::newRow("key case") << barre << u"Main"_s << u"NOMBRE"_s << u"11"_s;
+        QTest::newRow("accented case")
+            << "[\xC3\x89t\xC3\xA9]\nCl\xC3\xA9=1\n"_ba << u"été"_s << u"CLÉ"_s << u"1"_s;
+        QTest::newRow("1252 names")
+            << "[\xC9t\xE9]\nCl\xE9=\xE0 toi\n"_ba << u"Été"_s << u"clé"_s << u"à toi"_s;
+        QTest::newRow("no padding 1") << barre << u"MAIN"_s << u"1LigCom"_s << u"un"_s;
+        QTest::newRow("missing section") << barre << u"SECTION0"_s << u"Nombre"_s << u"<def>"_s;
+        QTest::newRow("key in other section")
+            << "[A]\nx=1\n[B]\n"_ba << u"B"_s << u"x"_s << u"<def>"_s;
+        QTest::newRow("empty value is no default") << "[A]\nx=\n"_ba << u"A"_s << u"x"_s << u""_s;
+        QTest::newRow("blanks around key") << "[A]\n  x\t= 1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
+        QTest::newRow("blanks in header")
+            << "  [ A b ]  \nx=1\n"_ba << u"A b"_s << u"x"_s << u"1"_s;
+        QTest::newRow("name given with blanks") << "[A]\nx=1\n"_ba << u" A "_s << u" x"_s << u"1"_s;
+        QTest::newRow("header without bracket")
+            << "[A]\nx=1\n[B\nx=2\n"_ba << u"B"_s << u"x"_s << u"2"_s;
+        QTest::newRow("text after bracket") << "[A] ; note\nx=1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
+        QTest::newRow("first duplicate key") << "[A]\nx=1\nX=2\n"_ba << u"A"_s << u"x"_s << u"1"_s;
+        QTest::newRow("first duplicate section")
+            << "[A]\nx=1\n[a]\nx=2\ny=3\n"_ba << u"A"_s << u"y"_s << u"<def>"_s;
+        QTest::newRow("comment") << "[A]\n;x=1\n#x=2\nx=3\n"_ba << u"A"_s << u"x"_s << u"3"_s;
+        QTest::newRow("line without equals") << "[A]\nx\nx=4\n"_ba << u"A"_s << u"x"_s << u"4"_s;
+        QTest::newRow("empty key ignored") << "[A]\n=5\n"_ba << u"A"_s << u""_s << u"<def>"_s;
+        QTest::newRow("before any section") << "x=1\n[A]\n"_ba << u""_s << u"x"_s << u"<def>"_s;
+        QTest::newRow("crlf") << "[A]\r\nx=1\r\n"_ba << u"A"_s << u"x"_s << u"1"_s;
+        QTest::newRow("utf-8 bom") << "\xEF\xBB\xBF[A]\nx=1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
+        QTest::newRow("nul bytes")
+            << "[A]\nx=a\0b\n"_ba << u"A"_s << u"x"_s << QStringView(u"a\0b", 3).toString();
     }
     void lecture() {
         QFETCH(QByteArray, fichier);
@@ -151,92 +115,196 @@ private Q_SLOTS:
         QFETCH(QString, cle);
         QFETCH(QString, lu);
         remplir(chemin_, fichier);
-        const QString defaut = QStringLiteral("<def>");
+        const QString defaut = u"<def>"_s;
         QCOMPARE(TIniFile(chemin_).ReadString(section, cle, defaut), lu);
+    }
+
+    void texte_data() {
+        QTest::addColumn<QByteArray>("stocke");
+        QTest::addColumn<QString>("lu");
+        QTest::newRow("empty") << ""_ba << QString();
+        QTest::newRow("blanks around") << " \t abc d \t"_ba << u"abc d"_s;
+        QTest::newRow("single quotes") << "'abc'"_ba << u"abc"_s;
+        QTest::newRow("quotes inside blanks") << "  \" a \"  "_ba << u" a "_s;
+        QTest::newRow("only one pair goes") << "\"\"x\"\""_ba << u"\"x\""_s;
+        QTest::newRow("mismatched quotes") << "\"abc'"_ba << u"\"abc'"_s;
+        QTest::newRow("quote then argument")
+            << "\"C:\\ed.exe\" x.txt"_ba << u"\"C:\\ed.exe\" x.txt"_s;
+        QTest::newRow("lone quote") << "\""_ba << u"\""_s;
+        QTest::newRow("empty quotes") << "''"_ba << QString();
+        QTest::newRow("equals inside") << "a=b=c"_ba << u"a=b=c"_s;
+        QTest::newRow("utf-8") << "Caf\xC3\xA9 \xE2\x82\xAC"_ba << u"Café €"_s;
+        QTest::newRow("windows-1252") << "Caf\xE9 \x80 \x9C"_ba << u"Café € œ"_s;
+        QTest::newRow("1252 undefined byte") << "a\x81z"_ba << u"a\u0081z"_s;
+        QTest::newRow("non-breaking space kept") << "\xC2\xA0x\xC2\xA0"_ba << u"\u00A0x\u00A0"_s;
+        // At most 1023 UTF-16 units come back, never half of a surrogate pair.
+        const QString a1023(1023, u'a');
+        const QString rire = u"\U0001F600"_s;
+        QTest::newRow("1023 fits") << a1023.toUtf8() << a1023;
+        QTest::newRow("1024 cut") << (a1023 + u'b').toUtf8() << a1023;
+        QTest::newRow("quotes do not count") << (u'"' + a1023 + u'"').toUtf8() << a1023;
+        QTest::newRow("pair across the cut")
+            << (QString(1022, u'a') + rire).toUtf8() << QString(1022, u'a');
+        QTest::newRow("pair before the cut")
+            << (QString(1021, u'a') + rire + u'z').toUtf8() << QString(1021, u'a') + rire;
+        QTest::newRow("accents count once") << QString(1500, u'é').toUtf8() << QString(1023, u'é');
+    }
+    void texte() {
+        QFETCH(QByteArray, stocke);
+        QFETCH(QString, lu);
+        QCOMPARE(avecValeur(chemin_, stocke).ReadString(u"S"_s, u"k"_s, u"défaut"_s), lu);
+    }
+
+    void entier_data() {
+        QTest::addColumn<QByteArray>("stocke");
+        QTest::addColumn<int>("lu");
+        const int d = -77; // the caller's default
+        QTest::newRow("zero") << "0"_ba << 0;
+        QTest::newRow("plus sign") << "+5"_ba << 5;
+        QTest::newRow("dollar hex") << "$1F"_ba << 31;
+        QTest::newRow("dollar lower hex") << "$ff"_ba << 255;
+        QTest::newRow("0X10") << "0X10"_ba << 16;
+        QTest::newRow("0x alone") << "0x"_ba << d;
+        QTest::newRow("256 whole") << "256"_ba << 256;
+        QTest::newRow("empty") << ""_ba << d;
+        QTest::newRow("blanks around") << " 7 "_ba << 7;
+        QTest::newRow("quoted") << "'8'"_ba << 8;
+        QTest::newRow("trailing letters") << " 12abc"_ba << d;
+        QTest::newRow("inner blank") << "1 2"_ba << d;
+        QTest::newRow("sign alone") << "-"_ba << d;
+        QTest::newRow("signed hex") << "-0x10"_ba << d;
+        QTest::newRow("bad hex digit") << "0x1G"_ba << d;
+        QTest::newRow("arabic-indic digit") << "\xD9\xA3"_ba << d;
+        QTest::newRow("int max") << "2147483647"_ba << INT_MAX;
+        QTest::newRow("int min") << "-2147483648"_ba << INT_MIN;
+        QTest::newRow("above int max") << "2147483648"_ba << d;
+        QTest::newRow("below int min") << "-2147483649"_ba << d;
+        QTest::newRow("huge") << "99999999999999999999999"_ba << d;
+        QTest::newRow("hex all ones") << "$FFFFFFFF"_ba << -1;
+        QTest::newRow("hex 33 bits") << "0x100000000"_ba << d;
+        QTest::newRow("hex leading zeros") << "$00000000000000FF"_ba << 255;
+    }
+    // A flag is an integer other than zero; what is no integer gives the caller's default.
+    void entier() {
+        QFETCH(QByteArray, stocke);
+        QFETCH(int, lu);
+        const TIniFile ini = avecValeur(chemin_, stocke);
+        QCOMPARE(ini.ReadInteger(u"S"_s, u"k"_s, -77), lu);
+        QCOMPARE(ini.ReadBool(u"S"_s, u"k"_s, true), lu == -77 || lu != 0);
+        QCOMPARE(ini.ReadBool(u"S"_s, u"k"_s, false), lu != -77 && lu != 0);
+    }
+
+    void ecritAvantDeRelire_data() {
+        QTest::addColumn<QString>("ecrit");
+        QTest::addColumn<QByteArray>("ligne");
+        QTest::addColumn<QString>("relu");
+        QTest::newRow("empty") << QString() << "k="_ba << QString();
+        QTest::newRow("accents in UTF-8")
+            << u"Clé €"_s << "k=Cl\xC3\xA9 \xE2\x82\xAC"_ba << u"Clé €"_s;
+        QTest::newRow("quoted path")
+            << uR"("C:\Program Files\App\app.exe")"_s << R"(k="C:\Program Files\App\app.exe")"_ba
+            << uR"(C:\Program Files\App\app.exe)"_s;
+        QTest::newRow("quoted program and argument")
+            << uR"("C:\P F\ed.exe" "D:\doc 1.txt")"_s << R"(k=""C:\P F\ed.exe" "D:\doc 1.txt"")"_ba
+            << uR"("C:\P F\ed.exe" "D:\doc 1.txt")"_s;
+        QTest::newRow("single quotes inside")
+            << u"'l'été'"_s << "k=''l'\xC3\xA9t\xC3\xA9''"_ba << u"'l'été'"_s;
+        QTest::newRow("the other quote inside") << u"\"it's\""_s << "k=\"it's\""_ba << u"it's"_s;
+        QTest::newRow("blanks around are lost") << u"  x  "_s << "k=  x  "_ba << u"x"_s;
+        QTest::newRow("blanks around quoted argument")
+            << uR"( "a" "b" )"_s << R"(k=""a" "b"")"_ba << uR"("a" "b")"_s;
+    }
+    void ecritAvantDeRelire() {
+        QFETCH(QString, ecrit);
+        QFETCH(QByteArray, ligne);
+        QFETCH(QString, relu);
+        TIniFile(chemin_).WriteString(u"S"_s, u"k"_s, ecrit);
+        QCOMPARE(contenu(chemin_), "[S]\n" + ligne + "\n");
+        QCOMPARE(TIniFile(chemin_).ReadString(u"S"_s, u"k"_s, u"défaut"_s), relu);
+    }
+
+    void entiersEtDrapeauxEcrits() {
+        TIniFile ini(chemin_);
+        ini.WriteInteger(u"S"_s, u"a"_s, -5);
+        ini.WriteInteger(u"S"_s, u"b"_s, INT_MIN);
+        ini.WriteBool(u"S"_s, u"c"_s, true);
+        ini.WriteBool(u"S"_s, u"d"_s, false);
+        QCOMPARE(contenu(chemin_), "[S]\na=-5\nb=-2147483648\nc=1\nd=0\n"_ba);
+        QCOMPARE(TIniFile(chemin_).ReadInteger(u"S"_s, u"b"_s, 0), INT_MIN);
     }
 
     void sectionsEtCles() {
         remplir(chemin_, "x=0\n[A]\nb=1\n; c=2\na=2\nB=3\n\n[a]\nz=1\n[C]\n");
         const TIniFile ini(chemin_);
-        QCOMPARE(ini.ReadSection(QStringLiteral("a")), QStringList({u"b"_qs, u"a"_qs}));
-        QCOMPARE(ini.ReadSection(QStringLiteral("C")), QStringList());
-        QCOMPARE(ini.ReadSection(QStringLiteral("D")), QStringList());
-        QVERIFY(ini.SectionExists(QStringLiteral("c")));
-        QVERIFY(!ini.SectionExists(QStringLiteral("D")));
+        QCOMPARE(ini.ReadSection(u"a"_s), QStringList({u"b"_s, u"a"_s}));
+        QCOMPARE(ini.ReadSection(u"C"_s), QStringList());
+        QCOMPARE(ini.ReadSection(u"D"_s), QStringList());
+        QVERIFY(ini.SectionExists(u"c"_s));
+        QVERIFY(!ini.SectionExists(u"D"_s));
     }
 
     void fichierAbsent() {
         TIniFile ini(chemin_);
-        QCOMPARE(ini.ReadString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("d")),
-                 QStringLiteral("d"));
-        QCOMPARE(ini.ReadInteger(QStringLiteral("A"), QStringLiteral("x"), -1), -1);
-        QVERIFY(!ini.SectionExists(QStringLiteral("A")));
-        ini.EraseSection(QStringLiteral("A"));
-        ini.ReplaceSection(QStringLiteral("A"), {});
+        QCOMPARE(ini.ReadString(u"A"_s, u"x"_s, u"d"_s), u"d"_s);
+        QCOMPARE(ini.ReadInteger(u"A"_s, u"x"_s, -1), -1);
+        QVERIFY(!ini.SectionExists(u"A"_s));
+        ini.EraseSection(u"A"_s);
+        ini.ReplaceSection(u"A"_s, {});
         QVERIFY2(!QFile::exists(chemin_), "erasing nothing must not create the file");
-        ini.WriteInteger(QStringLiteral("TRESSOLA"), QStringLiteral("Position"), 3);
-        QCOMPARE(contenu(chemin_), QByteArray("[TRESSOLA]\nPosition=3\n"));
-        QCOMPARE(ini.ReadInteger(QStringLiteral("tressola"), QStringLiteral("position"), 0), 3);
+        ini.WriteInteger(u"TRESSOLA"_s, u"Position"_s, 3);
+        QCOMPARE(contenu(chemin_), "[TRESSOLA]\nPosition=3\n"_ba);
+        QCOMPARE(ini.ReadInteger(u"tressola"_s, u"position"_s, 0), 3);
     }
 
     void ecriture_data() {
         QTest::addColumn<QByteArray>("avant");
         QTest::addColumn<QString>("operations");
         QTest::addColumn<QByteArray>("apres");
-        QTest::newRow("in place") << QByteArray("[A]\nx=1\ny=2\n") << "w,A,x,9"
-                                  << QByteArray("[A]\nx=9\ny=2\n");
         QTest::newRow("in place keeps spelling")
-            << QByteArray("[A]\n  X = 1 \ny=2\n") << "w,a,x,9" << QByteArray("[A]\n  X =9\ny=2\n");
+            << "[A]\n  X = 1 \ny=2\n"_ba << u"w,a,x,9"_s << "[A]\n  X =9\ny=2\n"_ba;
         QTest::newRow("new key after last key")
-            << QByteArray("[A]\nx=1\n\n; drawers\n[B]\ny=2\n") << "w,A,z,3"
-            << QByteArray("[A]\nx=1\nz=3\n\n; drawers\n[B]\ny=2\n");
-        QTest::newRow("new key in keyless section") << QByteArray("[A]\n; note\n[B]\n") << "w,a,z,3"
-                                                    << QByteArray("[A]\nz=3\n; note\n[B]\n");
-        QTest::newRow("new section at end") << QByteArray("; top\n[A]\nx=1\n") << "w,B,y,2"
-                                            << QByteArray("; top\n[A]\nx=1\n[B]\ny=2\n");
+            << "[A]\nx=1\n\n; drawers\n[B]\ny=2\n"_ba << u"w,A,z,3"_s
+            << "[A]\nx=1\nz=3\n\n; drawers\n[B]\ny=2\n"_ba;
+        QTest::newRow("new key in keyless section")
+            << "[A]\n; note\n[B]\n"_ba << u"w,a,z,3"_s << "[A]\nz=3\n; note\n[B]\n"_ba;
+        QTest::newRow("new section at end")
+            << "; top\n[A]\nx=1\n"_ba << u"w,B,y,2"_s << "; top\n[A]\nx=1\n[B]\ny=2\n"_ba;
         QTest::newRow("no final line ending, new key")
-            << QByteArray("[A]\nx=1") << "w,A,y,2" << QByteArray("[A]\nx=1\ny=2");
+            << "[A]\nx=1"_ba << u"w,A,y,2"_s << "[A]\nx=1\ny=2"_ba;
         QTest::newRow("stray CR ends the file")
-            << QByteArray("[A]\nx=1\r") << "w,A,y,2" << QByteArray("[A]\nx=1\r\ny=2");
+            << "[A]\nx=1\r"_ba << u"w,A,y,2"_s << "[A]\nx=1\r\ny=2"_ba;
         QTest::newRow("no final line ending, new section")
-            << QByteArray("[A]\nx=1") << "w,B,y,2" << QByteArray("[A]\nx=1\n[B]\ny=2");
-        QTest::newRow("crlf kept")
-            << QByteArray("; c\r\n\r\n[A]\r\nx=1\r\n[B]\r\n") << "w,A,y,2|w,C,z,3"
-            << QByteArray("; c\r\n\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\n[C]\r\nz=3\r\n");
-        QTest::newRow("dominant ending") << QByteArray("[A]\r\nx=1\r\ny=1\n") << "w,A,z,2"
-                                         << QByteArray("[A]\r\nx=1\r\ny=1\nz=2\r\n");
+            << "[A]\nx=1"_ba << u"w,B,y,2"_s << "[A]\nx=1\n[B]\ny=2"_ba;
+        QTest::newRow("crlf kept") << "; c\r\n\r\n[A]\r\nx=1\r\n[B]\r\n"_ba << u"w,A,y,2|w,C,z,3"_s
+                                   << "; c\r\n\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\n[C]\r\nz=3\r\n"_ba;
+        QTest::newRow("dominant ending")
+            << "[A]\r\nx=1\r\ny=1\n"_ba << u"w,A,z,2"_s << "[A]\r\nx=1\r\ny=1\nz=2\r\n"_ba;
         QTest::newRow("lines before sections kept")
-            << QByteArray("junk\nk=v\n[A]\n") << "w,A,x,1" << QByteArray("junk\nk=v\n[A]\nx=1\n");
-        QTest::newRow("erase") << QByteArray("; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C]\n") << "e,b"
-                               << QByteArray("; top\n[A]\nx=1\n\n[C]\n");
-        QTest::newRow("erase missing") << QByteArray("[A]\nx=1") << "e,B" << QByteArray("[A]\nx=1");
+            << "junk\nk=v\n[A]\n"_ba << u"w,A,x,1"_s << "junk\nk=v\n[A]\nx=1\n"_ba;
+        QTest::newRow("erase") << "; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C]\n"_ba << u"e,b"_s
+                               << "; top\n[A]\nx=1\n\n[C]\n"_ba;
         QTest::newRow("erase then write moves to end")
-            << QByteArray("[A]\nx=1\n[B]\ny=2\n") << "e,A|w,A,x,1"
-            << QByteArray("[B]\ny=2\n[A]\nx=1\n");
+            << "[A]\nx=1\n[B]\ny=2\n"_ba << u"e,A|w,A,x,1"_s << "[B]\ny=2\n[A]\nx=1\n"_ba;
         QTest::newRow("replace section")
-            << QByteArray("[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n") << "r,main,0LigCom=a;Nombre=1"
-            << QByteArray("[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n");
+            << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a;Nombre=1"_s
+            << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
         QTest::newRow("replace with nothing erases")
-            << QByteArray("[A]\nx=1\n[B]\n") << "r,A," << QByteArray("[B]\n");
+            << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
         QTest::newRow("duplicate key: first written")
-            << QByteArray("[A]\nx=1\nx=2\n") << "w,A,x,9" << QByteArray("[A]\nx=9\nx=2\n");
+            << "[A]\nx=1\nx=2\n"_ba << u"w,A,x,9"_s << "[A]\nx=9\nx=2\n"_ba;
         QTest::newRow("duplicate section: first written")
-            << QByteArray("[A]\nx=1\n[B]\n[a]\nx=3\n") << "w,A,y,9"
-            << QByteArray("[A]\nx=1\ny=9\n[B]\n[a]\nx=3\n");
+            << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"w,A,y,9"_s
+            << "[A]\nx=1\ny=9\n[B]\n[a]\nx=3\n"_ba;
         QTest::newRow("duplicate section: all erased")
-            << QByteArray("[A]\nx=1\n[B]\n[a]\nx=3\n") << "r,A,x=5"
-            << QByteArray("[B]\n[A]\nx=5\n");
-        QTest::newRow("blanks in header kept")
-            << QByteArray("[ A ]\nx=1\n") << "w,a,x,2" << QByteArray("[ A ]\nx=2\n");
-        QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[A]\nx=1\n") << "e,A|w,B,y,1"
-                                  << QByteArray("\xEF\xBB\xBF[B]\ny=1\n");
+            << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"r,A,x=5"_s << "[B]\n[A]\nx=5\n"_ba;
+        QTest::newRow("bom kept") << "\xEF\xBB\xBF[A]\nx=1\n"_ba << u"e,A|w,B,y,1"_s
+                                  << "\xEF\xBB\xBF[B]\ny=1\n"_ba;
         QTest::newRow("1252 line rewritten in UTF-8")
-            << QByteArray("[A]\nCl\xE9=\xE9t\xE9\n; caf\xE9\n") << "w,A,clé,été"
-            << QByteArray("[A]\nCl\xC3\xA9=\xC3\xA9t\xC3\xA9\n; caf\xE9\n");
+            << "[A]\nCl\xE9=\xE9t\xE9\n; caf\xE9\n"_ba << u"w,A,clé,été"_s
+            << "[A]\nCl\xC3\xA9=\xC3\xA9t\xC3\xA9\n; caf\xE9\n"_ba;
         // The line as a whole is not UTF-8, so its key was read as Windows-1252: it stays that key.
         QTest::newRow("key of a 1252 line kept")
-            << QByteArray("[A]\nCl\xC3\xA9=\xE9\n") << "w,A,ClÃ©,x"
-            << QByteArray("[A]\nCl\xC3\x83\xC2\xA9=x\n");
+            << "[A]\nCl\xC3\xA9=\xE9\n"_ba << u"w,A,ClÃ©,x"_s << "[A]\nCl\xC3\x83\xC2\xA9=x\n"_ba;
     }
     void ecriture() {
         QFETCH(QByteArray, avant);
@@ -248,30 +316,30 @@ private Q_SLOTS:
         QCOMPARE(contenu(chemin_), apres);
         // The picture the accessor kept is the file as a fresh accessor reads it.
         const TIniFile relu(chemin_);
-        for (const QString &section : {u"A"_qs, u"B"_qs, u"C"_qs, u"MAIN"_qs}) {
+        for (const QString &section : {u"A"_s, u"B"_s, u"C"_s, u"MAIN"_s}) {
             QCOMPARE(ini.ReadSection(section), relu.ReadSection(section));
             for (const QString &cle : relu.ReadSection(section))
                 QCOMPARE(ini.ReadString(section, cle, {}), relu.ReadString(section, cle, {}));
         }
-        QVERIFY2(!QFile::exists(chemin_ + QStringLiteral(".lock")), "the lock must go");
+        QVERIFY2(!QFile::exists(chemin_ + u".lock"_s), "the lock must go");
     }
 
     void ecritureImpossible_data() {
         QTest::addColumn<QString>("cas");
-        QTest::newRow("parent is a file") << "parent";
-        QTest::newRow("path is a directory") << "dossier";
-        QTest::newRow("disk refuses the bytes") << "limite";
+        QTest::newRow("parent is a file") << u"parent"_s;
+        QTest::newRow("path is a directory") << u"dossier"_s;
+        QTest::newRow("disk refuses the bytes") << u"limite"_s;
     }
     void ecritureImpossible() {
         QFETCH(QString, cas);
         QTemporaryDir dossier;
-        QString chemin = dossier.filePath(QStringLiteral("TRESSOLA.INI"));
+        QString chemin = dossier.filePath(u"TRESSOLA.INI"_s);
         const QByteArray avant = "; mine\r\n[TRESSOLA]\r\nX=0\r\n";
         if (cas == u"parent") {
-            remplir(dossier.filePath(QStringLiteral("réglages")), "a file");
-            chemin = dossier.filePath(QStringLiteral("réglages/TRESSOLA.INI"));
+            remplir(dossier.filePath(u"réglages"_s), "a file");
+            chemin = dossier.filePath(u"réglages/TRESSOLA.INI"_s);
         } else if (cas == u"dossier") {
-            QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("TRESSOLA.INI")));
+            QVERIFY(QDir(dossier.path()).mkdir(u"TRESSOLA.INI"_s));
         } else {
             remplir(chemin, avant);
         }
@@ -291,15 +359,14 @@ private Q_SLOTS:
         QString message;
         try {
             TIniFile ini(chemin);
-            ini.ReplaceSection(QStringLiteral("TRESSOLA"),
-                               entrees(QStringLiteral("X=12;Y=34;Orientation=0;Position=4")));
+            ini.ReplaceSection(u"TRESSOLA"_s, entrees(u"X=12;Y=34;Orientation=0;Position=4"_s));
         } catch (const EcritureImpossible &erreur) {
             message = QString::fromUtf8(erreur.what());
         }
         setrlimit(RLIMIT_FSIZE, &normale);
         std::signal(SIGXFSZ, ancienSignal);
 
-        QCOMPARE(message, QStringLiteral("Unable to write to ") + chemin);
+        QCOMPARE(message, u"Unable to write to "_s + chemin);
         QCOMPARE(contenu(chemin), octetsAvant);
         QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden), entreesAvant);
     }
@@ -308,39 +375,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
-        QTest::newRow("value with LF") << "A"
-                                       << "k"
-                                       << "v\n[B]\nx=1";
-        QTest::newRow("value with CR") << "A"
-                                       << "k"
-                                       << "v\rx=1";
-        QTest::newRow("key with LF") << "A"
-                                     << "k\nx"
-                                     << "v";
-        QTest::newRow("key with equals") << "A"
-                                         << "k=x"
-                                         << "v";
-        QTest::newRow("key opening a section") << "A"
-                                               << "[B]"
-                                               << "v";
-        QTest::newRow("key as comment") << "A"
-                                        << ";k"
-                                        << "v";
-        QTest::newRow("key as hash comment") << "A"
-                                             << "#k"
-                                             << "v";
-        QTest::newRow("empty key") << "A"
-                                   << " "
-                                   << "v";
-        QTest::newRow("section with LF") << "A\nB"
-                                         << "k"
-                                         << "v";
-        QTest::newRow("section with CR") << "A\r"
-                                         << "k"
-                                         << "v";
-        QTest::newRow("section with bracket") << "A]x"
-                                              << "k"
-                                              << "v";
+        QTest::newRow("value with LF") << u"A"_s << u"k"_s << u"v\n[B]\nx=1"_s;
+        QTest::newRow("value with CR") << u"A"_s << u"k"_s << u"v\rx=1"_s;
+        QTest::newRow("key with LF") << u"A"_s << u"k\nx"_s << u"v"_s;
+        QTest::newRow("key with equals") << u"A"_s << u"k=x"_s << u"v"_s;
+        QTest::newRow("key opening a section") << u"A"_s << u"[B]"_s << u"v"_s;
+        QTest::newRow("key as comment") << u"A"_s << u";k"_s << u"v"_s;
+        QTest::newRow("key as hash comment") << u"A"_s << u"#k"_s << u"v"_s;
+        QTest::newRow("empty key") << u"A"_s << u" "_s << u"v"_s;
+        QTest::newRow("section with LF") << u"A\nB"_s << u"k"_s << u"v"_s;
+        QTest::newRow("section with CR") << u"A\r"_s << u"k"_s << u"v"_s;
+        QTest::newRow("section with bracket") << u"A]x"_s << u"k"_s << u"v"_s;
     }
     void injectionRefusee() {
         QFETCH(QString, section);
@@ -351,24 +396,22 @@ private Q_SLOTS:
         TIniFile ini(chemin_);
         QVERIFY_THROWS_EXCEPTION(EcritureImpossible, ini.WriteString(section, cle, valeur));
         // With one bad entry among good ones nothing is written, and the section stays.
-        QVERIFY_THROWS_EXCEPTION(
-            EcritureImpossible,
-            ini.ReplaceSection(section == u"A" ? QStringLiteral("MAIN") : section,
-                               {{QStringLiteral("0LigCom"), QStringLiteral("b")}, {cle, valeur}}));
+        QVERIFY_THROWS_EXCEPTION(EcritureImpossible,
+                                 ini.ReplaceSection(section == u"A" ? u"MAIN"_s : section,
+                                                    {{u"0LigCom"_s, u"b"_s}, {cle, valeur}}));
         QCOMPARE(contenu(chemin_), avant);
     }
 
     void droitsEtLienGardes() {
-        const QString cible = dossier_.filePath(QStringLiteral("vrai.ini"));
+        const QString cible = dossier_.filePath(u"vrai.ini"_s);
         remplir(cible, "[A]\nx=1\n");
         const auto droits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(cible, droits));
         const auto droitsAvant = QFile::permissions(cible);
         QVERIFY(QFile::link(cible, chemin_));
-        TIniFile(chemin_).WriteString(QStringLiteral("A"), QStringLiteral("x"),
-                                      QStringLiteral("2"));
+        TIniFile(chemin_).WriteString(u"A"_s, u"x"_s, u"2"_s);
         QVERIFY(QFileInfo(chemin_).isSymLink());
-        QCOMPARE(contenu(cible), QByteArray("[A]\nx=2\n"));
+        QCOMPARE(contenu(cible), "[A]\nx=2\n"_ba);
         QCOMPARE(QFile::permissions(cible), droitsAvant);
         QFile::remove(cible);
     }
@@ -377,15 +420,15 @@ private Q_SLOTS:
         remplir(chemin_, "[A]\nx=1\n");
         TIniFile premier(chemin_);
         TIniFile second(chemin_);
-        QCOMPARE(premier.ReadString(QStringLiteral("A"), QStringLiteral("x"), {}), u"1"_qs);
+        QCOMPARE(premier.ReadString(u"A"_s, u"x"_s, {}), u"1"_s);
         for (int i = 0; i < 5; ++i) {
-            premier.WriteInteger(QStringLiteral("A"), QStringLiteral("p%1").arg(i), i);
-            second.WriteInteger(QStringLiteral("B"), QStringLiteral("s%1").arg(i), i);
+            premier.WriteInteger(u"A"_s, u"p%1"_s.arg(i), i);
+            second.WriteInteger(u"B"_s, u"s%1"_s.arg(i), i);
         }
-        premier.EraseSection(QStringLiteral("A"));
-        second.WriteString(QStringLiteral("A"), QStringLiteral("y"), QStringLiteral("2"));
-        QCOMPARE(contenu(chemin_), QByteArray("[B]\ns0=0\ns1=1\ns2=2\ns3=3\ns4=4\n[A]\ny=2\n"));
-        QCOMPARE(premier.ReadString(QStringLiteral("B"), QStringLiteral("s4"), {}), u"4"_qs);
+        premier.EraseSection(u"A"_s);
+        second.WriteString(u"A"_s, u"y"_s, u"2"_s);
+        QCOMPARE(contenu(chemin_), "[B]\ns0=0\ns1=1\ns2=2\ns3=3\ns4=4\n[A]\ny=2\n"_ba);
+        QCOMPARE(premier.ReadString(u"B"_s, u"s4"_s, {}), u"4"_s);
     }
 
     void deuxProcessusConcurrents() {
@@ -395,21 +438,21 @@ private Q_SLOTS:
         for (QProcess *p : {&a, &b}) {
             p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
             p->start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--ecrivain"), chemin_, p == &a ? u"a"_qs : u"b"_qs,
+                     {u"--ecrivain"_s, chemin_, p == &a ? u"a"_s : u"b"_s,
                       QString::number(parProcessus)});
         }
         for (QProcess *p : {&a, &b}) {
             QVERIFY(p->waitForFinished(120000));
             QCOMPARE(p->exitCode(), 0);
         }
-        QCOMPARE(TIniFile(chemin_).ReadSection(QStringLiteral("S")).size(), 2 * parProcessus);
+        QCOMPARE(TIniFile(chemin_).ReadSection(u"S"_s).size(), 2 * parProcessus);
     }
 };
 
 // A second copy of the program writing keys one by one, each in its own write.
 static int ecrivain(const QString &chemin, const QString &prefixe, int nombre) {
     for (int i = 0; i < nombre; ++i)
-        TIniFile(chemin).WriteInteger(QStringLiteral("S"), prefixe + QString::number(i), i);
+        TIniFile(chemin).WriteInteger(u"S"_s, prefixe + QString::number(i), i);
     return 0;
 }
 
