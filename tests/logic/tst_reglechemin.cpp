@@ -18,10 +18,8 @@ class TestReglesChemin : public QObject {
 private Q_SLOTS:
     void partiesDuChemin_data();
     void partiesDuChemin();
-    void repertoireLigCom_data();
-    void repertoireLigCom();
-    void nomInfobulle_data();
-    void nomInfobulle();
+    void repertoireEtNom_data();
+    void repertoireEtNom();
     void entreGuillemets_data();
     void entreGuillemets();
     void separateurFinal_data();
@@ -81,60 +79,54 @@ void TestReglesChemin::partiesDuChemin() {
     QCOMPARE(PartieExtension(chemin, separateurs), extension);
 }
 
-void TestReglesChemin::repertoireLigCom_data() {
+// What the configuration dialog takes from a command line: a working directory and a name.
+void TestReglesChemin::repertoireEtNom_data() {
     QTest::addColumn<QString>("ligne");
     QTest::addColumn<QString>("separateurs");
     QTest::addColumn<QString>("repertoire");
+    QTest::addColumn<QString>("nom");
 
-    QTest::newRow("vide") << QString() << Windows << QString();
+    QTest::newRow("vide") << QString() << Windows << QString() << QString();
+    QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows << uR"(C:\WINDOWS\)"_s
+                             << u"Notepad"_s;
     QTest::newRow("sans guillemets, pas de mots")
-        << uR"(C:\WINDOWS\NOTEPAD.EXE C:\DOCS\A.TXT)"_s << Windows
-        << uR"(C:\WINDOWS\NOTEPAD.EXE C:\DOCS\)"_s;
-    QTest::newRow("programme entre guillemets")
-        << uR"("C:\Program Files\App\app.exe")"_s << Windows << uR"(C:\Program Files\App\)"_s;
+        << uR"(C:\WIN\NOTEPAD.EXE C:\DOCS\A.TXT)"_s << Windows
+        << uR"(C:\WIN\NOTEPAD.EXE C:\DOCS\)"_s << u"A"_s;
+    QTest::newRow("programme entre guillemets") << uR"("C:\Program Files\App\app.exe")"_s << Windows
+                                                << uR"(C:\Program Files\App\)"_s << u"App"_s;
     QTest::newRow("option sans separateur")
-        << uR"("C:\Program Files\App\app.exe" -p)"_s << Windows << QString();
+        << uR"("C:\Program Files\App\app.exe" -p)"_s << Windows << QString() << u"App"_s;
     QTest::newRow("dernier caractere laisse")
-        << uR"("C:\Program Files\App\app.exe" D:\DOCS\)"_s << Windows << uR"(D:\)"_s;
+        << uR"("C:\Program Files\App\app.exe" D:\DOCS\)"_s << Windows << uR"(D:\)"_s << QString();
     QTest::newRow("guillemet jamais ferme")
-        << uR"("C:\A B\app.exe -p)"_s << Windows << uR"(C:\A B\)"_s;
-    QTest::newRow("espaces finals") << uR"("C:\A B\app.exe"   )"_s << Windows << uR"(C:\A B\)"_s;
-    QTest::newRow("un guillemet seul") << u"\""_s << Posix << QString();
+        << uR"("C:\A B\app.exe -p)"_s << Windows << uR"(C:\A B\)"_s << u"App"_s;
+    QTest::newRow("espaces finals")
+        << uR"("C:\A B\app.exe"   )"_s << Windows << uR"(C:\A B\)"_s << u"App"_s;
+    QTest::newRow("un guillemet seul") << u"\""_s << Posix << QString() << u"\""_s;
+    QTest::newRow("premier point")
+        << uR"(C:\APPS\MY.TOOL.EXE)"_s << Windows << uR"(C:\APPS\)"_s << u"My"_s;
+    QTest::newRow("sans point, guillemet garde")
+        << uR"("C:\APPS\README")"_s << Windows << uR"(C:\APPS\)"_s << u"Readme\""_s;
+    QTest::newRow("point juste apres l'initiale")
+        << uR"(C:\APPS\.hidden)"_s << Windows << uR"(C:\APPS\)"_s << u"."_s;
+    QTest::newRow("guillemet initial")
+        << u"\"NOTEPAD.EXE\""_s << Windows << QString() << u"\"notepad"_s;
+    QTest::newRow("initiale accentuee")
+        << uR"(c:\apps\émile.exe)"_s << Windows << uR"(c:\apps\)"_s << u"émile"_s;
+    QTest::newRow("capitale accentuee abaissee")
+        << u"/home/u/ÉCOLE.TXT"_s << Posix << u"/home/u/"_s << u"École"_s;
+    QTest::newRow("lecteur nu") << u"C:"_s << Windows << u"C:"_s << QString();
+    QTest::newRow("initiale hors du plan de base")
+        << u"/tmp/\U0001F600ABC.txt"_s << Posix << u"/tmp/"_s << u"\U0001F600abc"_s;
 }
 
-void TestReglesChemin::repertoireLigCom() {
+void TestReglesChemin::repertoireEtNom() {
     QFETCH(QString, ligne);
     QFETCH(QString, separateurs);
     QFETCH(QString, repertoire);
-    QCOMPARE(RepertoireLigCom(ligne, separateurs), repertoire);
-}
-
-void TestReglesChemin::nomInfobulle_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QString>("separateurs");
-    QTest::addColumn<QString>("nom");
-
-    QTest::newRow("vide") << QString() << Windows << QString();
-    QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows << u"Notepad"_s;
-    QTest::newRow("premier point") << uR"(C:\APPS\MY.TOOL.EXE)"_s << Windows << u"My"_s;
-    QTest::newRow("sans point, guillemet garde")
-        << uR"("C:\APPS\README")"_s << Windows << u"Readme\""_s;
-    QTest::newRow("point juste apres l'initiale") << uR"(C:\APPS\.hidden)"_s << Windows << u"."_s;
-    QTest::newRow("guillemet initial") << u"\"NOTEPAD.EXE\""_s << Windows << u"\"notepad"_s;
-    QTest::newRow("dernier separateur de la ligne")
-        << uR"(C:\WIN\NOTEPAD.EXE C:\DOCS\A.TXT)"_s << Windows << u"A"_s;
-    QTest::newRow("initiale accentuee") << uR"(c:\apps\émile.exe)"_s << Windows << u"émile"_s;
-    QTest::newRow("capitale accentuee abaissee") << u"/home/u/ÉCOLE.TXT"_s << Posix << u"École"_s;
-    QTest::newRow("lecteur nu") << u"C:"_s << Windows << QString();
-    QTest::newRow("initiale hors du plan de base")
-        << u"/tmp/\U0001F600ABC.txt"_s << Posix << u"\U0001F600abc"_s;
-}
-
-void TestReglesChemin::nomInfobulle() {
-    QFETCH(QString, texte);
-    QFETCH(QString, separateurs);
     QFETCH(QString, nom);
-    QCOMPARE(NomInfobulle(texte, separateurs), nom);
+    QCOMPARE(RepertoireLigCom(ligne, separateurs), repertoire);
+    QCOMPARE(NomInfobulle(ligne, separateurs), nom);
 }
 
 void TestReglesChemin::entreGuillemets_data() {
