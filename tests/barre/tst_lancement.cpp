@@ -66,8 +66,6 @@ private Q_SLOTS:
         QTest::newRow("programme entre guillemets et arguments")
             << u"\"%P\" -x \"deux mots\" \"\""_qs
             << QStringList{u"%D"_qs, u"-x"_qs, u"deux mots"_qs, QString()};
-        QTest::newRow("barres obliques inverses")
-            << u"\"%P\" a\\\\\\\"b"_qs << QStringList{u"%D"_qs, u"a\\\"b"_qs};
         QTest::newRow("arguments sans guillemets") << u"%P -x"_qs << QStringList{};
     }
     void lignesDeCommande() {

@@ -71,6 +71,11 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=4\nX=100\nY=500\n"
                            "[SECTION1]\n0LigCom=c\nNombre=1\n"
                            "[SECTION2]\nNombre=0\n";
 
+TBarreDlg *demarrer(Banc &banc, const QByteArray &tableau = Tableau) {
+    banc.ecrire(tableau);
+    return banc.demarrer();
+}
+
 } // namespace
 
 class TestTiroirs : public QObject {
@@ -114,8 +119,12 @@ private Q_SLOTS:
 
     void troisClics() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
+        // An empty drawer shows no arrow and does not open.
+        cliquer(barre, tiroir(barre, 2));
+        QVERIFY(!tiroir(barre, 2)->Barre);
+        QCOMPARE(flecheDe(tiroir(barre, 2)), Fleche::Aucune);
+
         TBoutonTiroir *t = tiroir(barre, 0);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
 
@@ -138,37 +147,10 @@ private Q_SLOTS:
         QCOMPARE(ouvert->pos(), QPoint(100, 500 - 93));
     }
 
-    // A strip's menu, opened on it up to its bottom-right corner, offers what its drawer allows;
-    // an empty drawer does not open.
-    void bandePleineOuVide_data() {
-        QTest::addColumn<int>("indice");
-        QTest::addColumn<bool>("plein");
-        QTest::newRow("plein") << 0 << true;
-        QTest::newRow("vide") << 2 << false;
-    }
-    void bandePleineOuVide() {
-        QFETCH(int, indice);
-        QFETCH(bool, plein);
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        TBoutonTiroir *t = tiroir(barre, indice);
-        QCursor::setPos(barre->pos() + t->Bouton->geometry().topLeft() + QPoint(44, 16));
-        barre->PopupMenuTiroirsPopup();
-        QCOMPARE(barre->focusWidget(), t->Bouton);
-        QCOMPARE(barre->OuvrirFermer->isEnabled(), plein);
-        QCOMPARE(barre->InsererPremier->isEnabled(), !plein);
-        QVERIFY(barre->ConfigHint->isEnabled());
-        barre->TiroirClick();
-        QCOMPARE(t->Barre != nullptr, plein);
-        QCOMPARE(flecheDe(t), plein ? Fleche::FlecheBas : Fleche::Aucune);
-    }
-
     // Changing orientation lays the drawers out again, open or hidden, and turns their arrows.
     void changementDOrientation() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
         cliquer(barre, tiroir(barre, 0));
         cliquer(barre, tiroir(barre, 1));
         cliquer(barre, tiroir(barre, 1)); // hidden
@@ -182,18 +164,12 @@ private Q_SLOTS:
         QCOMPARE(ouvert->pos(), QPoint(100 + 65, 500));
         QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(100 + 65, 500 + 47));
         QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"Orientation"_qs, -1), 1);
-
-        barre->HorizontalClick();
-        QCOMPARE(flecheDe(tiroir(barre, 0)), Fleche::FlecheBas);
-        QCOMPARE(flecheDe(tiroir(barre, 1)), Fleche::FlecheHaut);
-        QCOMPARE(ouvert->pos(), QPoint(100, 500 - 93));
     }
 
     // A drawer closed and opened again reads its section anew.
     void fermerPuisRouvrir() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
         TBoutonTiroir *t = tiroir(barre, 1);
         cliquer(barre, t);
         t->Barre->close();
@@ -209,11 +185,11 @@ private Q_SLOTS:
         QCOMPARE(t->Barre->Liste->LigCom, u"neuf"_qs);
     }
 
-    // The offscreen screen is 800 x 800 with no panel; the bar is 46 x 65.
-    void positionAuLancement() {
+    // The offscreen screen is 800 x 800 with no panel; the bar is 46 x 65. Changing the window
+    // style hides the window and must not move it.
+    void placement() {
         Banc banc;
-        banc.ecrire("[TRESSOLA]\nPosition=2\n");
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc, "[TRESSOLA]\nPosition=2\n");
         QCOMPARE(barre->pos(), QPoint(800 - 46, 800 - 65));
         barre->move(10, 20);
         barre->QuelconqueClick();
@@ -223,51 +199,28 @@ private Q_SLOTS:
         const TIniFile ini(banc.tableau());
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
-    }
-
-    // Changing the window style must not move the bar.
-    void premierPlan() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        const QPoint ici = barre->pos();
         barre->StayOnTopClick();
         QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(barre->isVisible());
-        QCOMPARE(barre->pos(), ici);
-        QCOMPARE(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false), true);
+        QCOMPARE(barre->pos(), QPoint(10, 20));
+        QVERIFY(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false));
     }
 
     // A drawer bar's menu differs only by its first item and cannot enter move mode; its choices
     // act on the main bar.
     void menus() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
         barre->PopupMenuPopup();
-        QStringList attendu{
-            u"&Quitter | Alt+F4"_qs,
-            u"-"_qs,
-            u"&Aide | F1"_qs,
-            u"A propos de &Tressola | "_qs,
-            u"-"_qs,
-            u"&Insérer (à la fin) | Ctrl+F"_qs,
-            u"-"_qs,
-            u"&Toujours visible | Ctrl+T"_qs,
-            u"Tiroirs &automatiques | Ctrl+A"_qs,
-            u"-"_qs,
-            u"&Mode déplacer | Ctrl+M"_qs,
-            u"Arrangement :"_qs,
-            u"  &Horizontal | Ctrl+H | coché"_qs,
-            u"  &Vertical | Ctrl+V"_qs,
-            u"Position au lancement :"_qs,
-            u"  &Quelconque (ici) | Ctrl+Q | coché"_qs,
-            u"  En haut à gauche | Ctrl+1"_qs,
-            u"  En bas à gauche | Ctrl+2"_qs,
-            u"  En bas au milieu | Ctrl+3"_qs,
-            u"  En bas à droite | Ctrl+4"_qs,
-            u"&Revenir à position sauvée | Ctrl+R"_qs,
-        };
+        QStringList attendu = u"&Quitter | Alt+F4\n-\n&Aide | F1\nA propos de &Tressola | \n-\n"
+                              "&Insérer (à la fin) | Ctrl+F\n-\n"
+                              "&Toujours visible | Ctrl+T\nTiroirs &automatiques | Ctrl+A\n-\n"
+                              "&Mode déplacer | Ctrl+M\nArrangement :\n"
+                              "  &Horizontal | Ctrl+H | coché\n  &Vertical | Ctrl+V\n"
+                              "Position au lancement :\n  &Quelconque (ici) | Ctrl+Q | coché\n"
+                              "  En haut à gauche | Ctrl+1\n  En bas à gauche | Ctrl+2\n"
+                              "  En bas au milieu | Ctrl+3\n  En bas à droite | Ctrl+4\n"
+                              "&Revenir à position sauvée | Ctrl+R"_qs.split(u'\n');
         QCOMPARE(decrire(barre->PopupMenu), attendu);
         QCOMPARE(
             decrire(barre->PopupMenuButt),
@@ -287,33 +240,25 @@ private Q_SLOTS:
         QCOMPARE(barre->size(), QSize(65, 3 * 47 - 1));
     }
 
-    // The same keys mean different things by focus.
-    void ctrlASelonLeFocus() {
+    // The same keys mean different things by focus. The drawer menu's obey the state of the
+    // focused strip's drawer, whatever the menu's last opening showed.
+    void raccourcisSelonLeFocus() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        int insertions = 0;
+        TBarreDlg *barre = demarrer(banc);
+        TBoutonTiroir *plein = tiroir(barre, 0);
+        TBoutonTiroir *vide = tiroir(barre, 2);
+        int insertions = 0, premiers = 0;
         connect(barre->Inserer, &QAction::triggered, this, [&] { ++insertions; });
+        connect(barre->InsererPremier, &QAction::triggered, this, [&] { ++premiers; });
         taper(barre->Liste->Bouton, Qt::CTRL | Qt::Key_A);
         QCOMPARE(insertions, 1);
         QCOMPARE(G.FermetureAuto, false);
         taper(barre->Bidon, Qt::CTRL | Qt::Key_A);
         QCOMPARE(G.FermetureAuto, true);
-        taper(barre->ListeTiroirs->Bouton, Qt::CTRL | Qt::Key_A);
+        taper(plein->Bouton, Qt::CTRL | Qt::Key_A);
         QCOMPARE(G.FermetureAuto, false);
         QCOMPARE(insertions, 1);
-    }
 
-    // The drawer menu's shortcuts obey the state of the focused strip's drawer, whatever the
-    // menu's last opening showed.
-    void raccourcisDuMenuDesTiroirs() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        TBoutonTiroir *plein = tiroir(barre, 0);
-        TBoutonTiroir *vide = tiroir(barre, 2);
-        int premiers = 0;
-        connect(barre->InsererPremier, &QAction::triggered, this, [&] { ++premiers; });
         barre->InsererPremier->setEnabled(true); // as an opening on the empty strip left it
         taper(plein->Bouton, Qt::CTRL | Qt::Key_P);
         QCOMPARE(premiers, 0);
@@ -325,17 +270,6 @@ private Q_SLOTS:
         QVERIFY(plein->Barre && plein->Barre->isVisible());
         taper(plein->Bouton, Qt::Key_Space);
         QCOMPARE(plein->Barre->Tag, 1);
-    }
-
-    void f10OuvreLeMenuDeLaBarre() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        barre->move(200, 300);
-        taper(barre->Liste->Bouton, Qt::Key_F10);
-        QTRY_VERIFY(barre->PopupMenu->isVisible());
-        QCOMPARE(barre->PopupMenu->pos(), QPoint(210, 310));
-        barre->PopupMenu->hide();
     }
 };
 
