@@ -1,5 +1,3 @@
-#include "barre/Disposition.h"
-#include "barre/Enregistrements.h"
 #include "barre/Fleches.h"
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
@@ -8,6 +6,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -40,6 +39,30 @@ void cliquer(TBarreDlg *barre, TBoutonTiroir *t) {
     barre->TiroirClick();
 }
 
+// Caption, shortcut and check mark of every item of a menu, submenus inline.
+QStringList decrire(const QMenu *menu) {
+    QStringList lignes;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator()) {
+            lignes.append(u"-"_qs);
+        } else if (a->menu()) {
+            lignes.append(a->text());
+            for (const QString &l : decrire(a->menu()))
+                lignes.append(u"  "_qs + l);
+        } else {
+            lignes.append(a->text() + u" | "_qs + a->shortcut().toString() +
+                          (a->isChecked() ? u" | coché"_qs : QString()) +
+                          (a->isEnabled() ? QString() : u" | inactif"_qs));
+        }
+    }
+    return lignes;
+}
+
+void taper(QWidget *controle, QKeyCombination touches) {
+    controle->setFocus();
+    QTest::keyClick(controle, touches.key(), touches.keyboardModifiers());
+}
+
 // Three slots: drawer 0 holds two buttons, drawer 1 one, drawer 2 is reserved and empty.
 const QByteArray Tableau = "[TRESSOLA]\nPosition=4\nX=100\nY=500\n"
                            "[MAIN]\n0NomSection=SECTION0\n1NomSection=SECTION1\n"
@@ -48,91 +71,86 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=4\nX=100\nY=500\n"
                            "[SECTION1]\n0LigCom=c\nNombre=1\n"
                            "[SECTION2]\nNombre=0\n";
 
+TBarreDlg *demarrer(Banc &banc, const QByteArray &tableau = Tableau) {
+    banc.ecrire(tableau);
+    return banc.demarrer();
+}
+
 } // namespace
 
 class TestTiroirs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The arrows as they must look: white but for these rows from `haut` on ('#' black).
+    void dessinDesFleches_data() {
+        QTest::addColumn<int>("fleche");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<int>("haut");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::newRow("haut") << int(Fleche::FlecheHaut) << QSize(14, 10) << 3
+                              << QStringList{u"......#......."_qs, u".....#.#......"_qs,
+                                             u"....#...#....."_qs, u"...#######...."_qs};
+        QTest::newRow("bas") << int(Fleche::FlecheBas) << QSize(14, 10) << 3
+                             << QStringList{u"...#######...."_qs, u"....#...#....."_qs,
+                                            u".....#.#......"_qs, u"......#......."_qs};
+        QTest::newRow("droite") << int(Fleche::FlecheDroite) << QSize(10, 10) << 1
+                                << QStringList{u"...#......"_qs, u"...##....."_qs, u"...#.#...."_qs,
+                                               u"...#..#..."_qs, u"...#.#...."_qs, u"...##....."_qs,
+                                               u"...#......"_qs};
+        QTest::newRow("gauche") << int(Fleche::FlecheGauche) << QSize(10, 10) << 1
+                                << QStringList{u"......#..."_qs, u".....##..."_qs, u"....#.#..."_qs,
+                                               u"...#..#..."_qs, u"....#.#..."_qs, u".....##..."_qs,
+                                               u"......#..."_qs};
+    }
+    void dessinDesFleches() {
+        QFETCH(int, fleche);
+        QFETCH(QSize, taille);
+        QFETCH(int, haut);
+        QFETCH(QStringList, lignes);
+        const QImage image = DessinerFleche(static_cast<Fleche>(fleche));
+        QCOMPARE(image.size(), taille);
+        for (int y = 0; y < image.height(); ++y) {
+            QString vu;
+            for (int x = 0; x < image.width(); ++x)
+                vu += image.pixel(x, y) == qRgb(0, 0, 0) ? u'#' : u'.';
+            QCOMPARE(vu, lignes.value(y - haut, QString(taille.width(), u'.')));
+        }
+    }
+
     void troisClics() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
+        // An empty drawer shows no arrow and does not open.
+        cliquer(barre, tiroir(barre, 2));
+        QVERIFY(!tiroir(barre, 2)->Barre);
+        QCOMPARE(flecheDe(tiroir(barre, 2)), Fleche::Aucune);
+
         TBoutonTiroir *t = tiroir(barre, 0);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
 
         cliquer(barre, t);
-        TBarreDlg *tiroirOuvert = t->Barre;
-        QVERIFY(tiroirOuvert && tiroirOuvert->isVisible());
-        QCOMPARE(tiroirOuvert->Tag, 0);
+        TBarreDlg *ouvert = t->Barre;
+        QVERIFY(ouvert && ouvert->isVisible());
         QCOMPARE(flecheDe(t), Fleche::FlecheBas);
-        QCOMPARE(tiroirOuvert->size(), QSize(46, 93));
+        QCOMPARE(ouvert->size(), QSize(46, 93));
         // Set exactly on top of the main bar, its buttons over the application button.
-        QCOMPARE(tiroirOuvert->pos(), QPoint(100, 500 - 93));
+        QCOMPARE(ouvert->pos(), QPoint(100, 500 - 93));
 
         cliquer(barre, t);
-        QVERIFY(!tiroirOuvert->isVisible());
-        QCOMPARE(t->Barre, tiroirOuvert);
-        QCOMPARE(tiroirOuvert->Tag, 1);
+        QVERIFY(!ouvert->isVisible());
+        QCOMPARE(t->Barre, ouvert);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
 
         cliquer(barre, t);
-        QCOMPARE(t->Barre, tiroirOuvert);
-        QVERIFY(tiroirOuvert->isVisible());
-        QCOMPARE(tiroirOuvert->Tag, 0);
-        QCOMPARE(tiroirOuvert->pos(), QPoint(100, 500 - 93));
+        QCOMPARE(t->Barre, ouvert);
+        QVERIFY(ouvert->isVisible());
+        QCOMPARE(ouvert->pos(), QPoint(100, 500 - 93));
     }
 
-    void deuxTiroirsOuverts() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        cliquer(barre, tiroir(barre, 0));
-        cliquer(barre, tiroir(barre, 1));
-        QVERIFY(tiroir(barre, 0)->Barre->isVisible());
-        QVERIFY(tiroir(barre, 1)->Barre->isVisible());
-        QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(100 + 47, 500 - 46));
-    }
-
-    void tiroirVide() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        TBoutonTiroir *t = tiroir(barre, 2);
-        QCOMPARE(flecheDe(t), Fleche::Aucune);
-        cliquer(barre, t);
-        QVERIFY(!t->Barre);
-        QCOMPARE(flecheDe(t), Fleche::Aucune);
-    }
-
-    void menuDuTiroir_data() {
-        QTest::addColumn<int>("indice");
-        QTest::addColumn<bool>("ouvrir");
-        QTest::addColumn<bool>("premier");
-        QTest::newRow("plein") << 0 << true << false;
-        QTest::newRow("vide") << 2 << false << true;
-    }
-    void menuDuTiroir() {
-        QFETCH(int, indice);
-        QFETCH(bool, ouvrir);
-        QFETCH(bool, premier);
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        TBoutonTiroir *t = tiroir(barre, indice);
-        // The strip's bottom-right corner still counts as the strip.
-        QCursor::setPos(barre->pos() + t->Bouton->geometry().topLeft() + QPoint(44, 16));
-        barre->PopupMenuTiroirsPopup();
-        QCOMPARE(barre->focusWidget(), t->Bouton);
-        QCOMPARE(barre->OuvrirFermer->isEnabled(), ouvrir);
-        QCOMPARE(barre->InsererPremier->isEnabled(), premier);
-        QVERIFY(barre->ConfigHint->isEnabled());
-    }
-
-    // Changing orientation lays the drawers out again and turns their arrows.
+    // Changing orientation lays the drawers out again, open or hidden, and turns their arrows.
     void changementDOrientation() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
         cliquer(barre, tiroir(barre, 0));
         cliquer(barre, tiroir(barre, 1));
         cliquer(barre, tiroir(barre, 1)); // hidden
@@ -146,63 +164,33 @@ private Q_SLOTS:
         QCOMPARE(ouvert->pos(), QPoint(100 + 65, 500));
         QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(100 + 65, 500 + 47));
         QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"Orientation"_qs, -1), 1);
-
-        barre->HorizontalClick();
-        QCOMPARE(barre->size(), QSize(3 * 47 - 1, 65));
-        QCOMPARE(flecheDe(tiroir(barre, 0)), Fleche::FlecheBas);
-        QCOMPARE(flecheDe(tiroir(barre, 1)), Fleche::FlecheHaut);
-        QCOMPARE(ouvert->pos(), QPoint(100, 500 - 93));
     }
 
-    // Drawers, open or hidden, follow the main bar.
-    void tiroirsSuivent() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        cliquer(barre, tiroir(barre, 0));
-        cliquer(barre, tiroir(barre, 1));
-        cliquer(barre, tiroir(barre, 1));
-        barre->move(300, 400);
-        QTRY_COMPARE(tiroir(barre, 0)->Barre->pos(), QPoint(300, 400 - 93));
-        QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(300 + 47, 400 - 46));
-        QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 100);
-    }
-
+    // A drawer closed and opened again reads its section anew.
     void fermerPuisRouvrir() {
         Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = demarrer(banc);
         TBoutonTiroir *t = tiroir(barre, 1);
         cliquer(barre, t);
         t->Barre->close();
         QVERIFY(!t->Barre);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
+        QVERIFY(barre->isVisible());
         TIniFile(banc.tableau())
             .ReplaceSection(u"SECTION1"_qs, {{u"0LigCom"_qs, u"neuf"_qs},
                                              {u"1LigCom"_qs, u"deux"_qs},
                                              {u"Nombre"_qs, u"2"_qs}});
         cliquer(barre, t);
-        QVERIFY(t->Barre);
         QCOMPARE(Longueur(t->Barre->Liste), 2);
         QCOMPARE(t->Barre->Liste->LigCom, u"neuf"_qs);
     }
 
-    void positionsAuLancement_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QPoint>("attendu");
-        // The offscreen screen is 800 x 800 with no panel; the bar is 46 x 65.
-        QTest::newRow("en haut a gauche") << 0 << QPoint(0, 0);
-        QTest::newRow("en bas a gauche") << 1 << QPoint(0, 800 - 65);
-        QTest::newRow("en bas a droite") << 2 << QPoint(800 - 46, 800 - 65);
-        QTest::newRow("en bas au milieu") << 3 << QPoint((800 - 46) / 2, 800 - 65);
-    }
-    void positionsAuLancement() {
-        QFETCH(int, position);
-        QFETCH(QPoint, attendu);
+    // The offscreen screen is 800 x 800 with no panel; the bar is 46 x 65. Changing the window
+    // style hides the window and must not move it.
+    void placement() {
         Banc banc;
-        banc.ecrire("[TRESSOLA]\nPosition=" + QByteArray::number(position) + "\n");
-        TBarreDlg *barre = banc.demarrer();
-        QCOMPARE(barre->pos(), attendu);
+        TBarreDlg *barre = demarrer(banc, "[TRESSOLA]\nPosition=2\n");
+        QCOMPARE(barre->pos(), QPoint(800 - 46, 800 - 65));
         barre->move(10, 20);
         barre->QuelconqueClick();
         barre->move(30, 40);
@@ -211,30 +199,77 @@ private Q_SLOTS:
         const TIniFile ini(banc.tableau());
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
-    }
-
-    void orientationInconnue() {
-        Banc banc;
-        banc.ecrire("[TRESSOLA]\nOrientation=2\nPosition=7\n[MAIN]\nNombre=2\n");
-        TBarreDlg *barre = banc.demarrer();
-        // Nothing of the main bar is laid out, and it stays where the window system put it.
-        QCOMPARE(barre->size(), QSize(286, 64));
-        QCOMPARE(barre->Liste->Bouton->pos(), barre->Liste->Suivant->Bouton->pos());
-    }
-
-    void premierPlan() {
-        Banc banc;
-        banc.ecrire(Tableau);
-        TBarreDlg *barre = banc.demarrer();
-        const QPoint ici = barre->pos();
         barre->StayOnTopClick();
         QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(barre->isVisible());
-        QCOMPARE(barre->pos(), ici);
-        QCOMPARE(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false), true);
-        barre->Fermetureautomatiquedestiroirs1Click();
-        QCOMPARE(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"FermetureAuto"_qs, false),
-                 true);
+        QCOMPARE(barre->pos(), QPoint(10, 20));
+        QVERIFY(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false));
+    }
+
+    // A drawer bar's menu differs only by its first item and cannot enter move mode; its choices
+    // act on the main bar.
+    void menus() {
+        Banc banc;
+        TBarreDlg *barre = demarrer(banc);
+        barre->PopupMenuPopup();
+        QStringList attendu = u"&Quitter | Alt+F4\n-\n&Aide | F1\nA propos de &Tressola | \n-\n"
+                              "&Insérer (à la fin) | Ctrl+F\n-\n"
+                              "&Toujours visible | Ctrl+T\nTiroirs &automatiques | Ctrl+A\n-\n"
+                              "&Mode déplacer | Ctrl+M\nArrangement :\n"
+                              "  &Horizontal | Ctrl+H | coché\n  &Vertical | Ctrl+V\n"
+                              "Position au lancement :\n  &Quelconque (ici) | Ctrl+Q | coché\n"
+                              "  En haut à gauche | Ctrl+1\n  En bas à gauche | Ctrl+2\n"
+                              "  En bas au milieu | Ctrl+3\n  En bas à droite | Ctrl+4\n"
+                              "&Revenir à position sauvée | Ctrl+R"_qs.split(u'\n');
+        QCOMPARE(decrire(barre->PopupMenu), attendu);
+        QCOMPARE(
+            decrire(barre->PopupMenuButt),
+            (QStringList{u"&Lancer | Ctrl+Return"_qs, u"&Insérer (avant) | Ctrl+A"_qs,
+                         u"Atteindre l'&original | Ctrl+O"_qs,
+                         u"&Configurer l'application | Ctrl+C"_qs, u"&Détruire | Shift+Del"_qs}));
+
+        cliquer(barre, tiroir(barre, 0));
+        TBarreDlg *ouvert = tiroir(barre, 0)->Barre;
+        barre->StayOnTopClick();
+        ouvert->PopupMenuPopup();
+        attendu[0] = u"&Fermer cette fenêtre | Alt+F4"_qs;
+        attendu[7] = u"&Toujours visible | Ctrl+T | coché"_qs;
+        attendu[10] = u"&Mode déplacer | Ctrl+M | inactif"_qs;
+        QCOMPARE(decrire(ouvert->PopupMenu), attendu);
+        ouvert->Vertical->trigger();
+        QCOMPARE(barre->size(), QSize(65, 3 * 47 - 1));
+    }
+
+    // The same keys mean different things by focus. The drawer menu's obey the state of the
+    // focused strip's drawer, whatever the menu's last opening showed.
+    void raccourcisSelonLeFocus() {
+        Banc banc;
+        TBarreDlg *barre = demarrer(banc);
+        TBoutonTiroir *plein = tiroir(barre, 0);
+        TBoutonTiroir *vide = tiroir(barre, 2);
+        int insertions = 0, premiers = 0;
+        connect(barre->Inserer, &QAction::triggered, this, [&] { ++insertions; });
+        connect(barre->InsererPremier, &QAction::triggered, this, [&] { ++premiers; });
+        taper(barre->Liste->Bouton, Qt::CTRL | Qt::Key_A);
+        QCOMPARE(insertions, 1);
+        QCOMPARE(G.FermetureAuto, false);
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_A);
+        QCOMPARE(G.FermetureAuto, true);
+        taper(plein->Bouton, Qt::CTRL | Qt::Key_A);
+        QCOMPARE(G.FermetureAuto, false);
+        QCOMPARE(insertions, 1);
+
+        barre->InsererPremier->setEnabled(true); // as an opening on the empty strip left it
+        taper(plein->Bouton, Qt::CTRL | Qt::Key_P);
+        QCOMPARE(premiers, 0);
+        taper(vide->Bouton, Qt::CTRL | Qt::Key_Return);
+        QVERIFY(!vide->Barre);
+        taper(vide->Bouton, Qt::CTRL | Qt::Key_P);
+        QCOMPARE(premiers, 1);
+        taper(plein->Bouton, Qt::CTRL | Qt::Key_Return);
+        QVERIFY(plein->Barre && plein->Barre->isVisible());
+        taper(plein->Bouton, Qt::Key_Space);
+        QCOMPARE(plein->Barre->Tag, 1);
     }
 };
 
