@@ -66,3 +66,9 @@ inline void quandModal(std::function<void(QWidget *)> pendant) {
             dialogue->reject();
     });
 }
+
+#ifdef DONNEES_ICONES
+inline QString donnees(const QString &nom) {
+    return QStringLiteral(DONNEES_ICONES "/") + nom;
+}
+#endif
