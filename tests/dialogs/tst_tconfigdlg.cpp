@@ -1,60 +1,30 @@
 #include "BancDialogues.h"
-#include "board/Boutons.h"
 #include "dialogs/TRadioGroup.h"
-#include "logic/Echelle.h"
-#include "platform/Navigateur.h"
 #include "platform/Programme.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <climits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// What the bar does with the dialog: the record's values in, a modal run, the values back on OK.
-int configurer(TConfigDlg &dlg, TBoutonAppli &b) {
-    dlg.LigneCommande->setText(b.LigCom);
-    dlg.Repertoire->setText(b.WDir);
-    dlg.Infobulle->setText(b.Hint);
-    dlg.Executable->setText(b.Name);
-    dlg.Numero->setValue(b.Icon);
-    dlg.RadioGroup->SetItemIndex(b.Lancement);
-    const int resultat = dlg.exec();
-    if (resultat == QDialog::Accepted) {
-        b.LigCom = dlg.LigneCommande->text();
-        b.WDir = dlg.Repertoire->text();
-        b.Hint = dlg.Infobulle->text();
-        b.Name = dlg.Executable->text();
-        b.Icon = dlg.Numero->value();
-        b.Lancement = quint8(dlg.RadioGroup->ItemIndex());
-    }
-    return resultat;
+// The four text fields, in the order of the tables: command line, working directory, tooltip,
+// icon source.
+QStringList champs(const TConfigDlg &d) {
+    return {d.LigneCommande->text(), d.Repertoire->text(), d.Infobulle->text(),
+            d.Executable->text()};
 }
 
-TBoutonAppli exemple() {
-    TBoutonAppli b;
-    b.LigCom = u"/usr/bin/gedit"_s;
-    b.WDir = u"/home/moi/"_s;
-    b.Hint = u"Éditeur"_s;
-    b.Name = u"/usr/share/icons/gedit.png"_s;
-    b.Icon = 3;
-    b.Lancement = 2;
-    return b;
-}
-
-bool memes(const TBoutonAppli &a, const TBoutonAppli &b) {
-    return a.LigCom == b.LigCom && a.WDir == b.WDir && a.Hint == b.Hint && a.Name == b.Name &&
-           a.Icon == b.Icon && a.Lancement == b.Lancement;
+void remplir(TConfigDlg &d, const QStringList &textes) {
+    d.LigneCommande->setText(textes[0]);
+    d.Repertoire->setText(textes[1]);
+    d.Infobulle->setText(textes[2]);
+    d.Executable->setText(textes[3]);
 }
 
 } // namespace
@@ -63,204 +33,82 @@ class TestTConfigDlg : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void quitterLigneCommande_data();
-    void quitterLigneCommande();
-    void entreeDansLigneCommande();
-    void clicSurOK();
-    void quitterRepertoire_data();
-    void quitterRepertoire();
-    void entreeDansRepertoire();
-    void fermetures_data();
-    void fermetures();
-    void effacerPuisAnnuler();
-    void effacerPuisOK();
+    void saisie_data();
+    void saisie();
     void numero_data();
     void numero();
-    void parcourirLigneCommande_data();
-    void parcourirLigneCommande();
-    void parcourirExecutable_data();
-    void parcourirExecutable();
-    void aide_data();
-    void aide();
-    void dispositionALEchelle();
+    void effacer();
+    void parcourir_data();
+    void parcourir();
     void ordreDesTabulations();
     void centreePuisLaissee();
 };
 
-void TestTConfigDlg::quitterLigneCommande_data() {
-    QTest::addColumn<QString>("ligne");
-    QTest::addColumn<QStringList>("avant"); // Executable, Infobulle, Repertoire
+// The user types into a field and then leaves it with Tab, or closes the dialog from it.
+void TestTConfigDlg::saisie_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QStringList>("avant");
+    QTest::addColumn<QString>("saisi");
+    QTest::addColumn<int>("touche");   // with its modifiers; 0: a click on OK
+    QTest::addColumn<int>("resultat"); // -1: still open
     QTest::addColumn<QStringList>("apres");
 
-    const QStringList vides{QString(), QString(), QString()};
-    QTest::newRow("dialogue vide") << u"/usr/bin/gedit"_s << vides
-                                   << QStringList{u"/usr/bin/gedit"_s, u"Gedit"_s, u"/usr/bin/"_s};
-    QTest::newRow("infobulle déjà remplie")
-        << u"/usr/bin/gedit"_s << QStringList{QString(), u"Mon éditeur"_s, QString()}
-        << QStringList{u"/usr/bin/gedit"_s, u"Mon éditeur"_s, u"/usr/bin/"_s};
-    QTest::newRow("rien n'est écrasé") << u"/usr/bin/gedit"_s << QStringList{u"a"_s, u"b"_s, u"c"_s}
-                                       << QStringList{u"a"_s, u"b"_s, u"c"_s};
-    QTest::newRow("guillemets et argument")
-        << uR"("/opt/Mon App/app" "/home/moi/Mes docs/lettre.txt")"_s << vides
-        << QStringList{uR"("/opt/Mon App/app" "/home/moi/Mes docs/lettre.txt")"_s, u"Lettre"_s,
-                       u"/home/moi/Mes docs/"_s};
-    QTest::newRow("ligne vide") << QString() << vides << vides;
+    const QStringList vides(4);
+    const QString gedit = u"/usr/bin/gedit"_s;
+    const QStringList rempli{gedit, u"/usr/bin/"_s, u"Gedit"_s, gedit};
+    const QStringList entree{gedit, QString(), QString(), QString()};
+    const QStringList ecrits{QString(), u"c"_s, u"b"_s, u"a"_s};
+    const QStringList tmp{QString(), u"/tmp"_s + platform::separateursChemin().left(1), QString(),
+                          QString()};
+    const int tab = Qt::Key_Tab, ok = QDialog::Accepted, annule = QDialog::Rejected;
+    const int ret = Qt::Key_Return, echap = Qt::Key_Escape;
+    QTest::newRow("ligne quittée") << u"ligne"_s << vides << gedit << tab << -1 << rempli;
+    QTest::newRow("rien n'est écrasé")
+        << u"ligne"_s << ecrits << gedit << tab << -1 << QStringList{gedit} + ecrits.mid(1);
+    QTest::newRow("/tmp") << u"répertoire"_s << vides << u"/tmp"_s << tab << -1 << tmp;
+    // Enter accepts from inside the field, which is then not left.
+    QTest::newRow("Entrée dans la ligne") << u"ligne"_s << vides << gedit << ret << ok << entree;
+    QTest::newRow("clic sur OK") << u"ligne"_s << vides << gedit << 0 << ok << rempli;
+    QTest::newRow("Échap") << u"infobulle"_s << vides << QString() << echap << annule << vides;
+    // An Escape that the Cancel button does not take reaches the form, which presses OK.
+    QTest::newRow("Maj+Échap") << u"infobulle"_s << vides << QString()
+                               << (Qt::ShiftModifier | Qt::Key_Escape).toCombined() << ok << vides;
+    // Enter presses the push button that has the focus.
+    QTest::newRow("Entrée sur Annuler")
+        << u"Annuler"_s << vides << QString() << ret << annule << vides;
 }
 
-void TestTConfigDlg::quitterLigneCommande() {
-    QFETCH(QString, ligne);
+void TestTConfigDlg::saisie() {
+    QFETCH(QString, champ);
     QFETCH(QStringList, avant);
+    QFETCH(QString, saisi);
+    QFETCH(int, touche);
+    QFETCH(int, resultat);
     QFETCH(QStringList, apres);
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
-    QVERIFY(banc.montrer());
-    d.Executable->setText(avant[0]);
-    d.Infobulle->setText(avant[1]);
-    d.Repertoire->setText(avant[2]);
-    QCOMPARE(QApplication::focusWidget(), d.LigneCommande);
-    QTest::keyClicks(d.LigneCommande, ligne);
-    QTest::keyClick(d.LigneCommande, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), d.Parcourir1);
-    QCOMPARE(d.Executable->text(), apres[0]);
-    QCOMPARE(d.Infobulle->text(), apres[1]);
-    QCOMPARE(d.Repertoire->text(), apres[2]);
-}
-
-void TestTConfigDlg::entreeDansLigneCommande() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    quandModal([&d](QWidget *modal) {
+    remplir(d, avant);
+    QWidget *w = champ == u"ligne"_s        ? d.LigneCommande
+                 : champ == u"répertoire"_s ? d.Repertoire
+                 : champ == u"infobulle"_s  ? d.Infobulle
+                                            : static_cast<QWidget *>(d.CancelBtn);
+    quandModal([&](QWidget *modal) {
         QCOMPARE(modal, &d);
-        QCOMPARE(QApplication::focusWidget(), d.LigneCommande);
-        QTest::keyClicks(d.LigneCommande, u"/usr/bin/gedit"_s);
-        QTest::keyClick(d.LigneCommande, Qt::Key_Return);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
-    QCOMPARE(d.LigneCommande->text(), u"/usr/bin/gedit"_s);
-    QCOMPARE(d.Executable->text(), QString());
-    QCOMPARE(d.Infobulle->text(), QString());
-    QCOMPARE(d.Repertoire->text(), QString());
-}
-
-void TestTConfigDlg::clicSurOK() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    quandModal([&d](QWidget *) {
-        QTest::keyClicks(d.LigneCommande, u"/usr/bin/gedit"_s);
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
-    QCOMPARE(d.Executable->text(), u"/usr/bin/gedit"_s);
-    QCOMPARE(d.Infobulle->text(), u"Gedit"_s);
-    QCOMPARE(d.Repertoire->text(), u"/usr/bin/"_s);
-}
-
-void TestTConfigDlg::quitterRepertoire_data() {
-    QTest::addColumn<QString>("saisi");
-    QTest::addColumn<QString>("attendu");
-
-    const QString sep = platform::separateursChemin().left(1);
-    QTest::newRow("/tmp") << u"/tmp"_s << u"/tmp"_s + sep;
-    QTest::newRow("/tmp/") << u"/tmp"_s + sep << u"/tmp"_s + sep;
-    QTest::newRow("vide") << QString() << QString();
-}
-
-void TestTConfigDlg::quitterRepertoire() {
-    QFETCH(QString, saisi);
-    QFETCH(QString, attendu);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    QVERIFY(banc.montrer());
-    d.Repertoire->setFocus();
-    d.Repertoire->setText(saisi);
-    QTest::keyClick(d.Repertoire, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), d.Infobulle);
-    QCOMPARE(d.Repertoire->text(), attendu);
-    // Leaving it again adds nothing more.
-    d.Repertoire->setFocus();
-    d.Infobulle->setFocus();
-    QCOMPARE(d.Repertoire->text(), attendu);
-}
-
-void TestTConfigDlg::entreeDansRepertoire() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    quandModal([&d](QWidget *) {
-        d.Repertoire->setFocus();
-        QTest::keyClicks(d.Repertoire, u"/tmp"_s);
-        QTest::keyClick(d.Repertoire, Qt::Key_Enter);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
-    QCOMPARE(d.Repertoire->text(), u"/tmp"_s);
-}
-
-void TestTConfigDlg::fermetures_data() {
-    QTest::addColumn<int>("touche");
-    QTest::addColumn<int>("modificateurs");
-    QTest::addColumn<bool>("surUnBouton");
-    QTest::addColumn<int>("resultat");
-
-    QTest::newRow("Entrée") << int(Qt::Key_Return) << int(Qt::NoModifier) << false
-                            << int(QDialog::Accepted);
-    QTest::newRow("Échap") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false
-                           << int(QDialog::Rejected);
-    // An Escape that the Cancel button does not take reaches the form, which presses OK.
-    QTest::newRow("Maj+Échap") << int(Qt::Key_Escape) << int(Qt::ShiftModifier) << false
-                               << int(QDialog::Accepted);
-    // Enter presses the push button that has the focus, here Cancel.
-    QTest::newRow("Entrée sur Annuler")
-        << int(Qt::Key_Return) << int(Qt::NoModifier) << true << int(QDialog::Rejected);
-}
-
-void TestTConfigDlg::fermetures() {
-    QFETCH(int, touche);
-    QFETCH(int, modificateurs);
-    QFETCH(bool, surUnBouton);
-    QFETCH(int, resultat);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    quandModal([&](QWidget *) {
-        QWidget *cible = surUnBouton ? static_cast<QWidget *>(d.CancelBtn) : d.Infobulle;
-        cible->setFocus();
-        QTest::keyClick(cible, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        w->setFocus();
+        QTest::keyClicks(w, saisi);
+        const auto combinaison = QKeyCombination::fromCombined(touche);
+        if (touche == 0)
+            QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        else
+            QTest::keyClick(w, combinaison.key(), combinaison.keyboardModifiers());
+        if (d.isVisible())
+            d.done(-1);
     });
     QCOMPARE(d.exec(), resultat);
+    QCOMPARE(champs(d), apres);
 }
 
-void TestTConfigDlg::effacerPuisAnnuler() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    TBoutonAppli b = exemple();
-    quandModal([&d](QWidget *) {
-        QTest::mouseClick(d.EffacerBtn, Qt::LeftButton);
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.LigneCommande->text(), QString());
-        QCOMPARE(d.Repertoire->text(), QString());
-        QCOMPARE(d.Infobulle->text(), QString());
-        QCOMPARE(d.Executable->text(), QString());
-        QCOMPARE(d.Numero->value(), 0);
-        QCOMPARE(d.RadioGroup->ItemIndex(), 0);
-        QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
-    });
-    QCOMPARE(configurer(d, b), int(QDialog::Rejected));
-    QVERIFY(memes(b, exemple()));
-}
-
-void TestTConfigDlg::effacerPuisOK() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    TBoutonAppli b = exemple();
-    quandModal([&d](QWidget *) {
-        d.EffacerBtnClick();
-        // Nothing was left, so nothing is filled from the empty command line.
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-    });
-    QCOMPARE(configurer(d, b), int(QDialog::Accepted));
-    TBoutonAppli vide;
-    vide.Icon = 0;
-    QVERIFY(memes(b, vide));
-}
-
+// The icon number takes any whole number; what is not one reads as 0.
 void TestTConfigDlg::numero_data() {
     QTest::addColumn<QString>("saisi");
     QTest::addColumn<int>("valeur");
@@ -290,139 +138,73 @@ void TestTConfigDlg::numero() {
     QCOMPARE(d.Numero->value(), valeur);
 }
 
-void TestTConfigDlg::parcourirLigneCommande_data() {
-    QTest::addColumn<QString>("ligne");
-    QTest::addColumn<QString>("choisi");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("repertoire");
-    QTest::addColumn<QString>("attendue");
-    QTest::addColumn<QString>("infobulle");
-
-    QTest::newRow("choisi, arguments remplacés, pas de guillemets")
-        << u"/usr/bin/gedit /tmp/a.txt"_s << u"/opt/Mon App/app"_s << u"a.txt"_s
-        << u"/usr/bin/gedit /tmp/"_s << u"/opt/Mon App/app"_s << u"App"_s;
-    QTest::newRow("guillemets: répertoire du dernier mot")
-        << uR"("/opt/Mon App/app")"_s << QString() << uR"(app")"_s << u"/opt/Mon App/"_s
-        << uR"("/opt/Mon App/app")"_s << u"App\""_s;
-    QTest::newRow("annulé: les champs vides se remplissent quand même")
-        << u"/usr/bin/gedit"_s << QString() << u"gedit"_s << u"/usr/bin/"_s << u"/usr/bin/gedit"_s
-        << u"Gedit"_s;
+// Clear empties everything and leaves the dialog open; OK then keeps it all empty.
+void TestTConfigDlg::effacer() {
+    BancDialogues banc;
+    TConfigDlg &d = *banc.dlg;
+    remplir(d, {u"/usr/bin/gedit"_s, u"/home/moi/"_s, u"Éditeur"_s, u"/usr/share/gedit.png"_s});
+    d.Numero->setValue(3);
+    d.RadioGroup->SetItemIndex(2);
+    quandModal([&d](QWidget *) {
+        QTest::mouseClick(d.EffacerBtn, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        d.LigneCommande->setFocus();
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    QCOMPARE(d.exec(), int(QDialog::Accepted));
+    QCOMPARE(champs(d), QStringList(4));
+    QCOMPARE(d.Numero->value(), 0);
+    QCOMPARE(d.RadioGroup->ItemIndex(), 0);
 }
 
-void TestTConfigDlg::parcourirLigneCommande() {
-    QFETCH(QString, ligne);
+// The two browse buttons: what the file dialog is asked, and what the fields hold after it.
+void TestTConfigDlg::parcourir_data() {
+    QTest::addColumn<bool>("icone"); // the icon source's button; else the command line's
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("choisi"); // empty: cancelled
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("repertoire");
+    QTest::addColumn<QStringList>("apres");
+
+    const QString gedit = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s;
+    const QString png = u"/usr/share/icons/gedit.png"_s;
+    QTest::newRow("arguments remplacés, pas de guillemets")
+        << false << u"/usr/bin/gedit /tmp/a.txt"_s << app << u"a.txt"_s << u"/usr/bin/gedit /tmp/"_s
+        << QStringList{app, u"/opt/Mon App/"_s, u"App"_s, app};
+    QTest::newRow("annulé: les champs vides se remplissent quand même")
+        << false << gedit << QString() << u"gedit"_s << u"/usr/bin/"_s
+        << QStringList{gedit, u"/usr/bin/"_s, u"Gedit"_s, gedit};
+    QTest::newRow("icône choisie")
+        << true << png << u"/usr/lib/x.dll"_s << u"gedit.png"_s << u"/usr/share/icons/"_s
+        << QStringList{QString(), QString(), QString(), u"/usr/lib/x.dll"_s};
+    QTest::newRow("icône annulée")
+        << true << png << QString() << u"gedit.png"_s << u"/usr/share/icons/"_s
+        << QStringList{QString(), QString(), QString(), png};
+}
+
+void TestTConfigDlg::parcourir() {
+    QFETCH(bool, icone);
+    QFETCH(QString, champ);
     QFETCH(QString, choisi);
     QFETCH(QString, nom);
     QFETCH(QString, repertoire);
-    QFETCH(QString, attendue);
-    QFETCH(QString, infobulle);
+    QFETCH(QStringList, apres);
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
-    d.LigneCommande->setText(ligne);
+    (icone ? d.Executable : d.LigneCommande)->setText(champ);
     banc.fichier = choisi;
-    d.Parcourir1Click();
+    (icone ? d.Parcourir2 : d.Parcourir1)->click();
     QCOMPARE(banc.demandes.size(), 1);
     const Fichiers::Demande &demande = banc.demandes.constFirst();
     QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
     QCOMPARE(demande.titre, QString());
     QCOMPARE(demande.nom, nom);
     QCOMPARE(demande.repertoire, repertoire);
-    QCOMPARE(demande.filtres, (QStringList{u"Executables (*.exe *.bat *.com)"_s, u"Tout (*)"_s}));
-    QCOMPARE(d.LigneCommande->text(), attendue);
-    QCOMPARE(d.Infobulle->text(), infobulle);
-    // The icon source was empty, so the leaving step gave it the command line.
-    QCOMPARE(d.Executable->text(), attendue);
-}
-
-void TestTConfigDlg::parcourirExecutable_data() {
-    QTest::addColumn<QString>("choisi");
-    QTest::addColumn<QString>("attendu");
-
-    QTest::newRow("choisi") << u"/usr/lib/x.dll"_s << u"/usr/lib/x.dll"_s;
-    QTest::newRow("annulé") << QString() << u"/usr/share/icons/gedit.png"_s;
-}
-
-void TestTConfigDlg::parcourirExecutable() {
-    QFETCH(QString, choisi);
-    QFETCH(QString, attendu);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    d.Executable->setText(u"/usr/share/icons/gedit.png"_s);
-    banc.fichier = choisi;
-    d.Parcourir2Click();
-    QCOMPARE(banc.demandes.size(), 1);
-    const Fichiers::Demande &demande = banc.demandes.constFirst();
-    QCOMPARE(demande.nom, u"gedit.png"_s);
-    QCOMPARE(demande.repertoire, u"/usr/share/icons/"_s);
-    QCOMPARE(demande.filtres.size(), 2);
-    QCOMPARE(demande.filtres[0], u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp)"_s);
-    QCOMPARE(d.Executable->text(), attendu);
-    // Nothing else is filled.
-    QCOMPARE(d.LigneCommande->text(), QString());
-    QCOMPARE(d.Infobulle->text(), QString());
-}
-
-void TestTConfigDlg::aide_data() {
-    QTest::addColumn<bool>("pagePresente");
-    QTest::addColumn<bool>("navigateur");
-    QTest::addColumn<bool>("ouverte");
-    QTest::addColumn<bool>("message");
-
-    QTest::newRow("page ouverte") << true << true << true << false;
-    QTest::newRow("page absente") << false << true << false << true;
-    QTest::newRow("aucun navigateur") << true << false << true << true;
-}
-
-void TestTConfigDlg::aide() {
-    QFETCH(bool, pagePresente);
-    QFETCH(bool, navigateur);
-    QFETCH(bool, ouverte);
-    QFETCH(bool, message);
-    QTemporaryDir rep;
-    platform::simulerCheminProgramme(rep.filePath(u"tressola"_s));
-    const QString page = rep.filePath(u"aide/configurer.html"_s);
-    if (pagePresente) {
-        QVERIFY(QDir(rep.path()).mkpath(u"aide"_s));
-        QFile f(page);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-    QList<QUrl> ouvertes;
-    platform::definirOuvreurUrl([&](const QUrl &url) {
-        ouvertes.append(url);
-        return navigateur;
-    });
-    {
-        BancDialogues banc;
-        banc.dlg->HelpBtnClick();
-        QCOMPARE(ouvertes, ouverte ? QList<QUrl>{QUrl::fromLocalFile(page)} : QList<QUrl>{});
-        QCOMPARE(banc.messages.size(), message ? 1 : 0);
-        if (message)
-            QVERIFY2(banc.messages[0].contains(QDir::toNativeSeparators(page)),
-                     qPrintable(banc.messages[0]));
-    }
-    platform::definirOuvreurUrl({});
-    platform::simulerCheminProgramme({});
-}
-
-void TestTConfigDlg::dispositionALEchelle() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    const int dpi = d.logicalDpiY();
-    const auto e = [dpi](int x, int y, int l, int h) {
-        return QRect(Echelle(x, dpi), Echelle(y, dpi), Echelle(l, dpi), Echelle(h, dpi));
-    };
-    QCOMPARE(d.size(), QSize(Echelle(525, dpi), Echelle(370, dpi)));
-    QCOMPARE(d.minimumSize(), d.maximumSize());
-    QCOMPARE(d.LigneCommande->geometry(), e(19, 41, 388, 24));
-    QCOMPARE(d.OKBtn->geometry(), e(422, 328, 95, 33));
-    QCOMPARE(d.Label2->pos(), e(19, 220, 0, 0).topLeft());
-    QVERIFY(d.Image1->isHidden());
-    QVERIFY(d.OKBtn->isDefault());
-    for (QPushButton *b : {d.OKBtn, d.HelpBtn, d.EffacerBtn, d.CancelBtn})
-        QVERIFY(b->font().bold());
-    for (QWidget *w : std::initializer_list<QWidget *>{d.LigneCommande, d.Label1, d.Parcourir1,
-                                                       d.Choisir, d.RadioGroup->Items[0]})
-        QVERIFY(!w->font().bold());
+    QCOMPARE(demande.filtres,
+             (QStringList{icone ? u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp)"_s
+                                : u"Executables (*.exe *.bat *.com)"_s,
+                          u"Tout (*)"_s}));
+    QCOMPARE(champs(d), apres);
 }
 
 void TestTConfigDlg::ordreDesTabulations() {
@@ -451,13 +233,13 @@ void TestTConfigDlg::ordreDesTabulations() {
     }
 }
 
+// Centred on the screen at its first showing, then left where the user put it.
 void TestTConfigDlg::centreePuisLaissee() {
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
     QVERIFY(banc.montrer());
-    const QRect ecran = d.screen()->geometry();
     // Within the width of the window's frame.
-    QVERIFY((d.geometry().center() - ecran.center()).manhattanLength() <= 4);
+    QVERIFY((d.geometry().center() - d.screen()->geometry().center()).manhattanLength() <= 4);
     d.hide();
     d.move(10, 20);
     QVERIFY(banc.montrer());
