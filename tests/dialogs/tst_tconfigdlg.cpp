@@ -7,24 +7,32 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <climits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The four text fields, in the order of the tables: command line, working directory, tooltip,
-// icon source.
-QStringList champs(const TConfigDlg &d) {
-    return {d.LigneCommande->text(), d.Repertoire->text(), d.Infobulle->text(),
-            d.Executable->text()};
+// What the bar reads back from the dialog, in this order: command line, working directory,
+// tooltip, icon source, icon number and window at launch.
+QStringList valeurs(const QString &ligne, const QString &repertoire, const QString &infobulle,
+                    const QString &executable, const QString &numero = u"0"_s,
+                    const QString &lancement = u"0"_s) {
+    return {ligne, repertoire, infobulle, executable, numero, lancement};
 }
 
-void remplir(TConfigDlg &d, const QStringList &textes) {
-    d.LigneCommande->setText(textes[0]);
-    d.Repertoire->setText(textes[1]);
-    d.Infobulle->setText(textes[2]);
-    d.Executable->setText(textes[3]);
+QStringList valeurs(const TConfigDlg &d) {
+    return valeurs(d.LigneCommande->text(), d.Repertoire->text(), d.Infobulle->text(),
+                   d.Executable->text(), QString::number(d.Numero->value()),
+                   QString::number(d.RadioGroup->ItemIndex()));
+}
+
+void remplir(TConfigDlg &d, const QStringList &v) {
+    d.LigneCommande->setText(v[0]);
+    d.Repertoire->setText(v[1]);
+    d.Infobulle->setText(v[2]);
+    d.Executable->setText(v[3]);
+    d.Numero->setValue(v[4].toInt());
+    d.RadioGroup->SetItemIndex(v[5].toInt());
 }
 
 } // namespace
@@ -35,51 +43,64 @@ class TestTConfigDlg : public QObject {
 private Q_SLOTS:
     void saisie_data();
     void saisie();
-    void numero_data();
-    void numero();
-    void effacer();
     void parcourir_data();
     void parcourir();
     void ordreDesTabulations();
     void centreePuisLaissee();
 };
 
-// The user types into a field and then leaves it with Tab, or closes the dialog from it.
+// The user replaces the text of a control, then leaves it with Tab or closes the dialog from it.
 void TestTConfigDlg::saisie_data() {
-    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("controle");
     QTest::addColumn<QStringList>("avant");
     QTest::addColumn<QString>("saisi");
     QTest::addColumn<int>("touche");   // with its modifiers; 0: a click on OK
     QTest::addColumn<int>("resultat"); // -1: still open
     QTest::addColumn<QStringList>("apres");
 
-    const QStringList vides(4);
-    const QString gedit = u"/usr/bin/gedit"_s;
-    const QStringList rempli{gedit, u"/usr/bin/"_s, u"Gedit"_s, gedit};
-    const QStringList entree{gedit, QString(), QString(), QString()};
-    const QStringList ecrits{QString(), u"c"_s, u"b"_s, u"a"_s};
-    const QStringList tmp{QString(), u"/tmp"_s + platform::separateursChemin().left(1), QString(),
-                          QString()};
-    const int tab = Qt::Key_Tab, ok = QDialog::Accepted, annule = QDialog::Rejected;
-    const int ret = Qt::Key_Return, echap = Qt::Key_Escape;
-    QTest::newRow("ligne quittée") << u"ligne"_s << vides << gedit << tab << -1 << rempli;
-    QTest::newRow("rien n'est écrasé")
-        << u"ligne"_s << ecrits << gedit << tab << -1 << QStringList{gedit} + ecrits.mid(1);
-    QTest::newRow("/tmp") << u"répertoire"_s << vides << u"/tmp"_s << tab << -1 << tmp;
+    const QString g = u"/usr/bin/gedit"_s, _;
+    const QStringList vides = valeurs(_, _, _, _),
+                      rempli = valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
+    const auto numero = [&_](const QString &n) { return valeurs(_, _, _, _, n); };
+    const QString tmp = u"/tmp"_s + platform::separateursChemin().left(1);
+    const int tab = Qt::Key_Tab, ret = Qt::Key_Return, ok = QDialog::Accepted;
+    const int echap = Qt::Key_Escape, annule = QDialog::Rejected;
+    QTest::newRow("ligne quittée") << u"ligne"_s << vides << g << tab << -1 << rempli;
+    QTest::newRow("rien n'est écrasé") << u"ligne"_s << valeurs(_, u"c"_s, u"b"_s, u"a"_s) << g
+                                       << tab << -1 << valeurs(g, u"c"_s, u"b"_s, u"a"_s);
+    QTest::newRow("ligne vide quittée") << u"ligne"_s << vides << _ << tab << -1 << vides;
+    QTest::newRow("/tmp") << u"répertoire"_s << vides << u"/tmp"_s << tab << -1
+                          << valeurs(_, tmp, _, _);
     // Enter accepts from inside the field, which is then not left.
-    QTest::newRow("Entrée dans la ligne") << u"ligne"_s << vides << gedit << ret << ok << entree;
-    QTest::newRow("clic sur OK") << u"ligne"_s << vides << gedit << 0 << ok << rempli;
-    QTest::newRow("Échap") << u"infobulle"_s << vides << QString() << echap << annule << vides;
+    QTest::newRow("Entrée dans la ligne")
+        << u"ligne"_s << vides << g << ret << ok << valeurs(g, _, _, _);
+    QTest::newRow("clic sur OK") << u"ligne"_s << vides << g << 0 << ok << rempli;
+    QTest::newRow("Échap") << u"infobulle"_s << vides << u"x"_s << echap << annule
+                           << valeurs(_, _, u"x"_s, _);
     // An Escape that the Cancel button does not take reaches the form, which presses OK.
-    QTest::newRow("Maj+Échap") << u"infobulle"_s << vides << QString()
+    QTest::newRow("Maj+Échap") << u"infobulle"_s << vides << _
                                << (Qt::ShiftModifier | Qt::Key_Escape).toCombined() << ok << vides;
     // Enter presses the push button that has the focus.
-    QTest::newRow("Entrée sur Annuler")
-        << u"Annuler"_s << vides << QString() << ret << annule << vides;
+    QTest::newRow("Entrée sur Annuler") << u"Annuler"_s << vides << _ << ret << annule << vides;
+    // Clear empties everything, with no way back, and leaves the dialog open.
+    QTest::newRow("Effacer") << u"Effacer"_s
+                             << valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s) << _
+                             << int(Qt::Key_Space) << -1 << vides;
+    // The icon number takes any whole number; what is not one reads as 0.
+    QTest::newRow("numéro 7") << u"numéro"_s << numero(u"5"_s) << u"7"_s << ret << ok
+                              << numero(u"7"_s);
+    QTest::newRow("numéro négatif")
+        << u"numéro"_s << numero(u"5"_s) << u"-1"_s << ret << ok << numero(u"-1"_s);
+    QTest::newRow("numéro vide") << u"numéro"_s << numero(u"5"_s) << _ << ret << ok << vides;
+    QTest::newRow("signe seul") << u"numéro"_s << numero(u"5"_s) << u"-"_s << ret << ok << vides;
+    QTest::newRow("le plus grand")
+        << u"numéro"_s << vides << u"2147483647"_s << ret << ok << numero(u"2147483647"_s);
+    QTest::newRow("le plus petit")
+        << u"numéro"_s << vides << u"-2147483648"_s << ret << ok << numero(u"-2147483648"_s);
 }
 
 void TestTConfigDlg::saisie() {
-    QFETCH(QString, champ);
+    QFETCH(QString, controle);
     QFETCH(QStringList, avant);
     QFETCH(QString, saisi);
     QFETCH(int, touche);
@@ -88,13 +109,16 @@ void TestTConfigDlg::saisie() {
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
     remplir(d, avant);
-    QWidget *w = champ == u"ligne"_s        ? d.LigneCommande
-                 : champ == u"répertoire"_s ? d.Repertoire
-                 : champ == u"infobulle"_s  ? d.Infobulle
-                                            : static_cast<QWidget *>(d.CancelBtn);
+    const QHash<QString, QWidget *> controles{
+        {u"ligne"_s, d.LigneCommande}, {u"répertoire"_s, d.Repertoire},
+        {u"infobulle"_s, d.Infobulle}, {u"numéro"_s, d.Numero},
+        {u"Annuler"_s, d.CancelBtn},   {u"Effacer"_s, d.EffacerBtn}};
+    QWidget *w = controles.value(controle);
     quandModal([&](QWidget *modal) {
         QCOMPARE(modal, &d);
         w->setFocus();
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_Delete);
         QTest::keyClicks(w, saisi);
         const auto combinaison = QKeyCombination::fromCombined(touche);
         if (touche == 0)
@@ -105,56 +129,7 @@ void TestTConfigDlg::saisie() {
             d.done(-1);
     });
     QCOMPARE(d.exec(), resultat);
-    QCOMPARE(champs(d), apres);
-}
-
-// The icon number takes any whole number; what is not one reads as 0.
-void TestTConfigDlg::numero_data() {
-    QTest::addColumn<QString>("saisi");
-    QTest::addColumn<int>("valeur");
-
-    QTest::newRow("7") << u"7"_s << 7;
-    QTest::newRow("négatif") << u"-1"_s << -1;
-    QTest::newRow("vide") << QString() << 0;
-    QTest::newRow("signe seul") << u"-"_s << 0;
-    QTest::newRow("le plus grand") << u"2147483647"_s << INT_MAX;
-    QTest::newRow("le plus petit") << u"-2147483648"_s << INT_MIN;
-}
-
-void TestTConfigDlg::numero() {
-    QFETCH(QString, saisi);
-    QFETCH(int, valeur);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    d.Numero->setValue(5);
-    quandModal([&](QWidget *) {
-        d.Numero->setFocus();
-        d.Numero->findChild<QLineEdit *>()->selectAll();
-        QTest::keyClick(d.Numero, Qt::Key_Delete);
-        QTest::keyClicks(d.Numero, saisi);
-        QTest::keyClick(d.Numero, Qt::Key_Return);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
-    QCOMPARE(d.Numero->value(), valeur);
-}
-
-// Clear empties everything and leaves the dialog open; OK then keeps it all empty.
-void TestTConfigDlg::effacer() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    remplir(d, {u"/usr/bin/gedit"_s, u"/home/moi/"_s, u"Éditeur"_s, u"/usr/share/gedit.png"_s});
-    d.Numero->setValue(3);
-    d.RadioGroup->SetItemIndex(2);
-    quandModal([&d](QWidget *) {
-        QTest::mouseClick(d.EffacerBtn, Qt::LeftButton);
-        QVERIFY(d.isVisible());
-        d.LigneCommande->setFocus();
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
-    QCOMPARE(champs(d), QStringList(4));
-    QCOMPARE(d.Numero->value(), 0);
-    QCOMPARE(d.RadioGroup->ItemIndex(), 0);
+    QCOMPARE(valeurs(d), apres);
 }
 
 // The two browse buttons: what the file dialog is asked, and what the fields hold after it.
@@ -166,20 +141,18 @@ void TestTConfigDlg::parcourir_data() {
     QTest::addColumn<QString>("repertoire");
     QTest::addColumn<QStringList>("apres");
 
-    const QString gedit = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s;
-    const QString png = u"/usr/share/icons/gedit.png"_s;
+    const QString g = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s, _;
+    const QString png = u"/usr/share/icons/gedit.png"_s, dll = u"/usr/lib/x.dll"_s;
     QTest::newRow("arguments remplacés, pas de guillemets")
         << false << u"/usr/bin/gedit /tmp/a.txt"_s << app << u"a.txt"_s << u"/usr/bin/gedit /tmp/"_s
-        << QStringList{app, u"/opt/Mon App/"_s, u"App"_s, app};
+        << valeurs(app, u"/opt/Mon App/"_s, u"App"_s, app);
     QTest::newRow("annulé: les champs vides se remplissent quand même")
-        << false << gedit << QString() << u"gedit"_s << u"/usr/bin/"_s
-        << QStringList{gedit, u"/usr/bin/"_s, u"Gedit"_s, gedit};
+        << false << g << _ << u"gedit"_s << u"/usr/bin/"_s
+        << valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
     QTest::newRow("icône choisie")
-        << true << png << u"/usr/lib/x.dll"_s << u"gedit.png"_s << u"/usr/share/icons/"_s
-        << QStringList{QString(), QString(), QString(), u"/usr/lib/x.dll"_s};
+        << true << png << dll << u"gedit.png"_s << u"/usr/share/icons/"_s << valeurs(_, _, _, dll);
     QTest::newRow("icône annulée")
-        << true << png << QString() << u"gedit.png"_s << u"/usr/share/icons/"_s
-        << QStringList{QString(), QString(), QString(), png};
+        << true << png << _ << u"gedit.png"_s << u"/usr/share/icons/"_s << valeurs(_, _, _, png);
 }
 
 void TestTConfigDlg::parcourir() {
@@ -204,46 +177,43 @@ void TestTConfigDlg::parcourir() {
              (QStringList{icone ? u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp)"_s
                                 : u"Executables (*.exe *.bat *.com)"_s,
                           u"Tout (*)"_s}));
-    QCOMPARE(champs(d), apres);
+    QCOMPARE(valeurs(d), apres);
 }
 
 void TestTConfigDlg::ordreDesTabulations() {
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
-    QVERIFY(banc.montrer());
-    const QList<QWidget *> ordre{d.LigneCommande,
-                                 d.Parcourir1,
-                                 d.Repertoire,
-                                 d.Infobulle,
-                                 d.Executable,
-                                 d.Parcourir2,
-                                 d.Numero,
-                                 d.Choisir,
-                                 d.SauverBMP,
-                                 d.OKBtn,
-                                 d.HelpBtn,
-                                 d.EffacerBtn,
-                                 d.RadioGroup->Items[0],
-                                 d.CancelBtn,
-                                 d.LigneCommande};
-    QCOMPARE(QApplication::focusWidget(), ordre[0]);
-    for (qsizetype i = 1; i < ordre.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), ordre[i]);
-    }
+    QWidget *normale = d.RadioGroup->Items[0];
+    const QList<QWidget *> attendu{d.LigneCommande, d.Parcourir1, d.Repertoire,   d.Infobulle,
+                                   d.Executable,    d.Parcourir2, d.Numero,       d.Choisir,
+                                   d.SauverBMP,     d.OKBtn,      d.HelpBtn,      d.EffacerBtn,
+                                   normale,         d.CancelBtn,  d.LigneCommande};
+    QList<QWidget *> ordre;
+    quandModal([&ordre](QWidget *) {
+        ordre.append(QApplication::focusWidget());
+        while (ordre.size() < 15) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ordre.append(QApplication::focusWidget());
+        }
+    });
+    d.exec();
+    QCOMPARE(ordre, attendu);
 }
 
 // Centred on the screen at its first showing, then left where the user put it.
 void TestTConfigDlg::centreePuisLaissee() {
     BancDialogues banc;
     TConfigDlg &d = *banc.dlg;
-    QVERIFY(banc.montrer());
-    // Within the width of the window's frame.
-    QVERIFY((d.geometry().center() - d.screen()->geometry().center()).manhattanLength() <= 4);
-    d.hide();
+    QRect premiere;
+    quandModal([&](QWidget *) { premiere = d.geometry(); });
+    d.exec();
     d.move(10, 20);
-    QVERIFY(banc.montrer());
-    QCOMPARE(d.pos(), QPoint(10, 20));
+    QPoint seconde;
+    quandModal([&](QWidget *) { seconde = d.pos(); });
+    d.exec();
+    // Within the width of the window's frame.
+    QVERIFY((premiere.center() - d.screen()->geometry().center()).manhattanLength() <= 4);
+    QCOMPARE(seconde, QPoint(10, 20));
 }
 
 QTEST_MAIN(TestTConfigDlg)
