@@ -151,8 +151,6 @@ void TestTConfigDlg::parcourir_data() {
         << valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
     QTest::newRow("icône choisie")
         << true << png << dll << u"gedit.png"_s << u"/usr/share/icons/"_s << valeurs(_, _, _, dll);
-    QTest::newRow("icône annulée")
-        << true << png << _ << u"gedit.png"_s << u"/usr/share/icons/"_s << valeurs(_, _, _, png);
 }
 
 void TestTConfigDlg::parcourir() {
