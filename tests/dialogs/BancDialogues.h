@@ -44,13 +44,6 @@ struct BancDialogues {
     }
     BancDialogues(const BancDialogues &) = delete;
     BancDialogues &operator=(const BancDialogues &) = delete;
-
-    // Shows the dialog without a modal run and waits until it has the keyboard.
-    bool montrer() {
-        dlg->show();
-        dlg->activateWindow();
-        return QTest::qWaitForWindowActive(dlg.get());
-    }
 };
 
 // Runs `pendant` on the modal dialog once its modal run has started and it has the keyboard.
@@ -66,3 +59,9 @@ inline void quandModal(std::function<void(QWidget *)> pendant) {
             dialogue->reject();
     });
 }
+
+#ifdef DONNEES_ICONES
+inline QString donnees(const QString &nom) {
+    return QStringLiteral(DONNEES_ICONES "/") + nom;
+}
+#endif
