@@ -5,16 +5,20 @@
 #include "platform/icons.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <functional>
 #include <sys/stat.h>
 
 // The pictures of an icon (bitmaps with their masks, PNG streams) and the choice among them; then
 // every kind of icon source but Windows libraries, told apart by their content: icon files,
-// pictures, desktop entries and Linux programs; and what is no icon source at all.
+// pictures, desktop entries and Linux programs; what is no icon source at all; and icons saved as
+// BMP or ICO, which are icon sources again.
 
 using namespace platform::icones;
 
@@ -87,6 +91,22 @@ bool memeImage(const QImage &a, const QImage &b, int tolerance) {
     return true;
 }
 
+using Sauvegarde = std::function<bool(const QImage &, const QString &, QString *)>;
+
+const struct {
+    const char *nom;
+    Sauvegarde sauver;
+    qint64 taille; // of the whole file
+    int tolerance; // of Qt's reader of the format, which may premultiply and round
+} formats[] = {
+    {"bmp", saveIconAsBmp, 14 + 124 + 32 * 32 * 4, 0},
+    {"ico", saveIconAsIco, 6 + 16 + 40 + 32 * 32 * 4 + 32 * 4, 1},
+};
+
+QImage iconeBibliotheque(int index) {
+    return iconImage(donneesIcones(QStringLiteral("groupes64.dll")), index);
+}
+
 const QRgb rouge = 0xFFFF0000;
 const QRgb bleu = 0xFF0000FF;
 const QRgb noir = 0xFF000000;
@@ -106,6 +126,10 @@ private Q_SLOTS:
     void source();
     void pasUneSource();
     void fichierQuiChange();
+    void sauvegarde_data();
+    void sauvegarde();
+    void sauvegardeRatee_data();
+    void sauvegardeRatee();
 };
 
 void TestIcones::initTestCase() {
@@ -329,7 +353,8 @@ void TestIcones::pasUneSource() {
     const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
     QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
     for (const QString &chemin : {QString(), dossier.path(), tube, QStringLiteral("/dev/null"),
-                                  dossier.filePath(QStringLiteral("absent.ico"))}) {
+                                  dossier.filePath(QStringLiteral("absent.ico")),
+                                  donneesIcones(QStringLiteral("sans-icone.dll"))}) {
         QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
         QVERIFY(iconImage(chemin, 0).isNull());
     }
@@ -362,6 +387,72 @@ void TestIcones::fichierQuiChange() {
     QCOMPARE(iconCount(chemin), 0);
     QVERIFY(QFile::remove(chemin));
     QCOMPARE(iconCount(chemin), 0);
+}
+
+void TestIcones::sauvegarde_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("index");
+    for (int f = 0; f < 2; ++f) {
+        QTest::addRow("%s demi-transparente", formats[f].nom) << f << 0;
+        QTest::addRow("%s 1 bit", formats[f].nom) << f << 2;
+    }
+}
+
+// Saved over a larger file, which goes as a whole. Another reader than ours sees one 32 x 32
+// picture too, the same, its transparent parts transparent.
+void TestIcones::sauvegarde() {
+    QFETCH(int, format);
+    QFETCH(int, index);
+    const auto &f = formats[format];
+    const QImage icone = iconeBibliotheque(index);
+    QVERIFY(!icone.isNull());
+    QTemporaryDir dossier;
+    const QString cible = dossier.filePath(QStringLiteral("icone.") + QString::fromLatin1(f.nom));
+    QVERIFY(ecrireTout(cible, QByteArray(100000, 'x')));
+    QString erreur;
+    QVERIFY(f.sauver(icone, cible, &erreur));
+    QVERIFY(erreur.isEmpty());
+    QCOMPARE(QFileInfo(cible).size(), f.taille);
+    QCOMPARE(iconCount(cible), 1);
+    QCOMPARE(iconImage(cible, 0), icone);
+
+    QImageReader lecteur(cible, f.nom);
+    QCOMPARE(lecteur.imageCount(), 1);
+    const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(lue.size(), QSize(32, 32));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            QVERIFY(qAlpha(icone.pixel(x, y)) == 0
+                        ? qAlpha(lue.pixel(x, y)) == 0
+                        : proches(lue.pixel(x, y), icone.pixel(x, y), f.tolerance));
+}
+
+void TestIcones::sauvegardeRatee_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("cible"); // in the test's folder
+    QTest::addColumn<bool>("icone");
+    for (int f = 0; f < 2; ++f) {
+        const char *nom = formats[f].nom;
+        QTest::addRow("%s dans un dossier absent", nom) << f << QStringLiteral("absent/i") << true;
+        QTest::addRow("%s sur un dossier", nom) << f << QStringLiteral("dossier") << true;
+        QTest::addRow("%s sans icône", nom) << f << QStringLiteral("icone") << false;
+    }
+}
+
+void TestIcones::sauvegardeRatee() {
+    QFETCH(int, format);
+    QFETCH(QString, cible);
+    QFETCH(bool, icone);
+    QTemporaryDir dossier;
+    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier")));
+    const QString chemin = dossier.filePath(cible);
+    QString erreur;
+    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, &erreur));
+    QVERIFY(!erreur.isEmpty());
+    QVERIFY(!QFileInfo(chemin).isFile());
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList());
+    // Without a place for the reason, the failure is still told.
+    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, nullptr));
 }
 
 QTEST_MAIN(TestIcones)

@@ -103,8 +103,6 @@ class TestIconesPE : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void nombre_data();
-    void nombre();
     void groupe_data();
     void groupe();
     void abime_data();
@@ -112,36 +110,21 @@ private Q_SLOTS:
     void tronque();
 };
 
-void TestIconesPE::nombre_data() {
-    QTest::addColumn<QString>("fichier");
-    QTest::addColumn<int>("nombre");
-    QTest::newRow("PE32+") << QStringLiteral("groupes64.dll") << nombreGroupes;
-    QTest::newRow("PE32") << QStringLiteral("groupes32.dll") << nombreGroupes;
-    QTest::newRow("sans icône") << QStringLiteral("sans-icone.dll") << 0;
-    QTest::newRow("absent") << QStringLiteral("absent.dll") << 0;
-}
-
-void TestIconesPE::nombre() {
-    QFETCH(QString, fichier);
-    QFETCH(int, nombre);
-    QCOMPARE(iconCount(donneesIcones(fichier)), nombre);
-    QVERIFY(iconImage(donneesIcones(fichier), nombre).isNull());
-    QVERIFY(iconImage(donneesIcones(fichier), -1).isNull());
-}
-
 void TestIconesPE::groupe_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < nombreGroupes; ++i)
+    for (int i = -1; i <= nombreGroupes; ++i)
         QTest::addRow("%d", i) << i;
 }
 
-// The same icons from the 32-bit and the 64-bit library.
+// The same icons from the 32-bit and the 64-bit library; none out of range.
 void TestIconesPE::groupe() {
     QFETCH(int, index);
-    const Groupe &g = groupes[index];
     for (const QString &dll : {QStringLiteral("groupes64.dll"), QStringLiteral("groupes32.dll")}) {
+        QCOMPARE(iconCount(donneesIcones(dll)), nombreGroupes);
         const QImage icone = iconImage(donneesIcones(dll), index);
-        if (g.exact)
+        if (index < 0 || index >= nombreGroupes)
+            QVERIFY(icone.isNull());
+        else if (const Groupe &g = groupes[index]; g.exact)
             QCOMPARE(icone, motif(g.a, g.b, g.demi));
         else
             QVERIFY2(montreMotif(icone, g), qPrintable(dll));
