@@ -1,14 +1,24 @@
 #pragma once
 
-#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 
-// What the icon tests share: the test data, and the picture that fabrique.py draws in every
-// entry of the test icons.
+// What the icon tests share: the test data, files written whole, and the picture that fabrique.py
+// draws in every entry of the test icons.
 
 inline QString donneesIcones(const QString &nom) {
     return QStringLiteral(DONNEES_ICONES "/") + nom;
+}
+
+inline QByteArray lireTout(const QString &chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool ecrireTout(const QString &chemin, const QByteArray &octets) {
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
 // The pattern at 32 x 32: columns below 15 are a, the others b; rows above 8 are transparent
@@ -28,17 +38,4 @@ inline QImage motif(QRgb a, QRgb b, bool demi) {
 inline bool proches(QRgb p, QRgb q, int tolerance) {
     return qAbs(qRed(p) - qRed(q)) <= tolerance && qAbs(qGreen(p) - qGreen(q)) <= tolerance &&
            qAbs(qBlue(p) - qBlue(q)) <= tolerance && qAbs(qAlpha(p) - qAlpha(q)) <= tolerance;
-}
-
-// Whether a scaled icon shows the pattern: pixels well inside each area of it, within a few
-// levels, as smooth scaling blends only across the areas' edges.
-inline bool montreMotif(const QImage &icone, QRgb a, QRgb b, bool demi) {
-    if (icone.size() != QSize(32, 32) || icone.format() != QImage::Format_ARGB32)
-        return false;
-    const QImage attendu = motif(a, b, demi);
-    for (const QPoint p : {QPoint(2, 2), QPoint(4, 14), QPoint(10, 20), QPoint(24, 12),
-                           QPoint(28, 4), QPoint(24, 28)})
-        if (!proches(icone.pixel(p), attendu.pixel(p), 3))
-            return false;
-    return true;
 }

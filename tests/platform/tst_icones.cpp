@@ -1,0 +1,459 @@
+#include "AideIcones.h"
+#include "platform/iconExport.h"
+#include "platform/icones/Choix.h"
+#include "platform/icones/Entree.h"
+#include "platform/icons.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QIcon>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <functional>
+#include <sys/stat.h>
+
+// The pictures of an icon (bitmaps with their masks, PNG streams) and the choice among them; then
+// every kind of icon source but Windows libraries, told apart by their content: icon files,
+// pictures, desktop entries and Linux programs; what is no icon source at all; and icons saved as
+// BMP or ICO, which are icon sources again.
+
+using namespace platform::icones;
+
+namespace {
+
+QByteArray u16(quint16 v) {
+    QByteArray o(2, '\0');
+    qToLittleEndian(v, o.data());
+    return o;
+}
+
+QByteArray u32(quint32 v) {
+    QByteArray o(4, '\0');
+    qToLittleEndian(v, o.data());
+    return o;
+}
+
+// An icon's bitmap: header, then palette, colour rows and mask rows as given (bottom row first).
+QByteArray dib(qint32 largeur, qint32 hauteur, quint16 profondeur, const QByteArray &corps,
+               quint32 utilisees = 0, quint32 compression = 0) {
+    return u32(40) + u32(quint32(largeur)) + u32(quint32(2 * hauteur)) + u16(1) + u16(profondeur) +
+           u32(compression) + u32(0) + u32(0) + u32(0) + u32(utilisees) + u32(0) + corps;
+}
+
+// A PNG signature and header with nothing after them.
+QByteArray debutPng(quint32 largeur, quint32 hauteur) {
+    QByteArray ihdr(13, '\0');
+    qToBigEndian(largeur, ihdr.data());
+    qToBigEndian(hauteur, ihdr.data() + 4);
+    ihdr[8] = 8;
+    ihdr[9] = 6;
+    return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) + ihdr + u32(0);
+}
+
+// An icon file of these entries, each announced as 32 x 32.
+QByteArray ico(const QList<QByteArray> &entrees) {
+    QByteArray repertoire = u16(0) + u16(1) + u16(quint16(entrees.size()));
+    QByteArray donnees;
+    quint32 position = quint32(6 + 16 * entrees.size());
+    for (const QByteArray &e : entrees) {
+        repertoire += QByteArray("\x20\x20\0\0", 4) + u16(1) + u16(32) + u32(quint32(e.size())) +
+                      u32(position);
+        position += quint32(e.size());
+        donnees += e;
+    }
+    return repertoire + donnees;
+}
+
+QByteArray enregistree(const QImage &image, const char *format) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, format);
+    return octets;
+}
+
+QImage unie(QSize taille, QRgb couleur) {
+    QImage image(taille, QImage::Format_ARGB32);
+    image.fill(couleur);
+    return image;
+}
+
+bool memeImage(const QImage &a, const QImage &b, int tolerance) {
+    if (a.isNull() || b.isNull() || a.size() != b.size())
+        return a.isNull() && b.isNull();
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!proches(a.pixel(x, y), b.pixel(x, y), tolerance))
+                return false;
+    return true;
+}
+
+using Sauvegarde = std::function<bool(const QImage &, const QString &, QString *)>;
+
+const struct {
+    const char *nom;
+    Sauvegarde sauver;
+    qint64 taille; // of the whole file
+    int tolerance; // of Qt's reader of the format, which may premultiply and round
+} formats[] = {
+    {"bmp", saveIconAsBmp, 14 + 124 + 32 * 32 * 4, 0},
+    {"ico", saveIconAsIco, 6 + 16 + 40 + 32 * 32 * 4 + 32 * 4, 1},
+};
+
+QImage iconeBibliotheque(int index) {
+    return iconImage(donneesIcones(QStringLiteral("groupes64.dll")), index);
+}
+
+const QRgb rouge = 0xFFFF0000;
+const QRgb bleu = 0xFF0000FF;
+const QRgb noir = 0xFF000000;
+
+} // namespace
+
+class TestIcones : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void decodage_data();
+    void decodage();
+    void choix_data();
+    void choix();
+    void source_data();
+    void source();
+    void pasUneSource();
+    void fichierQuiChange();
+    void sauvegarde_data();
+    void sauvegarde();
+    void sauvegardeRatee_data();
+    void sauvegardeRatee();
+};
+
+void TestIcones::initTestCase() {
+    // The desktop's theme lacks the test's icons, as it would lack most: they must come from the
+    // fallback theme.
+    QIcon::setThemeSearchPaths({donneesIcones(QStringLiteral("theme"))});
+    QIcon::setThemeName(QStringLiteral("tressola-inexistant"));
+    QIcon::setFallbackThemeName(QStringLiteral("tressola-essai"));
+}
+
+void TestIcones::decodage_data() {
+    QTest::addColumn<QByteArray>("entree");
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row; none: no picture
+
+    const QByteArray rougeBleu = u32(rouge) + u32(bleu);
+    QTest::newRow("8 bits, index hors de la palette en noir")
+        << dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2) << QSize(2, 1)
+        << QList<QRgb>{bleu, noir};
+    QTest::newRow("16 bits, cinq bits par canal")
+        << dib(2, 1, 16, u16(0x7C00) + u16(0x0210) + u32(0)) << QSize(2, 1)
+        << QList<QRgb>{rouge, 0xFF008484};
+    QTest::newRow("24 bits, rangées complétées à 4 octets")
+        << dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0))
+        << QSize(1, 2) << QList<QRgb>{0xFF060504, 0xFF030201};
+    QTest::newRow("32 bits, l'alpha l'emporte sur le masque")
+        << dib(2, 1, 32, u32(0x80112233) + u32(0xFF445566) + QByteArray("\xC0\0\0\0", 4))
+        << QSize(2, 1) << QList<QRgb>{0x80112233, 0xFF445566};
+    QTest::newRow("32 bits sans alpha, le masque décide")
+        << dib(2, 1, 32, u32(0x00112233) + u32(0x00445566) + QByteArray("\x40\0\0\0", 4))
+        << QSize(2, 1) << QList<QRgb>{0xFF112233, 0};
+    QTest::newRow("32 bits sans masque") << dib(2, 1, 32, u32(0x10112233) + u32(0x00445566))
+                                         << QSize(2, 1) << QList<QRgb>{0x10112233, 0};
+
+    const std::pair<const char *, QByteArray> illisibles[] = {
+        {"8 bits sans masque", dib(2, 1, 8, rougeBleu + u32(0), 2)},
+        {"pixels tronqués", dib(2, 2, 32, u32(0) + u32(0) + u32(0))},
+        {"hauteur négative", dib(2, -1, 32, u32(noir) + u32(noir) + u32(0))},
+        {"largeur nulle", dib(0, 1, 32, u32(0))},
+        {"65535 × 65535", dib(65535, 65535, 1, QByteArray(64, '\0'))},
+        {"palette de quatre milliards", dib(2, 1, 8, QByteArray(16, '\0'), 0xFFFFFFFF)},
+        {"palette plus grande que la profondeur", dib(1, 1, 1, QByteArray(32, '\0'), 3)},
+        {"7 bits par pixel", dib(1, 1, 7, QByteArray(64, '\0'))},
+        {"compression RLE", dib(1, 1, 8, QByteArray(1100, '\0'), 0, 1)},
+        {"en-tête de 12 octets", u32(12) + u16(1) + u16(1) + u16(1) + u16(32) + QByteArray(64, 0)},
+        {"en-tête de quatre milliards d'octets", u32(~0u) + dib(1, 1, 32, u32(0) + u32(0)).mid(4)},
+        {"PNG de 65535 × 65535", debutPng(65535, 65535)},
+        {"PNG tronqué", enregistree(unie(QSize(16, 16), rouge), "PNG").first(60)},
+        {"vide", {}},
+    };
+    for (const auto &[nom, entree] : illisibles)
+        QTest::newRow(nom) << entree << QSize() << QList<QRgb>();
+}
+
+void TestIcones::decodage() {
+    QFETCH(QByteArray, entree);
+    QFETCH(QSize, taille);
+    QFETCH(QList<QRgb>, pixels);
+    const QImage image = decoderEntree(Octets(entree));
+    QCOMPARE(image.isNull() ? QSize() : image.size(), taille);
+    if (image.isNull())
+        return;
+    QCOMPARE(image.format(), QImage::Format_ARGB32);
+    QList<QRgb> lus;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lus.append(image.pixel(x, y));
+    QCOMPARE(lus, pixels);
+}
+
+void TestIcones::choix_data() {
+    using A = std::optional<ApercuEntree>;
+    QTest::addColumn<QList<A>>("entrees");
+    QTest::addColumn<int>("choisie");
+    const auto e = [](int cote, int profondeur) {
+        return A(ApercuEntree{cote, cote, profondeur, false});
+    };
+    QTest::newRow("32 × 32, la plus profonde") << QList<A>{e(32, 4), e(32, 32), e(32, 8)} << 1;
+    QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 0;
+    QTest::newRow("la taille exacte avant la couleur")
+        << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 1;
+    QTest::newRow("la plus proche des plus grandes")
+        << QList<A>{e(256, 32), e(16, 32), e(48, 8), e(64, 32)} << 2;
+    QTest::newRow("à taille égale, la plus profonde") << QList<A>{e(48, 8), e(48, 32)} << 1;
+    QTest::newRow("sinon la plus grande des petites") << QList<A>{e(16, 32), e(24, 4)} << 1;
+    QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 1;
+    QTest::newRow("aucune") << QList<A>{A(), A()} << -1;
+    QTest::newRow("vide") << QList<A>{} << -1;
+    QTest::newRow("pas carrée: plus petite d'un côté")
+        << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 1;
+}
+
+void TestIcones::choix() {
+    QFETCH(QList<std::optional<ApercuEntree>>, entrees);
+    QFETCH(int, choisie);
+    QCOMPARE(meilleureEntree(entrees), choisie);
+}
+
+void TestIcones::source_data() {
+    QTest::addColumn<QString>("nom");
+    // In desktop entries, "@" stands for the folder of the test data, "%" for the test's own.
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QImage>("attendue"); // null: no icon
+    QTest::addColumn<int>("tolerance");
+
+    const QImage theme = motif(0x4080C0, 0xC08040, true);
+    const QImage monochrome = motif(0x102030, 0xF0E0D0, false);
+    const QImage rouge32 = unie(QSize(32, 32), rouge);
+    QImage moitie = unie(QSize(64, 64), rouge);
+    QPainter(&moitie).fillRect(32, 0, 32, 64, QColor(0, 0, 255));
+    const QImage alpha = motif(0x102030, 0x405060, true);
+    QImage bandeau = unie(QSize(32, 32), 0);
+    QPainter(&bandeau).fillRect(0, 12, 32, 8, QColor(255, 0, 0));
+    const QByteArray ico1 = lireTout(donneesIcones(QStringLiteral("monochrome.ico")));
+    const auto modifie = [&](int position, const QByteArray &octets) {
+        return QByteArray(ico1).replace(position, octets.size(), octets);
+    };
+    const QByteArray elf("\x7f"
+                         "ELF\2\1\1\0\0\0\0\0\0\0\0\0",
+                         16);
+    const auto ajoute = [](const char *ligne, const char *nom, const QByteArray &contenu,
+                           const QImage &attendue, int tolerance = 0, bool executable = false) {
+        QTest::newRow(ligne) << QString::fromUtf8(nom) << contenu << executable << attendue
+                             << tolerance;
+    };
+
+    ajoute("icône d'une image", "a.ico", ico1, monochrome);
+    ajoute("icône de plusieurs tailles et profondeurs", "a.ico",
+           lireTout(donneesIcones(QStringLiteral("plusieurs-tailles.ico"))),
+           motif(0xC00000, 0x00C000, true));
+    ajoute("icône: 65535 entrées, une présente", "a.ico", modifie(4, u16(0xFFFF)), {});
+    ajoute("icône: image hors du fichier", "a.ico", modifie(18, u32(0xFFFFFFF0)), {});
+    ajoute("icône: image de quatre milliards d'octets", "a.ico", modifie(14, u32(~0u)), {});
+    ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
+    ajoute("icône: aucune entrée", "a.ico", modifie(4, u16(0)), {});
+    ajoute("icône: tronquée", "a.ico", ico1.first(ico1.size() - 1), {});
+    // A PNG that lies about its size is passed over for the sound bitmap.
+    ajoute("icône: PNG mensonger et bitmap sain", "a.ico",
+           ico({debutPng(65535, 65535),
+                dib(32, 32, 32, u32(rouge).repeated(32 * 32) + QByteArray(128, '\0'))}),
+           rouge32);
+
+    ajoute("PNG avec transparence", "a.png", enregistree(alpha, "PNG"), alpha);
+    ajoute("PNG nommé .bmp", "a.bmp", enregistree(alpha, "PNG"), alpha);
+    ajoute("PNG réduit", "a.png", enregistree(moitie, "PNG"), moitie.scaled(32, 32));
+    ajoute("PNG pas carré", "a.png", enregistree(unie(QSize(64, 16), rouge), "PNG"), bandeau);
+    ajoute("BMP", "a.bmp", enregistree(rouge32, "BMP"), rouge32);
+    ajoute("XPM", "a.xpm", enregistree(rouge32, "XPM"), rouge32);
+    ajoute("SVG", "a.svg",
+           "<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
+           "height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>",
+           moitie.scaled(32, 32), 1);
+    const QByteArray bmpGeant = "BM" + u32(0) + u32(0) + u32(54) + u32(40) + u32(65535) +
+                                u32(65535) + u16(1) + u16(32) + QByteArray(24, '\0');
+    ajoute("BMP de 65535 × 65535", "a.bmp", bmpGeant, {});
+    ajoute("XPM de 65535 × 65535", "a.xpm",
+           "/* XPM */\nstatic char *a[] = {\n\"65535 65535 1 1\",\n\"  c #FF0000\",\n", {});
+    ajoute("JPEG", "a.jpg", enregistree(rouge32, "JPEG"), {});
+    ajoute("texte", "a.txt", "bonjour\n", {});
+    ajoute("vide", "a.ico", {}, {});
+
+    ajoute("programme que le thème connaît", "tressola-essai", elf, theme, 3, true);
+    ajoute("script que le thème connaît", "tressola-essai", "#!/bin/sh\n", theme, 3, true);
+    ajoute("programme non exécutable", "tressola-essai", elf, {});
+    ajoute("programme que le thème ignore", "tressola-inconnu", elf, {}, 0, true);
+
+    ajoute("entrée: nom du thème", "a.desktop",
+           "[Desktop Entry]\nType=Application\nIcon = tressola-essai \n", theme, 3);
+    ajoute("entrée: nom du thème avec extension", "a.desktop",
+           "[Desktop Entry]\nIcon=tressola-essai.png\n", theme, 3);
+    ajoute("entrée: chemin d'une icône", "a.DESKTOP", "[Desktop Entry]\nIcon=@monochrome.ico\n",
+           monochrome);
+    ajoute("entrée: bibliothèque Windows", "a.desktop", "[Desktop Entry]\nIcon=@groupes64.dll\n",
+           motif(0x30C030, 0xC03030, true));
+    ajoute("entrée: chemin avec échappements", "a.desktop",
+           "[Desktop Entry]\nIcon=%avec\\sespace\\\\.ico\n", monochrome);
+    ajoute("entrée: une autre entrée", "a.desktop", "[Desktop Entry]\nIcon=@../b.desktop\n", {});
+    ajoute("entrée: Icon dans un autre groupe", "a.desktop",
+           "[Desktop Action x]\nIcon=tressola-essai\n[Desktop Entry]\nName=a\n", {});
+    ajoute("entrée: Icon traduit seulement", "a.desktop",
+           "[Desktop Entry]\nIcon[fr]=tressola-essai\n#Icon=tressola-essai\n", {});
+    ajoute("entrée: chemin relatif", "a.desktop", "[Desktop Entry]\nIcon=apps/tressola-essai\n",
+           {});
+}
+
+void TestIcones::source() {
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, contenu);
+    QFETCH(bool, executable);
+    QFETCH(QImage, attendue);
+    QFETCH(int, tolerance);
+
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(nom);
+    // A second entry that the first may name, naming the first in turn.
+    QVERIFY(ecrireTout(dossier.filePath(QStringLiteral("b.desktop")),
+                       "[Desktop Entry]\nIcon=" + chemin.toUtf8() + "\n"));
+    QVERIFY(QFile::copy(donneesIcones(QStringLiteral("monochrome.ico")),
+                        dossier.filePath(QStringLiteral("avec espace\\.ico"))));
+    if (nom.endsWith(u".desktop", Qt::CaseInsensitive)) {
+        contenu.replace('@', QFile::encodeName(donneesIcones(QString())));
+        contenu.replace('%', QFile::encodeName(dossier.path() + u'/'));
+    }
+    QVERIFY(ecrireTout(chemin, contenu));
+    QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner |
+                                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+
+    QCOMPARE(iconCount(chemin), attendue.isNull() ? 0 : 1);
+    const QImage icone = iconImage(chemin, 0);
+    if (!icone.isNull())
+        QCOMPARE(icone.format(), QImage::Format_ARGB32);
+    QVERIFY2(memeImage(icone, attendue, tolerance), "not the expected picture");
+    QVERIFY(iconImage(chemin, 1).isNull());
+    QVERIFY(iconImage(chemin, -1).isNull());
+}
+
+// A named pipe is no icon source, and asking it for one must not wait for a writer.
+void TestIcones::pasUneSource() {
+    QTemporaryDir dossier;
+    const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
+    QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    for (const QString &chemin : {QString(), dossier.path(), tube, QStringLiteral("/dev/null"),
+                                  dossier.filePath(QStringLiteral("absent.ico")),
+                                  donneesIcones(QStringLiteral("sans-icone.dll"))}) {
+        QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
+        QVERIFY(iconImage(chemin, 0).isNull());
+    }
+}
+
+// A file read before and changed since gives its new icons, however it was changed.
+void TestIcones::fichierQuiChange() {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("a.ico"));
+    const QString autre = dossier.filePath(QStringLiteral("b.ico"));
+    const QImage rouge32 = unie(QSize(32, 32), rouge);
+    const QImage bleu32 = unie(QSize(32, 32), bleu);
+    QVERIFY(saveIconAsIco(rouge32, chemin));
+    QCOMPARE(iconImage(chemin, 0), rouge32);
+
+    // Rewritten in place, same size, within the same tick of the file's clock.
+    QVERIFY(saveIconAsIco(bleu32, autre));
+    QFile surPlace(chemin);
+    QVERIFY(surPlace.open(QIODevice::ReadWrite));
+    surPlace.write(lireTout(autre));
+    surPlace.close();
+    QCOMPARE(iconImage(chemin, 0), bleu32);
+
+    // Replaced by another file.
+    QVERIFY(saveIconAsIco(rouge32, chemin));
+    QCOMPARE(iconImage(chemin, 0), rouge32);
+
+    // Cut short, then gone.
+    QVERIFY(QFile::resize(chemin, 100));
+    QCOMPARE(iconCount(chemin), 0);
+    QVERIFY(QFile::remove(chemin));
+    QCOMPARE(iconCount(chemin), 0);
+}
+
+void TestIcones::sauvegarde_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("index");
+    for (int f = 0; f < 2; ++f) {
+        QTest::addRow("%s demi-transparente", formats[f].nom) << f << 0;
+        QTest::addRow("%s 1 bit", formats[f].nom) << f << 2;
+    }
+}
+
+// Saved over a larger file, which goes as a whole. Another reader than ours sees one 32 x 32
+// picture too, the same, its transparent parts transparent.
+void TestIcones::sauvegarde() {
+    QFETCH(int, format);
+    QFETCH(int, index);
+    const auto &f = formats[format];
+    const QImage icone = iconeBibliotheque(index);
+    QVERIFY(!icone.isNull());
+    QTemporaryDir dossier;
+    const QString cible = dossier.filePath(QStringLiteral("icone.") + QString::fromLatin1(f.nom));
+    QVERIFY(ecrireTout(cible, QByteArray(100000, 'x')));
+    QString erreur;
+    QVERIFY(f.sauver(icone, cible, &erreur));
+    QVERIFY(erreur.isEmpty());
+    QCOMPARE(QFileInfo(cible).size(), f.taille);
+    QCOMPARE(iconCount(cible), 1);
+    QCOMPARE(iconImage(cible, 0), icone);
+
+    QImageReader lecteur(cible, f.nom);
+    QCOMPARE(lecteur.imageCount(), 1);
+    const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(lue.size(), QSize(32, 32));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            QVERIFY(qAlpha(icone.pixel(x, y)) == 0
+                        ? qAlpha(lue.pixel(x, y)) == 0
+                        : proches(lue.pixel(x, y), icone.pixel(x, y), f.tolerance));
+}
+
+void TestIcones::sauvegardeRatee_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("cible"); // in the test's folder
+    QTest::addColumn<bool>("icone");
+    for (int f = 0; f < 2; ++f) {
+        const char *nom = formats[f].nom;
+        QTest::addRow("%s dans un dossier absent", nom) << f << QStringLiteral("absent/i") << true;
+        QTest::addRow("%s sur un dossier", nom) << f << QStringLiteral("dossier") << true;
+        QTest::addRow("%s sans icône", nom) << f << QStringLiteral("icone") << false;
+    }
+}
+
+void TestIcones::sauvegardeRatee() {
+    QFETCH(int, format);
+    QFETCH(QString, cible);
+    QFETCH(bool, icone);
+    QTemporaryDir dossier;
+    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier")));
+    const QString chemin = dossier.filePath(cible);
+    QString erreur;
+    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, &erreur));
+    QVERIFY(!erreur.isEmpty());
+    QVERIFY(!QFileInfo(chemin).isFile());
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList());
+    // Without a place for the reason, the failure is still told.
+    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, nullptr));
+}
+
+QTEST_MAIN(TestIcones)
+#include "tst_icones.moc"
