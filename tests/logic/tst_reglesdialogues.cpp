@@ -1,8 +1,12 @@
 #include "logic/ChoixIcone.h"
 #include "logic/Echelle.h"
+#include "logic/ReglesChemin.h"
+#include "logic/ReglesConfiguration.h"
 
 #include <QTest>
 #include <climits>
+
+using namespace Qt::StringLiterals;
 
 // The dialog tests see twelve icons, 57 offering 40, and the chooser centred, kept, moved back
 // to the right edge and wider than the screen; these are the other figures.
@@ -69,6 +73,44 @@ private Q_SLOTS:
         QFETCH(int, ecran);
         QFETCH(int, attendu);
         QCOMPARE(GaucheChoixIcone(gauche, largeur, ecran), attendu);
+    }
+
+    void separateurFinal_data() {
+        QTest::addColumn<QString>("repertoire");
+        QTest::addColumn<QChar>("separateur");
+        QTest::addColumn<QString>("attendu");
+
+        QTest::newRow("C:\\TEMP") << uR"(C:\TEMP)"_s << QChar(u'\\') << uR"(C:\TEMP\)"_s;
+        QTest::newRow("/tmp/ déjà") << u"/tmp/"_s << QChar(u'/') << u"/tmp/"_s;
+        QTest::newRow("racine") << u"/"_s << QChar(u'/') << u"/"_s;
+        QTest::newRow("vide") << QString() << QChar(u'/') << QString();
+    }
+    void separateurFinal() {
+        QFETCH(QString, repertoire);
+        QFETCH(QChar, separateur);
+        QFETCH(QString, attendu);
+        QCOMPARE(AvecSeparateurFinal(repertoire, separateur), attendu);
+    }
+
+    // Only the first four characters of the extension count, whatever their case.
+    void formatExport_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<FormatIcone>("attendu");
+
+        QTest::newRow("icone.BMP") << u"/tmp/icone.BMP"_s << FormatIcone::Bmp;
+        QTest::newRow("icone.Ico") << u"/tmp/icone.Ico"_s << FormatIcone::Ico;
+        QTest::newRow("icone.bmpx") << u"/tmp/icone.bmpx"_s << FormatIcone::Bmp;
+        QTest::newRow("icone.icons") << u"/tmp/icone.icons"_s << FormatIcone::Ico;
+        QTest::newRow("icone.bm") << u"/tmp/icone.bm"_s << FormatIcone::Aucun;
+        QTest::newRow("sans extension") << u"/tmp/icone"_s << FormatIcone::Aucun;
+        QTest::newRow("point du répertoire") << u"/tmp/a.bmp/icone"_s << FormatIcone::Aucun;
+        QTest::newRow("dernier point") << u"/tmp/icone.ico.bmp"_s << FormatIcone::Bmp;
+        QTest::newRow("accent non converti") << u"/tmp/icone.bmé"_s << FormatIcone::Aucun;
+    }
+    void formatExport() {
+        QFETCH(QString, nom);
+        QFETCH(FormatIcone, attendu);
+        QCOMPARE(FormatExport(nom, SeparateursPosix), attendu);
     }
 };
 
