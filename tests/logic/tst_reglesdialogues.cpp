@@ -8,8 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-// The dialog tests see twelve icons, 57 offering 40, and the chooser centred, kept, moved back
-// to the right edge and wider than the screen; these are the other figures.
+// The dialog tests see twelve icons, 57 offering 40, the chooser centred, kept, moved back to the
+// right edge and wider than the screen, /tmp given a separator, and icons saved as .bmp and .ico;
+// these are the other figures.
 class TestReglesDialogues : public QObject {
     Q_OBJECT
 
@@ -19,12 +20,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("dpi");
         QTest::addColumn<int>("attendu");
 
-        QTest::newRow("dessiné à 120") << 525 << 120 << 525;
-        QTest::newRow("96, exact") << 525 << 96 << 420;
         QTest::newRow("96, arrondi") << 19 << 96 << 15;      // 15.2
         QTest::newRow("demi vers le haut") << 3 << 100 << 3; // 2.5
-        QTest::newRow("192") << 85 << 192 << 136;
-        QTest::newRow("négatif, demi") << -3 << 100 << -3; // -2.5
+        QTest::newRow("négatif, demi") << -3 << 100 << -3;   // -2.5
         QTest::newRow("sans débordement") << INT_MAX << 120 << INT_MAX;
     }
     void echelle() {
@@ -40,9 +38,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("largeur");
         QTest::addColumn<int>("gaucheDerniere");
 
-        QTest::newRow("une") << 1 << 1 << 58 << 4;
         QTest::newRow("quarante") << 40 << 40 << 1930 << 1876;
-        QTest::newRow("aucune") << 0 << 0 << 10 << 0;
         QTest::newRow("compte négatif") << -1 << 0 << 10 << 0;
     }
     void choixIcone() {
@@ -56,33 +52,16 @@ private Q_SLOTS:
             QCOMPARE(GaucheBoutonIcone(offertes - 1), gaucheDerniere);
     }
 
-    void gaucheChoix_data() {
-        QTest::addColumn<int>("gauche");
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("ecran");
-        QTest::addColumn<int>("attendu");
-
-        QTest::newRow("dépasse à droite") << 1200 << 154 << 1280 << 1126;
-        QTest::newRow("centrée, plus large") << -325 << 1930 << 1280 << 0;
-        QTest::newRow("à gauche de l'écran") << -20 << 154 << 1280 << 0;
-        QTest::newRow("aussi large que l'écran") << 5 << 1280 << 1280 << 0;
-    }
-    void gaucheChoix() {
-        QFETCH(int, gauche);
-        QFETCH(int, largeur);
-        QFETCH(int, ecran);
-        QFETCH(int, attendu);
-        QCOMPARE(GaucheChoixIcone(gauche, largeur, ecran), attendu);
-    }
+    void choixAGaucheDeLEcran() { QCOMPARE(GaucheChoixIcone(-20, 154, 1280), 0); }
 
     void separateurFinal_data() {
         QTest::addColumn<QString>("repertoire");
         QTest::addColumn<QChar>("separateur");
         QTest::addColumn<QString>("attendu");
 
-        QTest::newRow("C:\\TEMP") << uR"(C:\TEMP)"_s << QChar(u'\\') << uR"(C:\TEMP\)"_s;
+        // Only the separator given counts.
+        QTest::newRow("lecteur") << u"C:"_s << QChar(u'\\') << uR"(C:\)"_s;
         QTest::newRow("/tmp/ déjà") << u"/tmp/"_s << QChar(u'/') << u"/tmp/"_s;
-        QTest::newRow("racine") << u"/"_s << QChar(u'/') << u"/"_s;
         QTest::newRow("vide") << QString() << QChar(u'/') << QString();
     }
     void separateurFinal() {
@@ -97,14 +76,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<FormatIcone>("attendu");
 
-        QTest::newRow("icone.BMP") << u"/tmp/icone.BMP"_s << FormatIcone::Bmp;
         QTest::newRow("icone.Ico") << u"/tmp/icone.Ico"_s << FormatIcone::Ico;
         QTest::newRow("icone.bmpx") << u"/tmp/icone.bmpx"_s << FormatIcone::Bmp;
-        QTest::newRow("icone.icons") << u"/tmp/icone.icons"_s << FormatIcone::Ico;
         QTest::newRow("icone.bm") << u"/tmp/icone.bm"_s << FormatIcone::Aucun;
-        QTest::newRow("sans extension") << u"/tmp/icone"_s << FormatIcone::Aucun;
-        QTest::newRow("point du répertoire") << u"/tmp/a.bmp/icone"_s << FormatIcone::Aucun;
-        QTest::newRow("dernier point") << u"/tmp/icone.ico.bmp"_s << FormatIcone::Bmp;
         QTest::newRow("accent non converti") << u"/tmp/icone.bmé"_s << FormatIcone::Aucun;
     }
     void formatExport() {
