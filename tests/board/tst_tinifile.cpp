@@ -1,6 +1,6 @@
-// The board file on disk: what a read gives back (blanks, quotes, the length limit, integers,
-// flags, the two encodings a board may be written in), where edits land, what they keep, and how
-// failed or competing writes leave it.
+// The board file on disk: what a read gives back (blanks, quotes, the length limit, integers, the
+// two encodings a board may be written in), where edits land, what they keep, and how failed or
+// competing writes leave it. The bar's tests see plain boards, missing keys and settings.
 #include "board/TIniFile.h"
 
 #include <QCoreApplication>
@@ -16,6 +16,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr int parProcessus = 40;
 
 QByteArray contenu(const QString &chemin) {
     QFile fichier(chemin);
@@ -42,21 +44,16 @@ TIniFile avecValeur(const QString &chemin, const QByteArray &valeur) {
     return TIniFile(chemin);
 }
 
-// Operations as "w,section,key,value", "e,section" or "r,section,k=v;k=v", joined by '|'.
+// Operations joined by '|': "w,section,key,value", "e,section" or "r,section,k=v;k=v".
 void appliquer(TIniFile &ini, const QString &operations) {
     for (const QString &operation : operations.split(u'|')) {
         const QString section = operation.section(u',', 1, 1);
-        switch (operation.at(0).unicode()) {
-        case u'w':
+        if (operation.startsWith(u'w'))
             ini.WriteString(section, operation.section(u',', 2, 2), operation.section(u',', 3));
-            break;
-        case u'e':
+        else if (operation.startsWith(u'e'))
             ini.EraseSection(section);
-            break;
-        case u'r':
+        else
             ini.ReplaceSection(section, entrees(operation.section(u',', 2)));
-            break;
-        }
     }
 }
 
@@ -79,35 +76,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("lu"); // "<def>" for the default
-        const QByteArray barre = "[MAIN]\n1LigCom=un\n10LigCom=dix\nNombre=11\n";
-        QTest::newRow("key case") << barre << u"Main"_s << u"NOMBRE"_s << u"11"_s;
         QTest::newRow("accented case")
             << "[\xC3\x89t\xC3\xA9]\nCl\xC3\xA9=1\n"_ba << u"été"_s << u"CLÉ"_s << u"1"_s;
-        QTest::newRow("1252 names")
-            << "[\xC9t\xE9]\nCl\xE9=\xE0 toi\n"_ba << u"Été"_s << u"clé"_s << u"à toi"_s;
-        QTest::newRow("no padding 1") << barre << u"MAIN"_s << u"1LigCom"_s << u"un"_s;
-        QTest::newRow("missing section") << barre << u"SECTION0"_s << u"Nombre"_s << u"<def>"_s;
-        QTest::newRow("key in other section")
-            << "[A]\nx=1\n[B]\n"_ba << u"B"_s << u"x"_s << u"<def>"_s;
         QTest::newRow("empty value is no default") << "[A]\nx=\n"_ba << u"A"_s << u"x"_s << u""_s;
-        QTest::newRow("blanks around key") << "[A]\n  x\t= 1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
-        QTest::newRow("blanks in header")
-            << "  [ A b ]  \nx=1\n"_ba << u"A b"_s << u"x"_s << u"1"_s;
-        QTest::newRow("name given with blanks") << "[A]\nx=1\n"_ba << u" A "_s << u" x"_s << u"1"_s;
+        QTest::newRow("blanks around names")
+            << "  [ A b ]  \n  x\t= 1\n"_ba << u"A b"_s << u"x"_s << u"1"_s;
         QTest::newRow("header without bracket")
             << "[A]\nx=1\n[B\nx=2\n"_ba << u"B"_s << u"x"_s << u"2"_s;
-        QTest::newRow("text after bracket") << "[A] ; note\nx=1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
         QTest::newRow("first duplicate key") << "[A]\nx=1\nX=2\n"_ba << u"A"_s << u"x"_s << u"1"_s;
         QTest::newRow("first duplicate section")
             << "[A]\nx=1\n[a]\nx=2\ny=3\n"_ba << u"A"_s << u"y"_s << u"<def>"_s;
         QTest::newRow("comment") << "[A]\n;x=1\n#x=2\nx=3\n"_ba << u"A"_s << u"x"_s << u"3"_s;
         QTest::newRow("line without equals") << "[A]\nx\nx=4\n"_ba << u"A"_s << u"x"_s << u"4"_s;
-        QTest::newRow("empty key ignored") << "[A]\n=5\n"_ba << u"A"_s << u""_s << u"<def>"_s;
-        QTest::newRow("before any section") << "x=1\n[A]\n"_ba << u""_s << u"x"_s << u"<def>"_s;
-        QTest::newRow("crlf") << "[A]\r\nx=1\r\n"_ba << u"A"_s << u"x"_s << u"1"_s;
-        QTest::newRow("utf-8 bom") << "\xEF\xBB\xBF[A]\nx=1\n"_ba << u"A"_s << u"x"_s << u"1"_s;
-        QTest::newRow("nul bytes")
-            << "[A]\nx=a\0b\n"_ba << u"A"_s << u"x"_s << QStringView(u"a\0b", 3).toString();
     }
     void lecture() {
         QFETCH(QByteArray, fichier);
@@ -122,31 +102,22 @@ private Q_SLOTS:
     void texte_data() {
         QTest::addColumn<QByteArray>("stocke");
         QTest::addColumn<QString>("lu");
-        QTest::newRow("empty") << ""_ba << QString();
-        QTest::newRow("blanks around") << " \t abc d \t"_ba << u"abc d"_s;
         QTest::newRow("single quotes") << "'abc'"_ba << u"abc"_s;
-        QTest::newRow("quotes inside blanks") << "  \" a \"  "_ba << u" a "_s;
+        QTest::newRow("quotes inside blanks") << " \t\" a \" \t"_ba << u" a "_s;
         QTest::newRow("only one pair goes") << "\"\"x\"\""_ba << u"\"x\""_s;
-        QTest::newRow("mismatched quotes") << "\"abc'"_ba << u"\"abc'"_s;
         QTest::newRow("quote then argument")
             << "\"C:\\ed.exe\" x.txt"_ba << u"\"C:\\ed.exe\" x.txt"_s;
         QTest::newRow("lone quote") << "\""_ba << u"\""_s;
-        QTest::newRow("empty quotes") << "''"_ba << QString();
         QTest::newRow("equals inside") << "a=b=c"_ba << u"a=b=c"_s;
-        QTest::newRow("utf-8") << "Caf\xC3\xA9 \xE2\x82\xAC"_ba << u"Café €"_s;
-        QTest::newRow("windows-1252") << "Caf\xE9 \x80 \x9C"_ba << u"Café € œ"_s;
-        QTest::newRow("1252 undefined byte") << "a\x81z"_ba << u"a\u0081z"_s;
+        // An undefined byte becomes the control character of the same value.
+        QTest::newRow("windows-1252") << "Caf\xE9 \x80 \x9C \x81"_ba << u"Café € œ \u0081"_s;
         QTest::newRow("non-breaking space kept") << "\xC2\xA0x\xC2\xA0"_ba << u"\u00A0x\u00A0"_s;
         // At most 1023 UTF-16 units come back, never half of a surrogate pair.
         const QString a1023(1023, u'a');
         const QString rire = u"\U0001F600"_s;
-        QTest::newRow("1023 fits") << a1023.toUtf8() << a1023;
-        QTest::newRow("1024 cut") << (a1023 + u'b').toUtf8() << a1023;
         QTest::newRow("quotes do not count") << (u'"' + a1023 + u'"').toUtf8() << a1023;
         QTest::newRow("pair across the cut")
             << (QString(1022, u'a') + rire).toUtf8() << QString(1022, u'a');
-        QTest::newRow("pair before the cut")
-            << (QString(1021, u'a') + rire + u'z').toUtf8() << QString(1021, u'a') + rire;
         QTest::newRow("accents count once") << QString(1500, u'é').toUtf8() << QString(1023, u'é');
     }
     void texte() {
@@ -158,102 +129,32 @@ private Q_SLOTS:
     void entier_data() {
         QTest::addColumn<QByteArray>("stocke");
         QTest::addColumn<int>("lu");
-        const int d = -77; // the caller's default
-        QTest::newRow("zero") << "0"_ba << 0;
+        const int d = -77; // the caller's default: what is no integer
         QTest::newRow("plus sign") << "+5"_ba << 5;
-        QTest::newRow("dollar hex") << "$1F"_ba << 31;
         QTest::newRow("dollar lower hex") << "$ff"_ba << 255;
         QTest::newRow("0X10") << "0X10"_ba << 16;
         QTest::newRow("0x alone") << "0x"_ba << d;
-        QTest::newRow("256 whole") << "256"_ba << 256;
         QTest::newRow("empty") << ""_ba << d;
-        QTest::newRow("blanks around") << " 7 "_ba << 7;
-        QTest::newRow("quoted") << "'8'"_ba << 8;
-        QTest::newRow("trailing letters") << " 12abc"_ba << d;
-        QTest::newRow("inner blank") << "1 2"_ba << d;
-        QTest::newRow("sign alone") << "-"_ba << d;
-        QTest::newRow("signed hex") << "-0x10"_ba << d;
+        QTest::newRow("quoted, blanks around") << " '8' "_ba << 8;
         QTest::newRow("bad hex digit") << "0x1G"_ba << d;
-        QTest::newRow("arabic-indic digit") << "\xD9\xA3"_ba << d;
         QTest::newRow("int max") << "2147483647"_ba << INT_MAX;
         QTest::newRow("int min") << "-2147483648"_ba << INT_MIN;
         QTest::newRow("above int max") << "2147483648"_ba << d;
         QTest::newRow("below int min") << "-2147483649"_ba << d;
-        QTest::newRow("huge") << "99999999999999999999999"_ba << d;
         QTest::newRow("hex all ones") << "$FFFFFFFF"_ba << -1;
         QTest::newRow("hex 33 bits") << "0x100000000"_ba << d;
-        QTest::newRow("hex leading zeros") << "$00000000000000FF"_ba << 255;
     }
-    // A flag is an integer other than zero; what is no integer gives the caller's default.
     void entier() {
         QFETCH(QByteArray, stocke);
         QFETCH(int, lu);
-        const TIniFile ini = avecValeur(chemin_, stocke);
-        QCOMPARE(ini.ReadInteger(u"S"_s, u"k"_s, -77), lu);
-        QCOMPARE(ini.ReadBool(u"S"_s, u"k"_s, true), lu == -77 || lu != 0);
-        QCOMPARE(ini.ReadBool(u"S"_s, u"k"_s, false), lu != -77 && lu != 0);
-    }
-
-    void ecritAvantDeRelire_data() {
-        QTest::addColumn<QString>("ecrit");
-        QTest::addColumn<QByteArray>("ligne");
-        QTest::addColumn<QString>("relu");
-        QTest::newRow("empty") << QString() << "k="_ba << QString();
-        QTest::newRow("accents in UTF-8")
-            << u"Clé €"_s << "k=Cl\xC3\xA9 \xE2\x82\xAC"_ba << u"Clé €"_s;
-        QTest::newRow("quoted path")
-            << uR"("C:\Program Files\App\app.exe")"_s << R"(k="C:\Program Files\App\app.exe")"_ba
-            << uR"(C:\Program Files\App\app.exe)"_s;
-        QTest::newRow("quoted program and argument")
-            << uR"("C:\P F\ed.exe" "D:\doc 1.txt")"_s << R"(k=""C:\P F\ed.exe" "D:\doc 1.txt"")"_ba
-            << uR"("C:\P F\ed.exe" "D:\doc 1.txt")"_s;
-        QTest::newRow("single quotes inside")
-            << u"'l'été'"_s << "k=''l'\xC3\xA9t\xC3\xA9''"_ba << u"'l'été'"_s;
-        QTest::newRow("the other quote inside") << u"\"it's\""_s << "k=\"it's\""_ba << u"it's"_s;
-        QTest::newRow("blanks around are lost") << u"  x  "_s << "k=  x  "_ba << u"x"_s;
-        QTest::newRow("blanks around quoted argument")
-            << uR"( "a" "b" )"_s << R"(k=""a" "b"")"_ba << uR"("a" "b")"_s;
-    }
-    void ecritAvantDeRelire() {
-        QFETCH(QString, ecrit);
-        QFETCH(QByteArray, ligne);
-        QFETCH(QString, relu);
-        TIniFile(chemin_).WriteString(u"S"_s, u"k"_s, ecrit);
-        QCOMPARE(contenu(chemin_), "[S]\n" + ligne + "\n");
-        QCOMPARE(TIniFile(chemin_).ReadString(u"S"_s, u"k"_s, u"défaut"_s), relu);
-    }
-
-    void entiersEtDrapeauxEcrits() {
-        TIniFile ini(chemin_);
-        ini.WriteInteger(u"S"_s, u"a"_s, -5);
-        ini.WriteInteger(u"S"_s, u"b"_s, INT_MIN);
-        ini.WriteBool(u"S"_s, u"c"_s, true);
-        ini.WriteBool(u"S"_s, u"d"_s, false);
-        QCOMPARE(contenu(chemin_), "[S]\na=-5\nb=-2147483648\nc=1\nd=0\n"_ba);
-        QCOMPARE(TIniFile(chemin_).ReadInteger(u"S"_s, u"b"_s, 0), INT_MIN);
-    }
-
-    void sectionsEtCles() {
-        remplir(chemin_, "x=0\n[A]\nb=1\n; c=2\na=2\nB=3\n\n[a]\nz=1\n[C]\n");
-        const TIniFile ini(chemin_);
-        QCOMPARE(ini.ReadSection(u"a"_s), QStringList({u"b"_s, u"a"_s}));
-        QCOMPARE(ini.ReadSection(u"C"_s), QStringList());
-        QCOMPARE(ini.ReadSection(u"D"_s), QStringList());
-        QVERIFY(ini.SectionExists(u"c"_s));
-        QVERIFY(!ini.SectionExists(u"D"_s));
+        QCOMPARE(avecValeur(chemin_, stocke).ReadInteger(u"S"_s, u"k"_s, -77), lu);
     }
 
     void fichierAbsent() {
         TIniFile ini(chemin_);
-        QCOMPARE(ini.ReadString(u"A"_s, u"x"_s, u"d"_s), u"d"_s);
-        QCOMPARE(ini.ReadInteger(u"A"_s, u"x"_s, -1), -1);
-        QVERIFY(!ini.SectionExists(u"A"_s));
         ini.EraseSection(u"A"_s);
         ini.ReplaceSection(u"A"_s, {});
         QVERIFY2(!QFile::exists(chemin_), "erasing nothing must not create the file");
-        ini.WriteInteger(u"TRESSOLA"_s, u"Position"_s, 3);
-        QCOMPARE(contenu(chemin_), "[TRESSOLA]\nPosition=3\n"_ba);
-        QCOMPARE(ini.ReadInteger(u"tressola"_s, u"position"_s, 0), 3);
     }
 
     void ecriture_data() {
@@ -267,34 +168,28 @@ private Q_SLOTS:
             << "[A]\nx=1\nz=3\n\n; drawers\n[B]\ny=2\n"_ba;
         QTest::newRow("new key in keyless section")
             << "[A]\n; note\n[B]\n"_ba << u"w,a,z,3"_s << "[A]\nz=3\n; note\n[B]\n"_ba;
-        QTest::newRow("new section at end")
-            << "; top\n[A]\nx=1\n"_ba << u"w,B,y,2"_s << "; top\n[A]\nx=1\n[B]\ny=2\n"_ba;
         QTest::newRow("no final line ending, new key")
             << "[A]\nx=1"_ba << u"w,A,y,2"_s << "[A]\nx=1\ny=2"_ba;
         QTest::newRow("stray CR ends the file")
             << "[A]\nx=1\r"_ba << u"w,A,y,2"_s << "[A]\nx=1\r\ny=2"_ba;
         QTest::newRow("no final line ending, new section")
             << "[A]\nx=1"_ba << u"w,B,y,2"_s << "[A]\nx=1\n[B]\ny=2"_ba;
-        QTest::newRow("crlf kept") << "; c\r\n\r\n[A]\r\nx=1\r\n[B]\r\n"_ba << u"w,A,y,2|w,C,z,3"_s
-                                   << "; c\r\n\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\n[C]\r\nz=3\r\n"_ba;
         QTest::newRow("dominant ending")
             << "[A]\r\nx=1\r\ny=1\n"_ba << u"w,A,z,2"_s << "[A]\r\nx=1\r\ny=1\nz=2\r\n"_ba;
-        QTest::newRow("lines before sections kept")
-            << "junk\nk=v\n[A]\n"_ba << u"w,A,x,1"_s << "junk\nk=v\n[A]\nx=1\n"_ba;
         QTest::newRow("erase") << "; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C]\n"_ba << u"e,b"_s
                                << "; top\n[A]\nx=1\n\n[C]\n"_ba;
-        QTest::newRow("erase then write moves to end")
-            << "[A]\nx=1\n[B]\ny=2\n"_ba << u"e,A|w,A,x,1"_s << "[B]\ny=2\n[A]\nx=1\n"_ba;
         QTest::newRow("replace section")
             << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a;Nombre=1"_s
             << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
         QTest::newRow("replace with nothing erases")
             << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
-        QTest::newRow("duplicate key: first written")
-            << "[A]\nx=1\nx=2\n"_ba << u"w,A,x,9"_s << "[A]\nx=9\nx=2\n"_ba;
-        QTest::newRow("duplicate section: first written")
-            << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"w,A,y,9"_s
-            << "[A]\nx=1\ny=9\n[B]\n[a]\nx=3\n"_ba;
+        // A value wholly quoted that holds its quote inside gets one more pair, which a read takes
+        // off again; the blanks around it go.
+        QTest::newRow("quoted program and argument")
+            << "[A]\n"_ba << uR"(w,A,k, "C:\P F\ed.exe" "D:\doc 1.txt" )"_s
+            << "[A]\n"_ba + R"(k=""C:\P F\ed.exe" "D:\doc 1.txt"")"_ba + "\n";
+        QTest::newRow("accents in UTF-8")
+            << "[A]\n"_ba << u"w,A,k,Clé €"_s << "[A]\nk=Cl\xC3\xA9 \xE2\x82\xAC\n"_ba;
         QTest::newRow("duplicate section: all erased")
             << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"r,A,x=5"_s << "[B]\n[A]\nx=5\n"_ba;
         QTest::newRow("bom kept") << "\xEF\xBB\xBF[A]\nx=1\n"_ba << u"e,A|w,B,y,1"_s
@@ -324,35 +219,30 @@ private Q_SLOTS:
         QVERIFY2(!QFile::exists(chemin_ + u".lock"_s), "the lock must go");
     }
 
+    // The bar's start-up test sees a board whose folder is a file.
     void ecritureImpossible_data() {
-        QTest::addColumn<QString>("cas");
-        QTest::newRow("parent is a file") << u"parent"_s;
-        QTest::newRow("path is a directory") << u"dossier"_s;
-        QTest::newRow("disk refuses the bytes") << u"limite"_s;
+        QTest::addColumn<bool>("dossier"); // the board's path is a folder; else the disk is full
+        QTest::newRow("path is a directory") << true;
+        QTest::newRow("disk refuses the bytes") << false;
     }
     void ecritureImpossible() {
-        QFETCH(QString, cas);
-        QTemporaryDir dossier;
-        QString chemin = dossier.filePath(u"TRESSOLA.INI"_s);
-        const QByteArray avant = "; mine\r\n[TRESSOLA]\r\nX=0\r\n";
-        if (cas == u"parent") {
-            remplir(dossier.filePath(u"réglages"_s), "a file");
-            chemin = dossier.filePath(u"réglages/TRESSOLA.INI"_s);
-        } else if (cas == u"dossier") {
-            QVERIFY(QDir(dossier.path()).mkdir(u"TRESSOLA.INI"_s));
-        } else {
-            remplir(chemin, avant);
-        }
+        QFETCH(bool, dossier);
+        QTemporaryDir rep;
+        const QString chemin = rep.filePath(u"TRESSOLA.INI"_s);
+        if (dossier)
+            QVERIFY(QDir(rep.path()).mkdir(u"TRESSOLA.INI"_s));
+        else
+            remplir(chemin, "; mine\r\n[TRESSOLA]\r\nX=0\r\n");
         const QByteArray octetsAvant = contenu(chemin);
         const QStringList entreesAvant =
-            QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden);
+            QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         // A file size limit makes the kernel refuse the bytes even to root.
         rlimit limite{};
         getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit normale = limite;
         auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-        if (cas == u"limite") {
+        if (!dossier) {
             limite.rlim_cur = 8;
             setrlimit(RLIMIT_FSIZE, &limite);
         }
@@ -368,7 +258,7 @@ private Q_SLOTS:
 
         QCOMPARE(message, u"Unable to write to "_s + chemin);
         QCOMPARE(contenu(chemin), octetsAvant);
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden), entreesAvant);
+        QCOMPARE(QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden), entreesAvant);
     }
 
     void injectionRefusee_data() {
@@ -376,15 +266,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
         QTest::newRow("value with LF") << u"A"_s << u"k"_s << u"v\n[B]\nx=1"_s;
-        QTest::newRow("value with CR") << u"A"_s << u"k"_s << u"v\rx=1"_s;
-        QTest::newRow("key with LF") << u"A"_s << u"k\nx"_s << u"v"_s;
-        QTest::newRow("key with equals") << u"A"_s << u"k=x"_s << u"v"_s;
         QTest::newRow("key opening a section") << u"A"_s << u"[B]"_s << u"v"_s;
-        QTest::newRow("key as comment") << u"A"_s << u";k"_s << u"v"_s;
-        QTest::newRow("key as hash comment") << u"A"_s << u"#k"_s << u"v"_s;
-        QTest::newRow("empty key") << u"A"_s << u" "_s << u"v"_s;
-        QTest::newRow("section with LF") << u"A\nB"_s << u"k"_s << u"v"_s;
-        QTest::newRow("section with CR") << u"A\r"_s << u"k"_s << u"v"_s;
+        // A line break at the end of a name is still one, though blanks around names go.
+        QTest::newRow("section ending in CR") << u"A\r"_s << u"k"_s << u"v"_s;
         QTest::newRow("section with bracket") << u"A]x"_s << u"k"_s << u"v"_s;
     }
     void injectionRefusee() {
@@ -416,30 +300,13 @@ private Q_SLOTS:
         QFile::remove(cible);
     }
 
-    void deuxAccesseursAlternes() {
-        remplir(chemin_, "[A]\nx=1\n");
-        TIniFile premier(chemin_);
-        TIniFile second(chemin_);
-        QCOMPARE(premier.ReadString(u"A"_s, u"x"_s, {}), u"1"_s);
-        for (int i = 0; i < 5; ++i) {
-            premier.WriteInteger(u"A"_s, u"p%1"_s.arg(i), i);
-            second.WriteInteger(u"B"_s, u"s%1"_s.arg(i), i);
-        }
-        premier.EraseSection(u"A"_s);
-        second.WriteString(u"A"_s, u"y"_s, u"2"_s);
-        QCOMPARE(contenu(chemin_), "[B]\ns0=0\ns1=1\ns2=2\ns3=3\ns4=4\n[A]\ny=2\n"_ba);
-        QCOMPARE(premier.ReadString(u"B"_s, u"s4"_s, {}), u"4"_s);
-    }
-
     void deuxProcessusConcurrents() {
-        const int parProcessus = 40;
         QProcess a;
         QProcess b;
         for (QProcess *p : {&a, &b}) {
             p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
             p->start(QCoreApplication::applicationFilePath(),
-                     {u"--ecrivain"_s, chemin_, p == &a ? u"a"_s : u"b"_s,
-                      QString::number(parProcessus)});
+                     {u"--ecrivain"_s, chemin_, p == &a ? u"a"_s : u"b"_s});
         }
         for (QProcess *p : {&a, &b}) {
             QVERIFY(p->waitForFinished(120000));
@@ -449,18 +316,15 @@ private Q_SLOTS:
     }
 };
 
-// A second copy of the program writing keys one by one, each in its own write.
-static int ecrivain(const QString &chemin, const QString &prefixe, int nombre) {
-    for (int i = 0; i < nombre; ++i)
-        TIniFile(chemin).WriteInteger(u"S"_s, prefixe + QString::number(i), i);
-    return 0;
-}
-
 int main(int argc, char **argv) {
     QCoreApplication application(argc, argv);
+    // A second copy of the program writing keys one by one, each in its own write.
     const QStringList arguments = application.arguments();
-    if (arguments.size() == 5 && arguments.at(1) == u"--ecrivain")
-        return ecrivain(arguments.at(2), arguments.at(3), arguments.at(4).toInt());
+    if (arguments.size() == 4 && arguments.at(1) == u"--ecrivain") {
+        for (int i = 0; i < parProcessus; ++i)
+            TIniFile(arguments.at(2)).WriteInteger(u"S"_s, arguments.at(3) + QString::number(i), i);
+        return 0;
+    }
     TstTIniFile tests;
     return QTest::qExec(&tests, argc, argv);
 }
