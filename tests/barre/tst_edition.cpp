@@ -166,32 +166,25 @@ private Q_SLOTS:
     }
 
     // The configuration dialog edits the focused button; only OK changes it and writes.
-    void configurer_data() {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("ok") << true;
-        QTest::newRow("annuler") << false;
-    }
     void configurer() {
-        QFETCH(bool, ok);
         Banc banc;
         TBarreDlg *barre = demarrer(banc);
         TBoutonAppli *r = barre->Liste->Suivant;
         r->Bouton->setFocus();
         const QByteArray avant = banc.lire();
-        QTimer::singleShot(0, this, [&] {
-            auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            QCOMPARE(d->LigneCommande->text(), u"/bin/plein"_qs);
-            d->LigneCommande->setText(u"\"/opt/Mon App/app\" -x"_qs);
-            d->Infobulle->setText(u"Mon app"_qs);
-            d->Numero->setValue(3);
-            (ok ? d->OKBtn : d->CancelBtn)->click();
-        });
-        barre->ConfigurerAppliClick();
-        if (!ok) {
-            QCOMPARE(r->LigCom, u"/bin/plein"_qs);
-            QCOMPARE(banc.lire(), avant);
-            return;
+        for (bool ok : {false, true}) {
+            QTimer::singleShot(0, this, [&] {
+                auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
+                QVERIFY(d);
+                QCOMPARE(d->LigneCommande->text(), u"/bin/plein"_qs);
+                d->LigneCommande->setText(u"\"/opt/Mon App/app\" -x"_qs);
+                d->Infobulle->setText(u"Mon app"_qs);
+                d->Numero->setValue(3);
+                (ok ? d->OKBtn : d->CancelBtn)->click();
+            });
+            barre->ConfigurerAppliClick();
+            if (!ok)
+                QCOMPARE(banc.lire(), avant);
         }
         QCOMPARE(r->Icon, 3);
         QCOMPARE(r->Bouton->toolTip(), u"Mon app"_qs);
@@ -215,40 +208,21 @@ private Q_SLOTS:
         QCOMPARE(lu(banc, u"MAIN"_qs, u"1THint"_qs), u"Jeux"_qs);
     }
 
-    // A file dropped on a blank button fills it and its record at once; a desktop entry stands
-    // for the program it starts.
-    void remplirUnBoutonVide_data() {
-        QTest::addColumn<QString>("fichier");     // %R: the bench's directory
-        QTest::addColumn<QStringList>("attendu"); // as read back
-        QTest::newRow("programme")
-            << u"/usr/bin/gedit"_qs
-            << QStringList{u"/usr/bin/gedit"_qs, u"/usr/bin/"_qs, u"Gedit"_qs,
-                           u"/usr/bin/gedit"_qs, u"0"_qs,         u"0"_qs};
-        QTest::newRow("entree de bureau")
-            << u"%R/editeur.desktop"_qs
-            << QStringList{u"\"/opt/Mon Editeur/edit\" --nouvelle-fenetre"_qs,
-                           u"/home/moi/"_qs,
-                           u"Éditeur de textes"_qs,
-                           u"%R/editeur.desktop"_qs,
-                           u"0"_qs,
-                           u"0"_qs};
-    }
-    void remplirUnBoutonVide() {
-        QFETCH(QString, fichier);
-        QFETCH(QStringList, attendu);
+    // A desktop entry dropped on a blank button stands for the program it starts.
+    void depotDUneEntreeDeBureau() {
         Banc banc;
-        fichier.replace(u"%R"_qs, banc.rep.path());
-        attendu.replaceInStrings(u"%R"_qs, banc.rep.path());
-        QFile f(banc.rep.filePath(u"editeur.desktop"_qs));
+        const QString entree = banc.rep.filePath(u"editeur.desktop"_qs);
+        QFile f(entree);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[Desktop Entry]\nType=Application\nName=Éditeur de textes\nName[en]=Text "
                 "editor\nExec=\"/opt/Mon Editeur/edit\" --nouvelle-fenetre %U\nPath=/home/moi\n"
                 "Icon=accessories-text-editor\n[Desktop Action Neuf]\nExec=autre\n");
         f.close();
         TBarreDlg *barre = demarrer(banc);
-        barre->WMDropFiles({fichier}, QPoint(10, 30));
-        QCOMPARE(champsLus(banc, u"MAIN"_qs, 0), attendu);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"0NomSection"_qs), u"SECTION0"_qs);
+        barre->WMDropFiles({entree}, QPoint(10, 30));
+        QCOMPARE(champsLus(banc, u"MAIN"_qs, 0),
+                 (QStringList{u"\"/opt/Mon Editeur/edit\" --nouvelle-fenetre"_qs, u"/home/moi/"_qs,
+                              u"Éditeur de textes"_qs, entree, u"0"_qs, u"0"_qs}));
         QVERIFY(banc.messages.isEmpty());
     }
 

@@ -60,7 +60,9 @@ TBarreDlg *demarrer(Banc &banc, const QByteArray &tableau = Tableau) {
 class TestTiroirs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void troisClics() {
+    // Three clicks on a strip: open, hidden but kept, shown again. Changing orientation then
+    // lays the drawers out again, open or hidden, and turns their arrows.
+    void clicsPuisOrientation() {
         Banc banc;
         TBarreDlg *barre = demarrer(banc);
         // An empty drawer shows no arrow and does not open.
@@ -70,34 +72,25 @@ private Q_SLOTS:
 
         TBoutonTiroir *t = tiroir(barre, 0);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
-
         cliquer(barre, t);
         TBarreDlg *ouvert = t->Barre;
         QVERIFY(ouvert && ouvert->isVisible());
         QCOMPARE(flecheDe(t), Fleche::FlecheBas);
-
         cliquer(barre, t);
         QVERIFY(!ouvert->isVisible());
         QCOMPARE(t->Barre, ouvert);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
-
         cliquer(barre, t);
         QCOMPARE(t->Barre, ouvert);
         QVERIFY(ouvert->isVisible());
-    }
 
-    // Changing orientation lays the drawers out again, open or hidden, and turns their arrows.
-    void changementDOrientation() {
-        Banc banc;
-        TBarreDlg *barre = demarrer(banc);
-        cliquer(barre, tiroir(barre, 0));
         cliquer(barre, tiroir(barre, 1));
         cliquer(barre, tiroir(barre, 1)); // hidden
-        barre->VerticalClick();
+        ouvert->Vertical->trigger();      // a drawer's menu acts on the main bar
+        QCOMPARE(barre->size(), QSize(65, 3 * 47 - 1));
         QCOMPARE(flecheDe(tiroir(barre, 0)), Fleche::FlecheGauche);
         QCOMPARE(flecheDe(tiroir(barre, 1)), Fleche::FlecheDroite);
         QCOMPARE(flecheDe(tiroir(barre, 2)), Fleche::Aucune);
-        TBarreDlg *ouvert = tiroir(barre, 0)->Barre;
         QCOMPARE(ouvert->size(), QSize(2 * 47 - 1, 46));
         QCOMPARE(ouvert->pos(), QPoint(100 + 65, 500));
         QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(100 + 65, 500 + 47));
@@ -143,7 +136,7 @@ private Q_SLOTS:
     }
 
     // A drawer bar's menu differs by its first item and cannot enter move mode; it shows the
-    // main bar's settings and its choices act on the main bar.
+    // main bar's settings.
     void menus() {
         Banc banc;
         TBarreDlg *barre = demarrer(banc);
@@ -157,8 +150,6 @@ private Q_SLOTS:
         QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
         QVERIFY(!ouvert->Modedeplacer->isEnabled());
         QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked());
-        ouvert->Vertical->trigger();
-        QCOMPARE(barre->size(), QSize(65, 3 * 47 - 1));
     }
 
     // The same keys mean different things by focus. The drawer menu's obey the state of the
