@@ -42,8 +42,6 @@ struct BancDialogues {
         Messages::DefinirRepondeur({});
         Fichiers::DefinirRepondeur({});
     }
-    BancDialogues(const BancDialogues &) = delete;
-    BancDialogues &operator=(const BancDialogues &) = delete;
 };
 
 // Runs `pendant` on the modal dialog once its modal run has started and it has the keyboard.

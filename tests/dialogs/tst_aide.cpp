@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -18,8 +17,6 @@ class TestAide : public QObject {
 private Q_SLOTS:
     void ouvrir_data();
     void ouvrir();
-    void liensDuDocument_data();
-    void liensDuDocument();
 };
 
 void TestAide::ouvrir_data() {
@@ -32,10 +29,7 @@ void TestAide::ouvrir_data() {
     const QString absent = u"Le fichier d'aide est introuvable : $REP/aide/configurer.html"_s;
     const QString sansNavigateur =
         u"Aucun navigateur n'a pu ouvrir l'aide : $REP/aide/index.html"_s;
-    QTest::newRow("sommaire") << 0 << true << true << u"index.html"_s << QString();
     QTest::newRow("contexte 14") << 14 << true << true << u"configurer.html"_s << QString();
-    QTest::newRow("contexte sans page: sommaire")
-        << 7 << true << true << u"index.html"_s << QString();
     QTest::newRow("document absent") << 14 << false << true << QString() << absent;
     QTest::newRow("aucun navigateur") << 0 << true << false << u"index.html"_s << sansNavigateur;
 }
@@ -74,38 +68,6 @@ void TestAide::ouvrir() {
     QCOMPARE(messages, message.isEmpty()
                            ? QStringList()
                            : QStringList{QString(message).replace(u"$REP"_s, rep.path())});
-}
-
-// Every page of the shipped document: its links lead to pages and anchors that exist.
-void TestAide::liensDuDocument_data() {
-    QTest::addColumn<QString>("page");
-    const QDir aide(QStringLiteral(AIDE_SOURCE));
-    const QStringList pages = aide.entryList({u"*.html"_s}, QDir::Files);
-    QVERIFY(pages.contains(u"index.html"_s));
-    QVERIFY(pages.contains(u"configurer.html"_s));
-    for (const QString &p : pages)
-        QTest::newRow(qPrintable(p)) << aide.filePath(p);
-}
-
-void TestAide::liensDuDocument() {
-    QFETCH(QString, page);
-    QFile f(page);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QString texte = QString::fromUtf8(f.readAll());
-    QVERIFY(texte.contains(u"<html lang=\"fr\">"_s));
-    QVERIFY(texte.contains(u"<meta charset=\"utf-8\">"_s));
-    static const QRegularExpression lien(u"(?:href|src)=\"([^\"]+)\""_s);
-    for (auto m = lien.globalMatch(texte); m.hasNext();) {
-        const QString cible = m.next().captured(1);
-        const QString fichier = cible.section(u'#', 0, 0), ancre = cible.section(u'#', 1);
-        QVERIFY2(!cible.contains(u"://"_s), qPrintable(cible));
-        QFile c(QFileInfo(page).dir().filePath(fichier.isEmpty() ? QFileInfo(page).fileName()
-                                                                 : fichier));
-        QVERIFY2(c.open(QIODevice::ReadOnly), qPrintable(page + u" -> "_s + cible));
-        if (!ancre.isEmpty())
-            QVERIFY2(QString::fromUtf8(c.readAll()).contains(u"id=\""_s + ancre + u'"'),
-                     qPrintable(page + u" -> "_s + cible));
-    }
 }
 
 QTEST_MAIN(TestAide)
