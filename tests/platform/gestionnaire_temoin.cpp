@@ -1,30 +1,16 @@
 // A file manager of the tests on the session bus: registers org.freedesktop.FileManager1 and
 // answers ShowItems by writing the addresses and the start-up id, one per line, into the file named
-// by TRESSOLA_TEMOIN. Its one argument chooses how it answers: "ok" (the default), "erreur" (an
-// error reply) or "muet" (never).
+// by TRESSOLA_TEMOIN.
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusContext>
-#include <QDBusMessage>
 #include <QFile>
 #include <QTimer>
 
-class GestionnaireTemoin : public QObject, protected QDBusContext {
+class GestionnaireTemoin : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
-public:
-    explicit GestionnaireTemoin(QString mode) : mode_(std::move(mode)) {}
-
 public Q_SLOTS:
     void ShowItems(const QStringList &adresses, const QString &idDemarrage) {
-        if (mode_ == QStringLiteral("erreur")) {
-            sendErrorReply(QDBusError::Failed, QStringLiteral("refusé"));
-            return;
-        }
-        if (mode_ == QStringLiteral("muet")) {
-            setDelayedReply(true);
-            return;
-        }
         const QString chemin = qEnvironmentVariable("TRESSOLA_TEMOIN");
         QFile f(chemin + QStringLiteral(".part"));
         if (f.open(QIODevice::WriteOnly)) {
@@ -33,14 +19,11 @@ public Q_SLOTS:
             QFile::rename(f.fileName(), chemin);
         }
     }
-
-private:
-    QString mode_;
 };
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    GestionnaireTemoin gestionnaire(app.arguments().value(1, QStringLiteral("ok")));
+    GestionnaireTemoin gestionnaire;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &gestionnaire,
                             QDBusConnection::ExportAllSlots) ||
