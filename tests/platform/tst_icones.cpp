@@ -293,8 +293,7 @@ void TestIcones::pasUneSource() {
     QTemporaryDir dossier;
     const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
     QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
-    for (const QString &chemin :
-         {QString(), tube, dossier.filePath(u"absent.ico"_s), donneesIcones(u"sans-icone.dll"_s)}) {
+    for (const QString &chemin : {QString(), tube, donneesIcones(u"sans-icone.dll"_s)}) {
         QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
         QVERIFY(iconImage(chemin, 0).isNull());
     }
