@@ -21,6 +21,7 @@
 // BMP or ICO, which are icon sources again.
 
 using namespace platform::icones;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,30 +42,6 @@ QByteArray dib(qint32 largeur, qint32 hauteur, quint16 profondeur, const QByteAr
                quint32 utilisees = 0, quint32 compression = 0) {
     return u32(40) + u32(quint32(largeur)) + u32(quint32(2 * hauteur)) + u16(1) + u16(profondeur) +
            u32(compression) + u32(0) + u32(0) + u32(0) + u32(utilisees) + u32(0) + corps;
-}
-
-// A PNG signature and header with nothing after them.
-QByteArray debutPng(quint32 largeur, quint32 hauteur) {
-    QByteArray ihdr(13, '\0');
-    qToBigEndian(largeur, ihdr.data());
-    qToBigEndian(hauteur, ihdr.data() + 4);
-    ihdr[8] = 8;
-    ihdr[9] = 6;
-    return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) + ihdr + u32(0);
-}
-
-// An icon file of these entries, each announced as 32 x 32.
-QByteArray ico(const QList<QByteArray> &entrees) {
-    QByteArray repertoire = u16(0) + u16(1) + u16(quint16(entrees.size()));
-    QByteArray donnees;
-    quint32 position = quint32(6 + 16 * entrees.size());
-    for (const QByteArray &e : entrees) {
-        repertoire += QByteArray("\x20\x20\0\0", 4) + u16(1) + u16(32) + u32(quint32(e.size())) +
-                      u32(position);
-        position += quint32(e.size());
-        donnees += e;
-    }
-    return repertoire + donnees;
 }
 
 QByteArray enregistree(const QImage &image, const char *format) {
@@ -103,10 +80,6 @@ const struct {
     {"ico", saveIconAsIco, 6 + 16 + 40 + 32 * 32 * 4 + 32 * 4, 1},
 };
 
-QImage iconeBibliotheque(int index) {
-    return iconImage(donneesIcones(QStringLiteral("groupes64.dll")), index);
-}
-
 const QRgb rouge = 0xFFFF0000;
 const QRgb bleu = 0xFF0000FF;
 const QRgb noir = 0xFF000000;
@@ -128,8 +101,6 @@ private Q_SLOTS:
     void fichierQuiChange();
     void sauvegarde_data();
     void sauvegarde();
-    void sauvegardeRatee_data();
-    void sauvegardeRatee();
 };
 
 void TestIcones::initTestCase() {
@@ -146,12 +117,10 @@ void TestIcones::decodage_data() {
     QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row; none: no picture
 
     const QByteArray rougeBleu = u32(rouge) + u32(bleu);
+    const QByteArray png = enregistree(unie(QSize(16, 16), rouge), "PNG");
     QTest::newRow("8 bits, index hors de la palette en noir")
         << dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2) << QSize(2, 1)
         << QList<QRgb>{bleu, noir};
-    QTest::newRow("16 bits, cinq bits par canal")
-        << dib(2, 1, 16, u16(0x7C00) + u16(0x0210) + u32(0)) << QSize(2, 1)
-        << QList<QRgb>{rouge, 0xFF008484};
     QTest::newRow("24 bits, rangées complétées à 4 octets")
         << dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0))
         << QSize(1, 2) << QList<QRgb>{0xFF060504, 0xFF030201};
@@ -168,16 +137,13 @@ void TestIcones::decodage_data() {
         {"8 bits sans masque", dib(2, 1, 8, rougeBleu + u32(0), 2)},
         {"pixels tronqués", dib(2, 2, 32, u32(0) + u32(0) + u32(0))},
         {"hauteur négative", dib(2, -1, 32, u32(noir) + u32(noir) + u32(0))},
-        {"largeur nulle", dib(0, 1, 32, u32(0))},
-        {"65535 × 65535", dib(65535, 65535, 1, QByteArray(64, '\0'))},
         {"palette de quatre milliards", dib(2, 1, 8, QByteArray(16, '\0'), 0xFFFFFFFF)},
-        {"palette plus grande que la profondeur", dib(1, 1, 1, QByteArray(32, '\0'), 3)},
         {"7 bits par pixel", dib(1, 1, 7, QByteArray(64, '\0'))},
         {"compression RLE", dib(1, 1, 8, QByteArray(1100, '\0'), 0, 1)},
         {"en-tête de 12 octets", u32(12) + u16(1) + u16(1) + u16(1) + u16(32) + QByteArray(64, 0)},
-        {"en-tête de quatre milliards d'octets", u32(~0u) + dib(1, 1, 32, u32(0) + u32(0)).mid(4)},
-        {"PNG de 65535 × 65535", debutPng(65535, 65535)},
-        {"PNG tronqué", enregistree(unie(QSize(16, 16), rouge), "PNG").first(60)},
+        {"PNG de 65535 × 65535",
+         QByteArray(png).replace(16, 8, QByteArray("\0\0\xFF\xFF\0\0\xFF\xFF", 8))},
+        {"PNG tronqué", png.first(60)},
         {"vide", {}},
     };
     for (const auto &[nom, entree] : illisibles)
@@ -207,17 +173,13 @@ void TestIcones::choix_data() {
     const auto e = [](int cote, int profondeur) {
         return A(ApercuEntree{cote, cote, profondeur, false});
     };
-    QTest::newRow("32 × 32, la plus profonde") << QList<A>{e(32, 4), e(32, 32), e(32, 8)} << 1;
     QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 0;
     QTest::newRow("la taille exacte avant la couleur")
         << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 1;
-    QTest::newRow("la plus proche des plus grandes")
-        << QList<A>{e(256, 32), e(16, 32), e(48, 8), e(64, 32)} << 2;
     QTest::newRow("à taille égale, la plus profonde") << QList<A>{e(48, 8), e(48, 32)} << 1;
     QTest::newRow("sinon la plus grande des petites") << QList<A>{e(16, 32), e(24, 4)} << 1;
     QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 1;
     QTest::newRow("aucune") << QList<A>{A(), A()} << -1;
-    QTest::newRow("vide") << QList<A>{} << -1;
     QTest::newRow("pas carrée: plus petite d'un côté")
         << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 1;
 }
@@ -230,7 +192,7 @@ void TestIcones::choix() {
 
 void TestIcones::source_data() {
     QTest::addColumn<QString>("nom");
-    // In desktop entries, "@" stands for the folder of the test data, "%" for the test's own.
+    // In desktop entries, "%" stands for the test's folder.
     QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<bool>("executable");
     QTest::addColumn<QImage>("attendue"); // null: no icon
@@ -238,7 +200,6 @@ void TestIcones::source_data() {
 
     const QImage theme = motif(0x4080C0, 0xC08040, true);
     const QImage monochrome = motif(0x102030, 0xF0E0D0, false);
-    const QImage rouge32 = unie(QSize(32, 32), rouge);
     QImage moitie = unie(QSize(64, 64), rouge);
     QPainter(&moitie).fillRect(32, 0, 32, 64, QColor(0, 0, 255));
     const QImage alpha = motif(0x102030, 0x405060, true);
@@ -261,39 +222,25 @@ void TestIcones::source_data() {
     ajoute("icône de plusieurs tailles et profondeurs", "a.ico",
            lireTout(donneesIcones(QStringLiteral("plusieurs-tailles.ico"))),
            motif(0xC00000, 0x00C000, true));
+    ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
     ajoute("icône: 65535 entrées, une présente", "a.ico", modifie(4, u16(0xFFFF)), {});
     ajoute("icône: image hors du fichier", "a.ico", modifie(18, u32(0xFFFFFFF0)), {});
-    ajoute("icône: image de quatre milliards d'octets", "a.ico", modifie(14, u32(~0u)), {});
-    ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
-    ajoute("icône: aucune entrée", "a.ico", modifie(4, u16(0)), {});
     ajoute("icône: tronquée", "a.ico", ico1.first(ico1.size() - 1), {});
-    // A PNG that lies about its size is passed over for the sound bitmap.
-    ajoute("icône: PNG mensonger et bitmap sain", "a.ico",
-           ico({debutPng(65535, 65535),
-                dib(32, 32, 32, u32(rouge).repeated(32 * 32) + QByteArray(128, '\0'))}),
-           rouge32);
 
-    ajoute("PNG avec transparence", "a.png", enregistree(alpha, "PNG"), alpha);
     ajoute("PNG nommé .bmp", "a.bmp", enregistree(alpha, "PNG"), alpha);
-    ajoute("PNG réduit", "a.png", enregistree(moitie, "PNG"), moitie.scaled(32, 32));
     ajoute("PNG pas carré", "a.png", enregistree(unie(QSize(64, 16), rouge), "PNG"), bandeau);
-    ajoute("BMP", "a.bmp", enregistree(rouge32, "BMP"), rouge32);
-    ajoute("XPM", "a.xpm", enregistree(rouge32, "XPM"), rouge32);
     ajoute("SVG", "a.svg",
            "<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
            "height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>",
            moitie.scaled(32, 32), 1);
-    const QByteArray bmpGeant = "BM" + u32(0) + u32(0) + u32(54) + u32(40) + u32(65535) +
-                                u32(65535) + u16(1) + u16(32) + QByteArray(24, '\0');
-    ajoute("BMP de 65535 × 65535", "a.bmp", bmpGeant, {});
-    ajoute("XPM de 65535 × 65535", "a.xpm",
-           "/* XPM */\nstatic char *a[] = {\n\"65535 65535 1 1\",\n\"  c #FF0000\",\n", {});
-    ajoute("JPEG", "a.jpg", enregistree(rouge32, "JPEG"), {});
-    ajoute("texte", "a.txt", "bonjour\n", {});
+    ajoute("BMP de 65535 × 65535", "a.bmp",
+           "BM" + u32(0) + u32(0) + u32(54) + u32(40) + u32(65535) + u32(65535) + u16(1) + u16(32) +
+               QByteArray(24, '\0'),
+           {});
+    ajoute("JPEG", "a.jpg", enregistree(alpha, "JPEG"), {});
     ajoute("vide", "a.ico", {}, {});
 
     ajoute("programme que le thème connaît", "tressola-essai", elf, theme, 3, true);
-    ajoute("script que le thème connaît", "tressola-essai", "#!/bin/sh\n", theme, 3, true);
     ajoute("programme non exécutable", "tressola-essai", elf, {});
     ajoute("programme que le thème ignore", "tressola-inconnu", elf, {}, 0, true);
 
@@ -301,13 +248,9 @@ void TestIcones::source_data() {
            "[Desktop Entry]\nType=Application\nIcon = tressola-essai \n", theme, 3);
     ajoute("entrée: nom du thème avec extension", "a.desktop",
            "[Desktop Entry]\nIcon=tressola-essai.png\n", theme, 3);
-    ajoute("entrée: chemin d'une icône", "a.DESKTOP", "[Desktop Entry]\nIcon=@monochrome.ico\n",
-           monochrome);
-    ajoute("entrée: bibliothèque Windows", "a.desktop", "[Desktop Entry]\nIcon=@groupes64.dll\n",
-           motif(0x30C030, 0xC03030, true));
-    ajoute("entrée: chemin avec échappements", "a.desktop",
+    ajoute("entrée: chemin avec échappements", "a.DESKTOP",
            "[Desktop Entry]\nIcon=%avec\\sespace\\\\.ico\n", monochrome);
-    ajoute("entrée: une autre entrée", "a.desktop", "[Desktop Entry]\nIcon=@../b.desktop\n", {});
+    ajoute("entrée: une autre entrée", "a.desktop", "[Desktop Entry]\nIcon=%b.desktop\n", {});
     ajoute("entrée: Icon dans un autre groupe", "a.desktop",
            "[Desktop Action x]\nIcon=tressola-essai\n[Desktop Entry]\nName=a\n", {});
     ajoute("entrée: Icon traduit seulement", "a.desktop",
@@ -330,10 +273,8 @@ void TestIcones::source() {
                        "[Desktop Entry]\nIcon=" + chemin.toUtf8() + "\n"));
     QVERIFY(QFile::copy(donneesIcones(QStringLiteral("monochrome.ico")),
                         dossier.filePath(QStringLiteral("avec espace\\.ico"))));
-    if (nom.endsWith(u".desktop", Qt::CaseInsensitive)) {
-        contenu.replace('@', QFile::encodeName(donneesIcones(QString())));
+    if (nom.endsWith(u".desktop", Qt::CaseInsensitive))
         contenu.replace('%', QFile::encodeName(dossier.path() + u'/'));
-    }
     QVERIFY(ecrireTout(chemin, contenu));
     QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner |
                                       (executable ? QFile::ExeOwner : QFile::Permissions()));
@@ -352,9 +293,7 @@ void TestIcones::pasUneSource() {
     QTemporaryDir dossier;
     const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
     QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
-    for (const QString &chemin : {QString(), dossier.path(), tube, QStringLiteral("/dev/null"),
-                                  dossier.filePath(QStringLiteral("absent.ico")),
-                                  donneesIcones(QStringLiteral("sans-icone.dll"))}) {
+    for (const QString &chemin : {QString(), tube, donneesIcones(u"sans-icone.dll"_s)}) {
         QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
         QVERIFY(iconImage(chemin, 0).isNull());
     }
@@ -391,32 +330,46 @@ void TestIcones::fichierQuiChange() {
 
 void TestIcones::sauvegarde_data() {
     QTest::addColumn<int>("format");
-    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("cible"); // in the test's folder, which holds "icone" and "dossier"
+    QTest::addColumn<bool>("avecIcone");
+    QTest::addColumn<bool>("reussit");
     for (int f = 0; f < 2; ++f) {
-        QTest::addRow("%s demi-transparente", formats[f].nom) << f << 0;
-        QTest::addRow("%s 1 bit", formats[f].nom) << f << 2;
+        const char *nom = formats[f].nom;
+        QTest::addRow("%s sur un fichier plus grand", nom) << f << u"icone"_s << true << true;
+        QTest::addRow("%s sur un dossier", nom) << f << u"dossier"_s << true << false;
+        QTest::addRow("%s sans icône", nom) << f << u"icone"_s << false << false;
     }
 }
 
-// Saved over a larger file, which goes as a whole. Another reader than ours sees one 32 x 32
-// picture too, the same, its transparent parts transparent.
+// Saved over a larger file, which goes as a whole; another reader than ours sees one 32 x 32
+// picture too, the same, its transparent parts transparent. A failed save tells why, even with no
+// place for the reason, and leaves what was there.
 void TestIcones::sauvegarde() {
     QFETCH(int, format);
-    QFETCH(int, index);
+    QFETCH(QString, cible);
+    QFETCH(bool, avecIcone);
+    QFETCH(bool, reussit);
     const auto &f = formats[format];
-    const QImage icone = iconeBibliotheque(index);
-    QVERIFY(!icone.isNull());
+    const QImage icone =
+        avecIcone ? iconImage(donneesIcones(u"groupes64.dll"_s), 0) : QImage(); // half-transparent
     QTemporaryDir dossier;
-    const QString cible = dossier.filePath(QStringLiteral("icone.") + QString::fromLatin1(f.nom));
-    QVERIFY(ecrireTout(cible, QByteArray(100000, 'x')));
+    QVERIFY(QDir(dossier.path()).mkdir(u"dossier"_s));
+    const QString ancien = dossier.filePath(u"icone"_s);
+    QVERIFY(ecrireTout(ancien, QByteArray(100000, 'x')));
     QString erreur;
-    QVERIFY(f.sauver(icone, cible, &erreur));
-    QVERIFY(erreur.isEmpty());
-    QCOMPARE(QFileInfo(cible).size(), f.taille);
-    QCOMPARE(iconCount(cible), 1);
-    QCOMPARE(iconImage(cible, 0), icone);
+    QCOMPARE(f.sauver(icone, dossier.filePath(cible), &erreur), reussit);
+    QCOMPARE(erreur.isEmpty(), reussit);
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"icone"_s});
+    if (!reussit) {
+        QCOMPARE(QFileInfo(ancien).size(), 100000);
+        QVERIFY(!f.sauver(icone, dossier.filePath(cible), nullptr));
+        return;
+    }
+    QCOMPARE(QFileInfo(ancien).size(), f.taille);
+    QCOMPARE(iconCount(ancien), 1);
+    QCOMPARE(iconImage(ancien, 0), icone);
 
-    QImageReader lecteur(cible, f.nom);
+    QImageReader lecteur(ancien, f.nom);
     QCOMPARE(lecteur.imageCount(), 1);
     const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(lue.size(), QSize(32, 32));
@@ -425,34 +378,6 @@ void TestIcones::sauvegarde() {
             QVERIFY(qAlpha(icone.pixel(x, y)) == 0
                         ? qAlpha(lue.pixel(x, y)) == 0
                         : proches(lue.pixel(x, y), icone.pixel(x, y), f.tolerance));
-}
-
-void TestIcones::sauvegardeRatee_data() {
-    QTest::addColumn<int>("format");
-    QTest::addColumn<QString>("cible"); // in the test's folder
-    QTest::addColumn<bool>("icone");
-    for (int f = 0; f < 2; ++f) {
-        const char *nom = formats[f].nom;
-        QTest::addRow("%s dans un dossier absent", nom) << f << QStringLiteral("absent/i") << true;
-        QTest::addRow("%s sur un dossier", nom) << f << QStringLiteral("dossier") << true;
-        QTest::addRow("%s sans icône", nom) << f << QStringLiteral("icone") << false;
-    }
-}
-
-void TestIcones::sauvegardeRatee() {
-    QFETCH(int, format);
-    QFETCH(QString, cible);
-    QFETCH(bool, icone);
-    QTemporaryDir dossier;
-    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier")));
-    const QString chemin = dossier.filePath(cible);
-    QString erreur;
-    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, &erreur));
-    QVERIFY(!erreur.isEmpty());
-    QVERIFY(!QFileInfo(chemin).isFile());
-    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList());
-    // Without a place for the reason, the failure is still told.
-    QVERIFY(!formats[format].sauver(icone ? iconeBibliotheque(0) : QImage(), chemin, nullptr));
 }
 
 QTEST_MAIN(TestIcones)

@@ -133,40 +133,31 @@ void TestIconesPE::groupe() {
 
 void TestIconesPE::abime_data() {
     QTest::addColumn<Alteration>("alteration");
-    QTest::addColumn<int>("nombre");   // count of icons; -1: any
+    QTest::addColumn<int>("nombre");   // count of icons
     QTest::addColumn<bool>("intacte"); // whether the first icon stays as it was, else it is none
     const int n = nombreGroupes;
     const auto ligne = [](const char *nom, int nombre, bool intacte, Alteration a) {
         QTest::newRow(nom) << a << nombre << intacte;
     };
-    ligne("en-tête PE hors du fichier", 0, false, [](PlanPE &p) { p.ecrire32(0x3C, 0xFFFFFFF0); });
+    // One row for each check of the library's structures that the reader makes.
     ligne("signature PE effacée", 0, false, [](PlanPE &p) { p.ecrire32(p.pe(), 0); });
     ligne("en-tête optionnel inconnu", 0, false,
           [](PlanPE &p) { p.ecrire16(p.optionnel(), 0x999); });
     ligne("pas de table des ressources", 0, false,
           [](PlanPE &p) { p.ecrire32(p.optionnel() + 108, 2); });
-    ligne("quatre milliards de tables", n, true,
-          [](PlanPE &p) { p.ecrire32(p.optionnel() + 108, 0xFFFFFFFF); });
     ligne("en-tête optionnel plus long que le fichier", 0, false,
           [](PlanPE &p) { p.ecrire16(p.pe() + 20, 0xFFFF); });
     ligne("ressources hors des sections", 0, false,
           [](PlanPE &p) { p.ecrire32(p.optionnel() + 112 + 16, 0x7FFFFFF0); });
-    ligne("65535 sections annoncées", -1, true, [](PlanPE &p) { p.ecrire16(p.pe() + 6, 0xFFFF); });
-    ligne("section des ressources hors du fichier", -1, false, [](PlanPE &p) {
-        p.ecrire32(p.pe() + 24 + p.u16(p.pe() + 20) + 40 * 6 + 20, 0x7FFFFFF0);
-    });
+    ligne("65535 sections annoncées", n, true, [](PlanPE &p) { p.ecrire16(p.pe() + 6, 0xFFFF); });
     ligne("racine de 131070 entrées", 0, false,
           [](PlanPE &p) { p.ecrire32(p.racine + 12, 0xFFFFFFFF); });
-    ligne("groupes ramenés à la racine", 2, false,
-          [](PlanPE &p) { p.ecrire32(p.entree(p.racine, 1) + 4, 0x80000000); });
     ligne("langues qui se contiennent", n, false, [](PlanPE &p) {
         const quint32 langues = p.sousRepertoire(p.groupes(), 0);
         p.ecrire32(p.entree(langues, 0) + 4, 0x80000000 | (langues - p.racine));
     });
     ligne("groupe de quatre milliards d'octets", n, false,
           [](PlanPE &p) { p.ecrire32(p.entreeGroupe(0) + 4, ~0u); });
-    ligne("groupe hors du fichier", n, false,
-          [](PlanPE &p) { p.ecrire32(p.entreeGroupe(0), 0x7FFFFFF0); });
     ligne("groupe qui annonce 65535 images", n, true,
           [](PlanPE &p) { p.ecrire16(p.groupe(0) + 4, 0xFFFF); });
     ligne("groupe d'un autre type", n, false, [](PlanPE &p) { p.ecrire16(p.groupe(0) + 2, 2); });
@@ -186,8 +177,7 @@ void TestIconesPE::abime() {
     QVERIFY(ecrireTout(copie, plan.octets));
 
     const int compte = iconCount(copie);
-    if (nombre >= 0)
-        QCOMPARE(compte, nombre);
+    QCOMPARE(compte, nombre);
     QCOMPARE(iconImage(copie, 0), intacte ? iconImage(original, 0) : QImage());
     QVERIFY(iconesSaines(copie, compte));
 }

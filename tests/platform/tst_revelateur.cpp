@@ -3,25 +3,34 @@
 #include "platform/Revelateur.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-// Reveals against a file manager of the tests' own on a private session bus, and without one.
+// A file manager of the tests, on a connection of its own to the private bus: records the
+// addresses it is asked to show.
+class Gestionnaire : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QList<QStringList> montres;
+
+public Q_SLOTS:
+    void ShowItems(const QStringList &adresses, const QString &) { montres.append(adresses); }
+};
+
+// Reveals against that file manager on a private session bus, and without one.
 class TestRevelateur : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
-    void cleanup();
     void fichierDuProgramme_data();
     void fichierDuProgramme();
     void reveler_data();
@@ -30,8 +39,6 @@ private Q_SLOTS:
 private:
     QProcess busPrive_;
     QString adresse_;
-    QProcess gestionnaire_;
-    QTemporaryDir rep_;
     QList<QUrl> ouverts_;
 };
 
@@ -40,7 +47,6 @@ void TestRevelateur::initTestCase() {
     QVERIFY(busPrive_.waitForStarted());
     QTRY_VERIFY(busPrive_.canReadLine());
     adresse_ = QString::fromUtf8(busPrive_.readLine()).trimmed();
-    QVERIFY(!adresse_.isEmpty());
     platform::definirOuvreurUrl([this](const QUrl &url) {
         ouverts_.append(url);
         return true;
@@ -54,16 +60,9 @@ void TestRevelateur::cleanupTestCase() {
     busPrive_.waitForFinished();
 }
 
-void TestRevelateur::cleanup() {
-    ouverts_.clear();
-    gestionnaire_.terminate();
-    gestionnaire_.waitForFinished();
-}
-
 void TestRevelateur::fichierDuProgramme_data() {
     QTest::addColumn<QString>("programme");
     QTest::addColumn<QString>("fichier"); // relative: to the current directory
-    QTest::newRow("absolu") << u"/opt/Mon App/app"_s << u"/opt/Mon App/app"_s;
     QTest::newRow("par PATH") << u"sh"_s << QStandardPaths::findExecutable(u"sh"_s);
     QTest::newRow("absent du PATH: repertoire courant")
         << u"absent-de-partout"_s << u"absent-de-partout"_s;
@@ -79,54 +78,43 @@ void TestRevelateur::fichierDuProgramme() {
 }
 
 void TestRevelateur::reveler_data() {
-    QTest::addColumn<QString>("gestionnaire"); // how the file manager answers; empty: none runs
+    QTest::addColumn<bool>("gestionnaire"); // whether one is on the bus
     QTest::addColumn<bool>("bus");
-    QTest::addColumn<bool>("montre"); // shown by the file manager, else the folder is opened
-    QTest::newRow("gestionnaire present") << u"ok"_s << true << true;
-    QTest::newRow("gestionnaire en erreur") << u"erreur"_s << true << false;
-    QTest::newRow("gestionnaire muet") << u"muet"_s << true << false;
-    QTest::newRow("aucun gestionnaire") << QString() << true << false;
-    QTest::newRow("pas de bus") << QString() << false << false;
+    QTest::newRow("gestionnaire present") << true << true;
+    QTest::newRow("aucun gestionnaire") << false << true;
+    QTest::newRow("pas de bus") << false << false;
 }
 
 void TestRevelateur::reveler() {
-    QFETCH(QString, gestionnaire);
+    QFETCH(bool, gestionnaire);
     QFETCH(bool, bus);
-    QFETCH(bool, montre);
-
-    const QString temoin = rep_.filePath(u"appel.txt"_s);
-    QFile::remove(temoin);
-    QDBusConnection connexion =
+    ouverts_.clear();
+    Gestionnaire g;
+    if (gestionnaire) {
+        QDBusConnection cote = QDBusConnection::connectToBus(adresse_, u"gestionnaire"_s);
+        QVERIFY(cote.registerObject(u"/org/freedesktop/FileManager1"_s, &g,
+                                    QDBusConnection::ExportAllSlots));
+        QVERIFY(cote.registerService(u"org.freedesktop.FileManager1"_s));
+    }
+    const QDBusConnection connexion =
         bus ? QDBusConnection::connectToBus(adresse_, u"prive"_s)
             : QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"absent"_s);
     QCOMPARE(connexion.isConnected(), bus);
-    if (!gestionnaire.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, adresse_);
-        env.insert(u"TRESSOLA_TEMOIN"_s, temoin);
-        gestionnaire_.setProcessEnvironment(env);
-        gestionnaire_.start(QStringLiteral(GESTIONNAIRE_TEMOIN), {gestionnaire});
-        QTRY_VERIFY(connexion.interface()->isServiceRegistered(u"org.freedesktop.FileManager1"_s));
-    }
 
     // The program of a stored command line, spaces and accents in its path.
-    const QString programme = rep_.filePath(u"Mon App é/app"_s);
-    const QString ligCom = u"\"%1\" -x"_s.arg(programme);
-    platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(ligCom)), connexion, 400ms);
+    const QString programme = QDir::temp().filePath(u"Mon App é/app"_s);
+    platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(u"\"%1\" -x"_s.arg(programme))),
+                      connexion, 400ms);
 
-    if (montre) {
-        QTRY_VERIFY(QFile::exists(temoin));
-        QFile f(temoin);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList lignes = QString::fromUtf8(f.readAll()).split(u'\n');
-        QCOMPARE(lignes.value(0), QUrl::fromLocalFile(programme).toString());
-        QCOMPARE(lignes.size(), 3); // one address, the start-up id, the end of the last line
+    if (gestionnaire) { // shown by the file manager, and the folder not opened besides
+        QTRY_COMPARE(g.montres,
+                     QList<QStringList>{QStringList{QUrl::fromLocalFile(programme).toString()}});
         QTest::qWait(600);
         QVERIFY(ouverts_.isEmpty());
+        QDBusConnection::disconnectFromBus(u"gestionnaire"_s);
     } else {
         QTRY_COMPARE(ouverts_.size(), 1);
-        QCOMPARE(ouverts_.first(), QUrl::fromLocalFile(rep_.filePath(u"Mon App é"_s)));
-        QVERIFY(!QFile::exists(temoin));
+        QCOMPARE(ouverts_.first(), QUrl::fromLocalFile(QDir::temp().filePath(u"Mon App é"_s)));
     }
 }
 
