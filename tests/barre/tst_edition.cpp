@@ -206,8 +206,10 @@ private Q_SLOTS:
         const QString entree = banc.rep.filePath(u"editeur.desktop"_qs);
         QFile f(entree);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Desktop Entry]\nName=Éditeur de textes\n"
-                "Exec=\"/opt/Mon Editeur/edit\" --nouvelle-fenetre %U\nPath=/home/moi\n");
+        // A translated name and an action's group must not stand in for the entry's own.
+        f.write("[Desktop Entry]\nName=Éditeur de textes\nName[de]=Texteditor\n"
+                "Exec=\"/opt/Mon Editeur/edit\" --nouvelle-fenetre %U\nPath=/home/moi\n"
+                "[Desktop Action fenetre]\nName=Fenêtre\nExec=/opt/autre\nPath=/tmp\n");
         f.close();
         TBarreDlg *barre = demarrer(banc);
         barre->WMDropFiles({entree}, QPoint(10, 30));

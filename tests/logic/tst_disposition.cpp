@@ -117,6 +117,12 @@ private Q_SLOTS:
         QTest::addColumn<QList<QPoint>>("places");
 
         const QSize barre(563, 65);
+        QTest::newRow("panneau en haut")
+            << barre << Fenetre(0, 0, 1920, 40)
+            << QList<QPoint>{{0, 40}, {0, 1015}, {1357, 1015}, {678, 1015}, {123, 456}};
+        QTest::newRow("panneau en bas")
+            << barre << Fenetre(0, 1040, 1920, 1080)
+            << QList<QPoint>{{0, 0}, {0, 975}, {1357, 975}, {678, 975}, {123, 456}};
         // The rectangle a panel reaching past the screen's edges gives.
         QTest::newRow("panneau a gauche")
             << barre << Fenetre(-2, -2, 60, 1082)
@@ -146,12 +152,24 @@ private Q_SLOTS:
         }
     }
 
-    // The drop tests see the corners of a button, the gap between two and a strip above.
+    // A button owns its whole edge, right and bottom included; on an edge two buttons share,
+    // the first one wins.
+    void indiceEnPoint_data() {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("indice");
+        QTest::newRow("haut gauche") << QPoint(1, 20) << 0;
+        QTest::newRow("bas droit inclus") << QPoint(45, 64) << 0;
+        QTest::newRow("entre deux") << QPoint(46, 30) << -1;
+        QTest::newRow("sous la barre") << QPoint(10, 65) << -1;
+        QTest::newRow("bord partage") << QPoint(92, 30) << 1;
+        QTest::newRow("second") << QPoint(93, 64) << 2;
+    }
     void indiceEnPoint() {
-        const QList<QRect> boutons{QRect(1, 20, 44, 44), QRect(48, 20, 44, 44)};
-        QCOMPARE(IndiceEnPoint(boutons, QPoint(10, 65)), -1);
-        // On a shared edge the first rectangle wins.
-        QCOMPARE(IndiceEnPoint({QRect(0, 0, 10, 10), QRect(10, 0, 10, 10)}, QPoint(10, 5)), 0);
+        QFETCH(QPoint, point);
+        QFETCH(int, indice);
+        const QList<QRect> boutons{QRect(1, 20, 44, 44), QRect(48, 20, 44, 44),
+                                   QRect(92, 20, 44, 44)};
+        QCOMPARE(IndiceEnPoint(boutons, point), indice);
     }
 };
 

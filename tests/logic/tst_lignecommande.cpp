@@ -6,23 +6,32 @@
 
 using namespace Qt::StringLiterals;
 
-// The launch tests start real programs from command lines with quoted programs, quoted and empty
-// arguments, escaped quotes, backslashes and an unclosed quote, and from a line without quotes;
-// the drop tests fill a button from a desktop entry. These are the rules' other cases.
+// The launch tests start a real program with a quoted path and quoted, empty and shell-looking
+// arguments; the drop tests fill a button from a desktop entry. These are the rules' other cases.
 class TestLigneCommande : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // A line holding a double quote anywhere is started as it is.
+    // A line holding a double quote anywhere is started as it is; a line without one is one
+    // program path, spaces and all.
+    void commandeLancement_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("programme");
+        QTest::newRow("guillemets") << u"/opt/ed --titre=\"a b\""_s << u"/opt/ed"_s;
+        QTest::newRow("sans guillemets") << u"/opt/mon app -x"_s << u"/opt/mon app -x"_s;
+    }
     void commandeLancement() {
-        const QString ligne = u"/opt/ed --titre=\"a b\""_s;
-        QCOMPARE(CommandeLancement(ligne), ligne);
-        QCOMPARE(ProgrammeLigCom(ligne), u"/opt/ed"_s);
+        QFETCH(QString, ligne);
+        QFETCH(QString, programme);
+        QCOMPARE(ProgrammeLigCom(ligne), programme);
     }
 
     void repertoireLancement_data() {
         QTest::addColumn<QString>("wDir");
         QTest::addColumn<QString>("attendu");
+        QTest::newRow("separateur final ote") << u"/tmp/x/"_s << u"/tmp/x"_s;
+        QTest::newRow("la racine reste la racine") << u"/"_s << u"/"_s;
+        QTest::newRow("vide") << QString() << QString();
         QTest::newRow("une lettre") << u"a"_s << QString();
         QTest::newRow("caractere hors du plan de base entier")
             << u"/tmp/\U0001F600"_s << u"/tmp/"_s;
@@ -94,6 +103,8 @@ void TestLigneCommande::decouper_data() {
         << u"p \"a\"\"b\""_s << p << QStringList{u"a\"b"_s};
     QTest::newRow("programme: pas d'echappement")
         << uR"("C:\dir\"x y)"_s << uR"(C:\dir\)"_s << QStringList{u"x"_s, u"y"_s};
+    QTest::newRow("argument vide et argument non ferme")
+        << u"p \"\" \"a b"_s << p << QStringList{QString(), u"a b"_s};
     QTest::newRow("programme non ferme")
         << u"\"/opt/mon app -x"_s << u"/opt/mon app -x"_s << QStringList();
 }

@@ -11,8 +11,8 @@ const QString Posix = SeparateursPosix.toString();
 
 } // namespace
 
-// The drop and dialog tests see plain POSIX paths, a 300-character name, command lines with and
-// without arguments, and an empty line; these are the other cases.
+// The drop and dialog tests see plain POSIX paths and command lines with and without arguments;
+// these are the other cases.
 class TestReglesChemin : public QObject {
     Q_OBJECT
 
@@ -67,6 +67,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("repertoire");
         QTest::addColumn<QString>("nom");
 
+        QTest::newRow("vide") << QString() << Posix << QString() << QString();
         QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows << uR"(C:\WINDOWS\)"_s
                                  << u"Notepad"_s;
         QTest::newRow("option sans separateur")

@@ -52,7 +52,11 @@ private Q_SLOTS:
             QCOMPARE(GaucheBoutonIcone(offertes - 1), gaucheDerniere);
     }
 
-    void choixAGaucheDeLEcran() { QCOMPARE(GaucheChoixIcone(-20, 154, 1280), 0); }
+    // The chooser is pulled back inside the screen on either side.
+    void gaucheChoix() {
+        QCOMPARE(GaucheChoixIcone(-20, 154, 1280), 0);
+        QCOMPARE(GaucheChoixIcone(1200, 154, 1280), 1126);
+    }
 
     void separateurFinal_data() {
         QTest::addColumn<QString>("repertoire");
