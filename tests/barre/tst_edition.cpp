@@ -18,11 +18,6 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=0\n"
                            "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n1LigCom=y\nNombre=2\n"
                            "[SECTION1]\nNombre=0\n";
 
-TBarreDlg *demarrer(Banc &banc, const QByteArray &tableau = Tableau) {
-    banc.ecrire(tableau);
-    return banc.demarrer();
-}
-
 QString lu(const Banc &banc, const QString &section, const QString &cle) {
     return TIniFile(banc.tableau()).ReadString(section, cle, u"(absent)"_qs);
 }
@@ -61,8 +56,8 @@ private Q_SLOTS:
     // was erased still holds: two slots never share one.
     void insererALaFin() {
         Banc banc;
-        TBarreDlg *barre = demarrer(
-            banc, "[TRESSOLA]\nPosition=0\n[MAIN]\n0LigCom=a\n0NomSection=SECTION0\nNombre=1\n");
+        TBarreDlg *barre = banc.demarrer(
+            "[TRESSOLA]\nPosition=0\n[MAIN]\n0LigCom=a\n0NomSection=SECTION0\nNombre=1\n");
         barre->InsererFinClick();
         QCOMPARE(banc.lire(), QByteArray("[TRESSOLA]\nPosition=0\n[SECTION1]\nNombre=0\n[MAIN]\n"
                                          "0LigCom=a\n0Lancement=0\n0WDir=\n0Name=\n0Icon=-1\n"
@@ -74,7 +69,7 @@ private Q_SLOTS:
 
     void insererAvantLePremier() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         barre->Liste->Bouton->setFocus();
         barre->InsererClick();
         QCOMPARE(commandes(barre), (QStringList{QString(), QString(), u"/bin/plein"_qs}));
@@ -87,7 +82,7 @@ private Q_SLOTS:
     // again.
     void premierEtDernierBoutonDUnTiroir() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBoutonTiroir *t = barre->ListeTiroirs->Suivant;
         t->Bouton->setFocus();
         barre->InsererPremierClick();
@@ -124,7 +119,7 @@ private Q_SLOTS:
         QFETCH(bool, question);
         QFETCH(QStringList, restent);
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         QPointer<TBarreDlg> ouvert = ouvrirTiroir0(barre);
         const QByteArray avant = banc.lire();
         const QString section = u"SECTION%1"_qs.arg(indice);
@@ -148,7 +143,7 @@ private Q_SLOTS:
 
     void dernierBoutonDeLaBarrePrincipale() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc, "[MAIN]\n0LigCom=a\nNombre=1\n");
+        TBarreDlg *barre = banc.demarrer("[MAIN]\n0LigCom=a\nNombre=1\n");
         const QByteArray avant = banc.lire();
         barre->Liste->Bouton->setFocus();
         barre->DetruireClick();
@@ -160,7 +155,7 @@ private Q_SLOTS:
     // The configuration dialog edits the focused button; only OK changes it and writes.
     void configurer() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBoutonAppli *r = barre->Liste->Suivant;
         r->Bouton->setFocus();
         const QByteArray avant = banc.lire();
@@ -186,7 +181,7 @@ private Q_SLOTS:
 
     void tooltipDUneBande() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBoutonTiroir *t = barre->ListeTiroirs->Suivant;
         t->Bouton->setFocus();
         QTimer::singleShot(0, this, [&] {
@@ -211,7 +206,7 @@ private Q_SLOTS:
                 "Exec=\"/opt/Mon Editeur/edit\" --nouvelle-fenetre %U\nPath=/home/moi\n"
                 "[Desktop Action fenetre]\nName=Fenêtre\nExec=/opt/autre\nPath=/tmp\n");
         f.close();
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         barre->WMDropFiles({entree}, QPoint(10, 30));
         QCOMPARE(champsLus(banc, u"MAIN"_qs, 0),
                  (QStringList{u"\"/opt/Mon Editeur/edit\" --nouvelle-fenetre"_qs, u"/home/moi/"_qs,
@@ -229,7 +224,7 @@ private Q_SLOTS:
     void depotsRefuses() {
         QFETCH(QString, fichier);
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         const QByteArray avant = banc.lire();
         barre->WMDropFiles({fichier}, QPoint(10, 30));
         QCOMPARE(banc.lire(), avant);
@@ -241,7 +236,7 @@ private Q_SLOTS:
     // only when the user agrees (the drop scenario agrees). The drawer keeps its own.
     void copieParGlisser() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBarreDlg *tiroir = ouvrirTiroir0(barre);
         G.BarreSource = tiroir;
         const QStringList tiroirAvant = champsLus(banc, u"SECTION0"_qs, 0);

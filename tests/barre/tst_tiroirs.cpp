@@ -50,11 +50,6 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=4\nX=100\nY=500\n"
                            "[SECTION1]\n0LigCom=c\nNombre=1\n"
                            "[SECTION2]\nNombre=0\n";
 
-TBarreDlg *demarrer(Banc &banc, const QByteArray &tableau = Tableau) {
-    banc.ecrire(tableau);
-    return banc.demarrer();
-}
-
 } // namespace
 
 class TestTiroirs : public QObject {
@@ -64,7 +59,7 @@ private Q_SLOTS:
     // lays the drawers out again, open or hidden, and turns their arrows.
     void clicsPuisOrientation() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         // An empty drawer shows no arrow and does not open.
         cliquer(barre, tiroir(barre, 2));
         QVERIFY(!tiroir(barre, 2)->Barre);
@@ -100,7 +95,7 @@ private Q_SLOTS:
     // A drawer closed and opened again reads its section anew.
     void fermerPuisRouvrir() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBoutonTiroir *t = tiroir(barre, 1);
         cliquer(barre, t);
         t->Barre->close();
@@ -119,7 +114,7 @@ private Q_SLOTS:
     // Changing the window style hides the window and must not move it.
     void placement() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc, "[TRESSOLA]\nPosition=2\n");
+        TBarreDlg *barre = banc.demarrer("[TRESSOLA]\nPosition=2\n");
         barre->move(10, 20);
         barre->QuelconqueClick();
         barre->move(30, 40);
@@ -139,7 +134,7 @@ private Q_SLOTS:
     // main bar's settings.
     void menus() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         barre->PopupMenuPopup();
         QCOMPARE(barre->Fermer->text(), u"&Quitter"_qs);
         QVERIFY(barre->Modedeplacer->isEnabled());
@@ -156,7 +151,7 @@ private Q_SLOTS:
     // focused strip's drawer, whatever the menu's last opening showed.
     void raccourcisSelonLeFocus() {
         Banc banc;
-        TBarreDlg *barre = demarrer(banc);
+        TBarreDlg *barre = banc.demarrer(Tableau);
         TBoutonTiroir *plein = tiroir(barre, 0);
         TBoutonTiroir *vide = tiroir(barre, 2);
         int insertions = 0, premiers = 0;

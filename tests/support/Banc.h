@@ -73,4 +73,9 @@ struct Banc {
         G.BarrePrincipaleCreee = false;
         return TBarreDlg::Creer(G.BarreDlg);
     }
+
+    TBarreDlg *demarrer(const QByteArray &contenu) {
+        ecrire(contenu);
+        return demarrer();
+    }
 };
