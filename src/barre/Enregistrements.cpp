@@ -45,6 +45,10 @@ void DonnerSectionsPropres(TBarreDlg *barre) {
     });
     if (sansSection.isEmpty())
         return;
+    // Should a reservation fail, the slots still waiting are left with no section rather than
+    // another bar's.
+    for (TBoutonTiroir *t : sansSection)
+        t->NomSection.clear();
     for (TBoutonTiroir *t : sansSection) {
         t->NomSection = ReserverSection(tenus);
         tenus.append(t->NomSection);
