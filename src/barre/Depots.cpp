@@ -149,7 +149,7 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
             Messages::Afficher(
                 QStringLiteral("Ce fichier ne peut pas servir : il donnerait un saut de ligne ou "
                                "plus de %1 caractères au bouton.\n")
-                    .arg(LongueurMaxValeur) +
+                    .arg(longueurMaxValeur) +
                 f);
             return;
         }

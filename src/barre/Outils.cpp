@@ -25,7 +25,7 @@ bool TexteRefuse(std::initializer_list<QString> textes) {
     for (const QString &texte : textes) {
         if (ValeurTropLongue(texte)) {
             Messages::Afficher(QStringLiteral("Ce texte est trop long : %1 caractères au plus.")
-                                   .arg(LongueurMaxValeur));
+                                   .arg(longueurMaxValeur));
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/TIniFile.h"
+#include "board/ValeursProfil.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,7 @@ void SauverReglages();
 // defaults (a missing Position gives the top left corner).
 void LireReglages();
 
-// True when the section's Nombre, read with default -1, is not -1.
+// True when the section is reserved or holds buttons: NombreTiroir is not -1.
 bool SectionUtilisee(const QString &section);
 
 // How many buttons a drawer section holds, the one count that decides its arrow, its opening and
@@ -36,13 +37,10 @@ int NombreTiroir(const QString &section);
 // held by the main bar's slots already takes, by writing Nombre=0 into it.
 QString ReserverSection(const QStringList &nomsTenus);
 
-// The longest value a read of the board file gives back whole.
-inline constexpr qsizetype LongueurMaxValeur = 1023;
-
 // True for a value that the board file would give back cut: such a value is refused where the
 // user gives it, before it enters a bar.
 inline bool ValeurTropLongue(const QString &valeur) {
-    return valeur.size() > LongueurMaxValeur;
+    return valeur.size() > longueurMaxValeur;
 }
 
 // The buttons of a bar's section as circular lists; on the main bar, a drawer record for each.
@@ -54,8 +52,9 @@ struct ListesBarre {
 ListesBarre LireBoutons(const QString &section, bool principale);
 
 // The stored indexes that make a bar's buttons, in bar order: 0 to Nombre - 1 when Nombre is a
-// sane count; when it is missing, not an integer, negative or huge, the indexes that hold keys, so
-// that a damaged count can neither drop stored buttons nor make the program build millions.
+// sane count; when it is missing, not an integer, negative or huge, the indexes that hold button
+// keys, so that a damaged count can neither drop stored buttons nor make the program build
+// millions.
 QList<int> IndicesBoutons(const TIniFile &ini, const QString &section);
 
 // Rewrites a bar's section from its lists, in one replacement of the file. The drawer list is
