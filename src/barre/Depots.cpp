@@ -6,6 +6,7 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
+#include "board/Tableau.h"
 #include "dialogs/Messages.h"
 #include "logic/EntreeBureau.h"
 #include "logic/ReglesChemin.h"
@@ -119,14 +120,14 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
         DemarrerCommande(EntreGuillemets(r->LigCom) + u' ' + EntreGuillemets(f), r->Lancement);
         return;
     }
-    r->Name = f;
-    r->Icon = 0;
-    r->Lancement = 0;
-    r->LigCom = u'"' + f + u'"';
+    TBoutonAppli n;
+    n.Name = f;
+    n.Icon = 0;
+    n.LigCom = u'"' + f + u'"';
     // Taken from the name itself: from the quoted line, a name without an extension, as Linux
     // programs have, would keep the closing quote.
-    r->Hint = NomInfobulle(f, separateurs);
-    r->WDir = PartieRepertoire(f, separateurs);
+    n.Hint = NomInfobulle(f, separateurs);
+    n.WDir = PartieRepertoire(f, separateurs);
     if (f.endsWith(QStringLiteral(".desktop"))) {
         // A desktop entry stands for the program it starts.
         QFile fichier(f);
@@ -134,13 +135,31 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
                                                   ? LireEntreeBureau(fichier.read(1 << 20))
                                                   : std::nullopt;
         if (e) {
-            r->LigCom = LigneDeCommande(ArgumentsExec(e->exec));
-            r->Hint = e->name;
-            r->WDir = e->path.isEmpty() || e->path.endsWith(separateurs.front())
-                          ? e->path
-                          : e->path + separateurs.front();
+            n.LigCom = LigneDeCommande(ArgumentsExec(e->exec));
+            n.Hint = e->name;
+            n.WDir = e->path.isEmpty() || e->path.endsWith(separateurs.front())
+                         ? e->path
+                         : e->path + separateurs.front();
         }
     }
+    // Nothing enters the bar that its board file could not give back: a line break would break
+    // every later save of the bar, a longer value would come back cut.
+    for (const QString *v : {&n.Name, &n.LigCom, &n.Hint, &n.WDir}) {
+        if (v->contains(u'\n') || v->contains(u'\r') || ValeurTropLongue(*v)) {
+            Messages::Afficher(
+                QStringLiteral("Ce fichier ne peut pas servir : il donnerait un saut de ligne ou "
+                               "plus de %1 caractères au bouton.\n")
+                    .arg(longueurMaxValeur) +
+                f);
+            return;
+        }
+    }
+    r->Name = n.Name;
+    r->Icon = n.Icon;
+    r->Lancement = 0;
+    r->LigCom = n.LigCom;
+    r->Hint = n.Hint;
+    r->WDir = n.WDir;
     RebatirBouton(this, r);
 }
 

@@ -26,6 +26,36 @@ QString SectionDe(const TBarreDlg *barre) {
     return barre->EstPrincipale ? QStringLiteral("MAIN") : barre->Tiroir->NomSection;
 }
 
+// A slot naming MAIN, TRESSOLA or the section of an earlier slot would open a drawer that writes
+// over another bar or the settings: such a slot gets a section of its own, and the main bar is
+// written with it.
+void DonnerSectionsPropres(TBarreDlg *barre) {
+    QStringList tenus;
+    QList<TBoutonTiroir *> sansSection;
+    PourChaque(barre->ListeTiroirs, [&](TBoutonTiroir *t) {
+        const QString &nom = t->NomSection;
+        if (nom.isEmpty())
+            return;
+        if (nom.compare(u"MAIN", Qt::CaseInsensitive) == 0 ||
+            nom.compare(u"TRESSOLA", Qt::CaseInsensitive) == 0 ||
+            tenus.contains(nom, Qt::CaseInsensitive))
+            sansSection.append(t);
+        else
+            tenus.append(nom);
+    });
+    if (sansSection.isEmpty())
+        return;
+    // Should a reservation fail, the slots still waiting are left with no section rather than
+    // another bar's.
+    for (TBoutonTiroir *t : sansSection)
+        t->NomSection.clear();
+    for (TBoutonTiroir *t : sansSection) {
+        t->NomSection = ReserverSection(tenus);
+        tenus.append(t->NomSection);
+    }
+    SauverBarre(barre);
+}
+
 } // namespace
 
 void CreerBoutonTiroir(TBarreDlg *barre, TBoutonTiroir *t) {
@@ -53,9 +83,12 @@ void ParquerFocus() {
 void ChargerBarre(TBarreDlg *barre) {
     barre->Liste = nullptr;
     const ListesBarre listes = LireBoutons(SectionDe(barre), barre->EstPrincipale);
+    barre->ResteSection = listes.Reste;
     if (listes.Liste || !barre->EstPrincipale) {
         barre->Liste = listes.Liste;
         barre->ListeTiroirs = listes.ListeTiroirs;
+        if (barre->EstPrincipale)
+            DonnerSectionsPropres(barre);
         return;
     }
     // The first start: one blank slot whose icon source is the program itself. Both records
@@ -176,7 +209,7 @@ void LibererBoutons(TBarreDlg *barre) {
 
 void SauverBarre(TBarreDlg *barre) {
     EcrireBoutons(SectionDe(barre), barre->Liste,
-                  barre->EstPrincipale ? barre->ListeTiroirs : nullptr);
+                  barre->EstPrincipale ? barre->ListeTiroirs : nullptr, barre->ResteSection);
     // Each button in turn goes first, in list order: the last record ends up first.
     QList<QWidget *> enTete;
     PourChaque(barre->Liste, [&](TBoutonAppli *r) {

@@ -5,7 +5,9 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
+#include "board/Tableau.h"
 #include "dialogs/Aide.h"
+#include "dialogs/Messages.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
@@ -15,6 +17,22 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSpinBox>
+
+namespace {
+
+// Says so when one of the texts is too long for the board file to give it back whole.
+bool TexteRefuse(std::initializer_list<QString> textes) {
+    for (const QString &texte : textes) {
+        if (ValeurTropLongue(texte)) {
+            Messages::Afficher(QStringLiteral("Ce texte est trop long : %1 caractères au plus.")
+                                   .arg(longueurMaxValeur));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 void TBarreDlg::AideClick() {
     AfficherAide(platform::ContexteSommaire);
@@ -35,8 +53,13 @@ void TBarreDlg::ConfigurerAppliClick() {
     d->Infobulle->setText(r->Hint);
     d->Executable->setText(r->Name);
     d->Numero->setValue(r->Icon);
-    if (d->exec() != QDialog::Accepted)
-        return;
+    // A text the board file would give back cut is refused, and the dialog shows again with what
+    // was typed.
+    do {
+        if (d->exec() != QDialog::Accepted)
+            return;
+    } while (TexteRefuse({d->Repertoire->text(), d->Infobulle->text(), d->LigneCommande->text(),
+                          d->Executable->text()}));
     r->WDir = d->Repertoire->text();
     r->Hint = d->Infobulle->text();
     r->LigCom = d->LigneCommande->text();
@@ -51,8 +74,10 @@ void TBarreDlg::ConfigHintClick() {
     if (!d)
         return;
     G.HintDlg->Texte->setText(d->THint);
-    if (G.HintDlg->exec() != QDialog::Accepted)
-        return;
+    do {
+        if (G.HintDlg->exec() != QDialog::Accepted)
+            return;
+    } while (TexteRefuse({G.HintDlg->Texte->text()}));
     d->THint = G.HintDlg->Texte->text();
     d->Bouton->setToolTip(d->THint);
     SauverBarre(this);

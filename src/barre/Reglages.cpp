@@ -9,8 +9,16 @@
 #include <QTimer>
 
 void TBarreDlg::ChoisirOrientation(quint8 orientation) {
+    // A switch that cannot be recorded does not happen: the bars, their arrows and the file
+    // all keep the old orientation.
+    const quint8 ancienne = G.Orientation;
     G.Orientation = orientation;
-    SauverReglages();
+    try {
+        SauverReglages();
+    } catch (...) {
+        G.Orientation = ancienne;
+        throw;
+    }
     Arranger(G.BarreDlg);
     ArrangerTiroirs();
     PlacerTiroirs();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 class QAction;
@@ -39,6 +42,9 @@ public:
     TBoutonAppli *Liste = nullptr;         // first application record
     TBoutonTiroir *ListeTiroirs = nullptr; // main bar: first drawer record
     int Tag = 0;                           // drawer bar: 0 open, 1 hidden
+    // Keys of the bar's section that it does not show (past a sane number of buttons, or past
+    // its count); written back as they were.
+    QList<QPair<QString, QString>> ResteSection;
 
     // The bar menu (the bar itself, F10 and the tray icon), the application-button menu and the
     // drawer menu of the strips. Every bar has its own three.

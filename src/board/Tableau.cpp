@@ -7,6 +7,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <limits>
+#include <numeric>
+#include <set>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,8 +21,45 @@ const QString Nombre = QStringLiteral("Nombre");
 // Beyond this, a count is taken for damage rather than a real bar.
 constexpr int NombreCredible = 1000;
 
+// Stands for a Nombre that is missing or not an integer; as a count it is negative, so damaged.
+constexpr int NombreIllisible = std::numeric_limits<int>::min();
+
 QString cle(int i, QStringView suffixe) {
     return QString::number(i).append(suffixe);
+}
+
+// The button index a key starts with, or -1 for a key of no button (Nombre, strays).
+int IndiceDeCle(const QString &nom) {
+    qsizetype chiffres = 0;
+    while (chiffres < nom.size() && nom[chiffres].unicode() < 128 && nom[chiffres].isDigit())
+        ++chiffres;
+    if (chiffres == 0 || chiffres > 9 || chiffres == nom.size())
+        return -1;
+    return nom.left(chiffres).toInt();
+}
+
+// True for a key of a button: its index followed by one of the button suffixes.
+bool CleDeBouton(const QString &nom) {
+    static const QStringList suffixes{u"LigCom"_s,     u"WDir"_s,      u"Name"_s,
+                                      u"Icon"_s,       u"Lancement"_s, u"Hint"_s,
+                                      u"NomSection"_s, u"THint"_s,     u"IsBmp"_s};
+    qsizetype chiffres = 0;
+    while (chiffres < nom.size() && nom[chiffres].unicode() < 128 && nom[chiffres].isDigit())
+        ++chiffres;
+    return suffixes.contains(QStringView(nom).sliced(chiffres), Qt::CaseInsensitive);
+}
+
+// The distinct indexes that hold button keys, in order, at most as many as a real bar can have:
+// a damaged count is replaced by what the section holds, never by its highest index.
+QList<int> IndicesPresents(const TIniFile &ini, const QString &section) {
+    std::set<int> indices;
+    for (const QString &nom : ini.ReadSection(section))
+        if (const int i = IndiceDeCle(nom); i >= 0 && CleDeBouton(nom))
+            indices.insert(i);
+    QList<int> premiers(indices.begin(), indices.end());
+    if (premiers.size() > NombreCredible)
+        premiers.resize(NombreCredible);
+    return premiers;
 }
 
 } // namespace
@@ -58,7 +100,17 @@ void LireReglages() {
 }
 
 int NombreTiroir(const QString &section) {
-    return TIniFile(G.FichierTableau).ReadInteger(section, Nombre, -1);
+    const TIniFile ini(G.FichierTableau);
+    const int n = ini.ReadInteger(section, Nombre, NombreIllisible);
+    if (n >= 0 && n <= NombreCredible)
+        return n;
+    if (const qsizetype presents = IndicesPresents(ini, section).size(); presents > 0)
+        return static_cast<int>(presents);
+    // No button anywhere: a missing or unreadable count is a free section, a huge one an empty
+    // drawer, and a negative one keeps its meaning.
+    if (n == NombreIllisible)
+        return -1;
+    return n < 0 ? n : 0;
 }
 
 bool SectionUtilisee(const QString &section) {
@@ -66,47 +118,39 @@ bool SectionUtilisee(const QString &section) {
 }
 
 QString ReserverSection(const QStringList &nomsTenus) {
-    const TIniFile lecture(G.FichierTableau);
     QString candidat;
     for (int k = 0;; ++k) {
         candidat = QStringLiteral("SECTION") + QString::number(k);
         // A slot whose drawer lost its section keeps naming it: handing the name out again
         // would make two drawers share one section.
-        if (lecture.ReadInteger(candidat, Nombre, -1) == -1 &&
-            !nomsTenus.contains(candidat, Qt::CaseInsensitive))
+        if (!SectionUtilisee(candidat) && !nomsTenus.contains(candidat, Qt::CaseInsensitive))
             break;
     }
     TIniFile(G.FichierTableau).WriteInteger(candidat, Nombre, 0);
     return candidat;
 }
 
-int NombreBoutons(const TIniFile &ini, const QString &section) {
-    const int n = ini.ReadInteger(section, Nombre, 0);
-    if (n < 1)
-        return 0;
-    if (n <= NombreCredible)
-        return n;
-    // Count the buttons whose keys are present: the highest index found, plus one.
-    int plusHaut = -1;
-    for (const QString &cleLue : ini.ReadSection(section)) {
-        qsizetype chiffres = 0;
-        while (chiffres < cleLue.size() && cleLue[chiffres].isDigit() &&
-               cleLue[chiffres].unicode() < 128)
-            ++chiffres;
-        if (chiffres == 0 || chiffres > 9 || chiffres == cleLue.size())
-            continue;
-        plusHaut = std::max(plusHaut, cleLue.left(chiffres).toInt());
-    }
-    return std::min(n, plusHaut + 1);
+QList<int> IndicesBoutons(const TIniFile &ini, const QString &section) {
+    const int n = ini.ReadInteger(section, Nombre, NombreIllisible);
+    if (n < 0 || n > NombreCredible)
+        return IndicesPresents(ini, section);
+    QList<int> indices(n);
+    std::iota(indices.begin(), indices.end(), 0);
+    return indices;
 }
 
 ListesBarre LireBoutons(const QString &section, bool principale) {
     const TIniFile ini(G.FichierTableau);
-    const int n = NombreBoutons(ini, section);
+    const QList<int> indices = IndicesBoutons(ini, section);
     ListesBarre listes;
+    // Keys of buttons the bar does not show stay in the file as they are.
+    for (const QString &cleLue : ini.ReadSection(section))
+        if (const int i = IndiceDeCle(cleLue);
+            i >= 0 && !std::binary_search(indices.begin(), indices.end(), i))
+            listes.Reste.append({cleLue, ini.ReadString(section, cleLue, {})});
     TBoutonAppli *derniere = nullptr;
     TBoutonTiroir *dernierTiroir = nullptr;
-    for (int i = 0; i < n; ++i) {
+    for (const int i : indices) {
         auto *r = new TBoutonAppli;
         r->LigCom = ini.ReadString(section, cle(i, u"LigCom"), {});
         r->WDir = ini.ReadString(section, cle(i, u"WDir"), {});
@@ -132,7 +176,7 @@ ListesBarre LireBoutons(const QString &section, bool principale) {
 }
 
 void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
-                   const TBoutonTiroir *listeTiroirs) {
+                   const TBoutonTiroir *listeTiroirs, const TIniFile::Entrees &reste) {
     TIniFile::Entrees entrees;
     int i = 0;
     const TBoutonTiroir *t = listeTiroirs;
@@ -152,5 +196,8 @@ void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
         ++i;
     });
     entrees.append({Nombre, QString::number(i)});
+    for (const auto &[nom, valeur] : reste)
+        if (const int indice = IndiceDeCle(nom); indice >= i)
+            entrees.append({nom, valeur});
     TIniFile(G.FichierTableau).ReplaceSection(section, entrees);
 }

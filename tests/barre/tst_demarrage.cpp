@@ -1,6 +1,7 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/TIniFile.h"
+#include "board/Tableau.h"
 #include "platform/icons.h"
 #include "support/Banc.h"
 
@@ -59,6 +60,21 @@ private Q_SLOTS:
         QTest::newRow("nombre trop grand")
             << QByteArray("[MAIN]\n0LigCom=a\n1LigCom=b\n2Hint=c\nNombre=5000000\n")
             << QStringList{u"a||-1"_qs, u"b||-1"_qs, u"||-1"_qs};
+        // A damaged count: the buttons whose keys are there, never fewer, never more.
+        const QByteArray deux = "[MAIN]\n0LigCom=a\n0NomSection=SECTION0\n3Icon=2\n";
+        const QStringList deuxLus{u"a|SECTION0|-1"_qs, u"||2"_qs};
+        QTest::newRow("nombre absent") << deux << deuxLus;
+        QTest::newRow("nombre illisible") << deux + "Nombre=2x\n" << deuxLus;
+        QTest::newRow("nombre négatif") << deux + "Nombre=-1\n" << deuxLus;
+        QTest::newRow("une clé d'indice haut")
+            << QByteArray("[MAIN]\n1500Hint=x\nNombre=2000000000\n") << QStringList{u"||-1"_qs};
+        // A slot never shares a section, nor names MAIN or TRESSOLA: it gets a fresh one, and
+        // MAIN is written with it.
+        QTest::newRow("sections partagées")
+            << QByteArray("[MAIN]\n0NomSection=main\n1NomSection=SECTION1\n2NomSection=section1\n"
+                          "3NomSection=Tressola\nNombre=4\n[SECTION1]\n0LigCom=z\nNombre=1\n")
+            << QStringList{u"|SECTION0|-1"_qs, u"|SECTION1|-1"_qs, u"|SECTION2|-1"_qs,
+                           u"|SECTION3|-1"_qs};
     }
     void boutonsLus() {
         QFETCH(QByteArray, tableau);
@@ -74,8 +90,30 @@ private Q_SLOTS:
         });
         QCOMPARE(vus, creneaux);
         QCOMPARE(Longueur(barre->ListeTiroirs), creneaux.size());
+        const TIniFile ini(banc.tableau());
+        for (int i = 0; i < creneaux.size(); ++i) {
+            const QString surDisque = ini.ReadString(u"MAIN"_qs, u"%1NomSection"_qs.arg(i), {});
+            QVERIFY(surDisque.isEmpty() || surDisque == creneaux[i].section(u'|', 1, 1));
+        }
         QCOMPARE(int(G.Position), 0);
         QVERIFY(!TIniFile(banc.tableau()).SectionExists(u"TRESSOLA"_qs));
+    }
+
+    // Past a thousand buttons the bar shows the first thousand; the others stay in its section.
+    void milleBoutonsAuPlus() {
+        Banc banc;
+        QByteArray t = "[MAIN]\nNombre=-1\n";
+        for (int i = 0; i < 1002; ++i)
+            t += QByteArray::number(i) + "LigCom=p" + QByteArray::number(i) + "\n";
+        banc.ecrire(t);
+        G.FichierTableau = banc.tableau();
+        ListesBarre l = LireBoutons(u"MAIN"_qs, false);
+        QCOMPARE(Longueur(l.Liste), 1000);
+        EcrireBoutons(u"MAIN"_qs, l.Liste, nullptr, l.Reste);
+        DetruireListe(l.Liste);
+        const TIniFile ini(banc.tableau());
+        QCOMPARE(ini.ReadInteger(u"MAIN"_qs, u"Nombre"_qs, 0), 1000);
+        QCOMPARE(ini.ReadString(u"MAIN"_qs, u"1001LigCom"_qs, {}), u"p1001"_qs);
     }
 
     // Closing the main bar writes every drawer bar too, open or hidden.

@@ -177,6 +177,30 @@ private Q_SLOTS:
         QCOMPARE(r->Bouton->toolTip(), u"Mon app"_qs);
         QCOMPARE(lu(banc, u"MAIN"_qs, u"1LigCom"_qs), u"\"/opt/Mon App/app\" -x"_qs);
         QCOMPARE(lu(banc, u"MAIN"_qs, u"1Hint"_qs), u"Mon app"_qs);
+
+        // A text the board file would give back cut: refused, shown again as typed.
+        const QString long_ = QString(1024, u'x');
+        const QByteArray apres = banc.lire();
+        QString revu;
+        r->Bouton->setFocus();
+        QTimer pas;
+        connect(&pas, &QTimer::timeout, this, [&] {
+            auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            if (banc.messages.isEmpty()) {
+                d->Repertoire->setText(long_);
+                d->OKBtn->click();
+            } else {
+                revu = d->Repertoire->text();
+                d->CancelBtn->click();
+            }
+        });
+        pas.start(10);
+        barre->ConfigurerAppliClick();
+        QCOMPARE(revu, long_);
+        QCOMPARE(banc.messages.size(), 1);
+        QCOMPARE(banc.lire(), apres);
     }
 
     void tooltipDUneBande() {
@@ -214,16 +238,32 @@ private Q_SLOTS:
         QVERIFY(banc.messages.isEmpty());
     }
 
-    // A name that would break the board file or the command line is refused with a message.
+    // A name, or a desktop entry's content, that would break the board file or the command line,
+    // or come back cut, is refused with a message.
     void depotsRefuses_data() {
         QTest::addColumn<QString>("fichier");
-        QTest::newRow("saut de ligne") << u"/tmp/a\n[MAIN]"_qs;
-        QTest::newRow("retour chariot") << u"/tmp/a\rb"_qs;
-        QTest::newRow("guillemet") << u"/tmp/a\"b"_qs;
+        QTest::addColumn<QByteArray>("contenu"); // of a desktop entry, written first
+        QTest::newRow("saut de ligne") << u"/tmp/a\n[MAIN]"_qs << QByteArray();
+        QTest::newRow("retour chariot") << u"/tmp/a\rb"_qs << QByteArray();
+        QTest::newRow("guillemet") << u"/tmp/a\"b"_qs << QByteArray();
+        QTest::newRow("nom trop long") << u"/tmp/"_qs + QString(1100, u'a') << QByteArray();
+        const QByteArray entree = "[Desktop Entry]\nExec=/bin/x\n";
+        QTest::newRow("entrée, Name") << u"e.desktop"_qs << entree + "Name=a\rb\n";
+        QTest::newRow("entrée, Exec")
+            << u"e.desktop"_qs << QByteArray("[Desktop Entry]\nExec=\"/bin/a\rb\" %f\n");
+        QTest::newRow("entrée, Path") << u"e.desktop"_qs << entree + "Path=/a\rb\n";
+        QTest::newRow("entrée, Path trop long")
+            << u"e.desktop"_qs << entree + "Path=/" + QByteArray(1100, 'p') + "\n";
     }
     void depotsRefuses() {
         QFETCH(QString, fichier);
+        QFETCH(QByteArray, contenu);
         Banc banc;
+        if (!contenu.isEmpty()) {
+            fichier = banc.rep.filePath(fichier);
+            QFile f(fichier);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+        }
         TBarreDlg *barre = banc.demarrer(Tableau);
         const QByteArray avant = banc.lire();
         barre->WMDropFiles({fichier}, QPoint(10, 30));

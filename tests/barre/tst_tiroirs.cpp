@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -90,6 +92,60 @@ private Q_SLOTS:
         QCOMPARE(ouvert->pos(), QPoint(100 + 65, 500));
         QCOMPARE(tiroir(barre, 1)->Barre->pos(), QPoint(100 + 65, 500 + 47));
         QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"Orientation"_qs, -1), 1);
+    }
+
+    // A damaged count in a drawer's section: the buttons whose keys are there decide, one and the
+    // same count for the arrow, the menu and the opening; quitting then ends normally.
+    void nombresAbimes_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<int>("boutons");
+        QTest::newRow("énorme, sans bouton") << QByteArray("Nombre=2000000000\n") << 0;
+        QTest::newRow("absent") << QByteArray("0LigCom=a\n1LigCom=b\n") << 2;
+        QTest::newRow("illisible") << QByteArray("0LigCom=a\nNombre=2x\n") << 1;
+        QTest::newRow("négatif") << QByteArray("0LigCom=a\n3Hint=b\nNombre=-4\n") << 2;
+        QTest::newRow("une clé d'indice haut")
+            << QByteArray("1500Hint=x\nNombre=2000000000\n") << 1;
+    }
+    void nombresAbimes() {
+        QFETCH(QByteArray, section);
+        QFETCH(int, boutons);
+        Banc banc;
+        TBarreDlg *barre =
+            banc.demarrer("[MAIN]\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\n" + section);
+        TBoutonTiroir *t = tiroir(barre, 0);
+        QCOMPARE(flecheDe(t), boutons ? Fleche::FlecheHaut : Fleche::Aucune);
+        barre->ActiverMenuTiroirs(t);
+        QCOMPARE(barre->OuvrirFermer->isEnabled(), boutons > 0);
+        cliquer(barre, t);
+        QCOMPARE(t->Barre ? Longueur(t->Barre->Liste) : 0, boutons);
+        barre->close();
+        QVERIFY(banc.messages.isEmpty());
+    }
+
+    // A switch of orientation that cannot be written changes nothing: bars, arrows and file keep
+    // the old one.
+    void orientationNonEnregistree() {
+        Banc banc;
+        TBarreDlg *barre = banc.demarrer(Tableau);
+        cliquer(barre, tiroir(barre, 0));
+        const QByteArray avant = banc.lire();
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit normale = limite;
+        auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+        limite.rlim_cur = 8; // the kernel refuses the bytes, even to root
+        setrlimit(RLIMIT_FSIZE, &limite);
+        barre->Vertical->trigger();
+        setrlimit(RLIMIT_FSIZE, &normale);
+        std::signal(SIGXFSZ, ancienSignal);
+        QCOMPARE(banc.messages.size(), 1);
+        QCOMPARE(banc.lire(), avant);
+        QCOMPARE(int(G.Orientation), 0);
+        QCOMPARE(barre->size(), QSize(3 * 47 - 1, 65));
+        QCOMPARE(flecheDe(tiroir(barre, 0)), Fleche::FlecheBas);
+        cliquer(barre, tiroir(barre, 1));
+        QCOMPARE(flecheDe(tiroir(barre, 1)), Fleche::FlecheBas);
+        QCOMPARE(tiroir(barre, 1)->Barre->pos().x(), 100 + 47);
     }
 
     // A drawer closed and opened again reads its section anew.

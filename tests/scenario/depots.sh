@@ -72,4 +72,18 @@ attendre sh -c "[ \$(xdotool search --onlyvisible --name '^Tressola\$' | wc -l) 
 capturer question-ecraser
 xdotool key --clearmodifiers Return
 attendre grep -qx "0LigCom=$rep/temoin" "$ini" || echouer "the button was not copied"
+
+# 7. A desktop entry whose name holds a line break is refused before it enters the drawer's blank
+# top button; the same button then takes a program, and its section is written.
+printf '[Desktop Entry]\nName=Casse\rligne\nExec=/usr/bin/xmessage\n' > "$rep/casse.desktop"
+avant=$(compter_fenetres Tressola)
+deposer 323 $((400 - 93 + 22)) "$rep/casse.desktop"
+attendre sh -c "[ \$(xdotool search --onlyvisible --name '^Tressola\$' | wc -l) -gt $avant ]" ||
+  echouer "no message for a desktop entry with a line break"
+capturer entree-refusee
+xdotool key --clearmodifiers Return
+attendre sh -c "[ \$(xdotool search --onlyvisible --name '^Tressola\$' | wc -l) -eq $avant ]"
+deposer 323 $((400 - 93 + 22)) /usr/bin/xmessage
+tiroir_tient() { section "$ini" SECTION0 | grep -qx "$1"; }
+attendre tiroir_tient '1LigCom="/usr/bin/xmessage"' || echouer "the drawer could not be saved after the refused entry"
 echo "scenario depots: ok"

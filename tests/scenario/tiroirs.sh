@@ -65,4 +65,21 @@ if [ "$orientation" = 0 ]; then fx=$((500 + 46)); fy=$((300 + 40)); else fx=$((5
 glisser "$fx" "$fy" $((fx + 30)) $((fy - 20))
 attendre_geometrie "$(place_tiroir 0 2 530 280)" "the open drawer followed the dragged bar"
 [ "$(geometrie "$barre" | cut -d' ' -f1-2)" = "530 280" ] || echouer "the dragged bar is at $(geometrie "$barre")"
+
+# A drawer whose count is huge but that holds no button: no arrow, it does not open, and quitting
+# ends the program normally.
+kill $pid; wait $pid 2>/dev/null
+printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\nNombre=2000000000\n' \
+  "$orientation" > "$rep/TRESSOLA.INI"
+"$rep/tressola" &
+pid=$!
+barre=$(attendre_fenetre Tressola) || echouer "the bar with a huge drawer count never showed"
+avant=$(compter_fenetres Tressola)
+cliquer_bande 0 200 400
+sleep 0.5
+capturer "tiroir-vide-$orientation"
+[ "$(compter_fenetres Tressola)" = "$avant" ] || echouer "a drawer without buttons opened"
+xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
+attendre_fin $pid
+[ "$code" = 0 ] || echouer "quitting after a huge drawer count ended with $code"
 echo "scenario tiroirs $orientation: ok"
