@@ -3,6 +3,7 @@
 #include "barre/Disposition.h"
 #include "barre/Enregistrements.h"
 #include "barre/Fleches.h"
+#include "barre/Moniteurs.h"
 #include "barre/TBitBtn.h"
 #include "barre/Tiroirs.h"
 #include "board/Boutons.h"
@@ -92,6 +93,7 @@ void TBarreDlg::FormCreate() {
         Arranger(this);
         if (EstPrincipale) {
             PlacerAuLancement();
+            SuivreMoniteurs(this);
             setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
             CreerTrayIcon();
         }

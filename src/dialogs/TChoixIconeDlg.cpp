@@ -5,8 +5,10 @@
 #include "logic/ChoixIcone.h"
 #include "logic/Dimensions.h"
 #include "logic/Echelle.h"
+#include "logic/Moniteurs.h"
 #include "platform/icons.h"
 
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QPainter>
 #include <QScreen>
@@ -72,8 +74,12 @@ void TChoixIconeDlg::FormShow() {
         DejaMontre = true;
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), ecran).topLeft());
     }
-    const int largeurEcran = G.LargeurEcran > 0 ? G.LargeurEcran : ecran.width();
-    move(GaucheChoixIcone(x(), width(), largeurEcran), y());
+    // The far edge is that of the monitor the chooser stands on; on the primary one, the width
+    // read when the program started.
+    QRect moniteur = screen() ? screen()->geometry() : QRect();
+    if (G.LargeurEcran > 0 && screen() == QGuiApplication::primaryScreen())
+        moniteur.setWidth(G.LargeurEcran);
+    move(GaucheSurMoniteur(x(), width(), moniteur), y());
 }
 
 void TChoixIconeDlg::ClicChoix(QAbstractButton *bouton) {
