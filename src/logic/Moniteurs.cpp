@@ -60,6 +60,16 @@ QPoint PlaceSurLesMoniteurs(const QList<Moniteur> &moniteurs, const QRect &barre
     return proche < 0 ? barre.topLeft() : RamenerDans(barre, moniteurs[proche].travail);
 }
 
+QPoint PlaceApresChangement(const QList<Moniteur> &moniteurs, const QRect &barre) {
+    qint64 vue = 0;
+    for (const Moniteur &m : moniteurs)
+        vue += Aire(m.ecran.intersected(barre));
+    const qsizetype proche = MoniteurLePlusProche(moniteurs, barre);
+    if (vue >= Aire(barre) || proche < 0)
+        return barre.topLeft();
+    return RamenerDans(barre, moniteurs[proche].travail);
+}
+
 QRect EcranDeLaBarre(const QList<Moniteur> &moniteurs, const QRect &barre, const QRect &defaut) {
     const qsizetype i = MoniteurLePlusProche(moniteurs, barre);
     return i < 0 ? defaut : moniteurs[i].ecran;

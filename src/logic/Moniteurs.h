@@ -28,6 +28,11 @@ QPoint RamenerDans(const QRect &fenetre, const QRect &zone);
 // inside the work area of the nearest monitor, moved the least. Kept as it is without monitors.
 QPoint PlaceSurLesMoniteurs(const QList<Moniteur> &moniteurs, const QRect &barre);
 
+// The main bar's place once the monitors have changed: where it stands when the monitors show all
+// of it; else inside the work area of the monitor that shows its largest part, or of the nearest
+// one, moved the least. Kept as it is without monitors.
+QPoint PlaceApresChangement(const QList<Moniteur> &moniteurs, const QRect &barre);
+
 // The rectangle of the monitor whose far edges bound the bar `barre` (the one that holds it, or
 // the nearest one); `defaut` when there is no monitor.
 QRect EcranDeLaBarre(const QList<Moniteur> &moniteurs, const QRect &barre, const QRect &defaut);

@@ -17,27 +17,38 @@ class TestMoniteurs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // A main bar of three buttons, 140 x 65, at its saved place.
+    // A main bar of three buttons, 140 x 65, at its saved place when the program starts, and at
+    // the same place when the monitors change while it runs.
     void placeSauvee_data() {
         QTest::addColumn<QList<Moniteur>>("moniteurs");
         QTest::addColumn<QPoint>("sauvee");
-        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QPoint>("auLancement");
+        QTest::addColumn<QPoint>("apresChangement");
 
-        QTest::newRow("sur le second moniteur") << Deux << QPoint(1500, 300) << QPoint(1500, 300);
-        QTest::newRow("à cheval sur les deux") << Deux << QPoint(1250, 300) << QPoint(1250, 300);
-        QTest::newRow("moniteur débranché") << Seul << QPoint(2000, 700) << QPoint(1140, 700);
+        const QPoint p(1500, 300);
+        QTest::newRow("sur le second moniteur") << Deux << p << p << p;
+        const QPoint q(1250, 300);
+        QTest::newRow("à cheval sur les deux") << Deux << q << q << q;
+        QTest::newRow("moniteur débranché")
+            << Seul << QPoint(2000, 700) << QPoint(1140, 700) << QPoint(1140, 700);
+        // What a window manager leaves of a bar it pulled off a lost monitor.
+        QTest::newRow("presque hors du premier")
+            << Seul << QPoint(1271, 300) << QPoint(1271, 300) << QPoint(1140, 300);
         QTest::newRow("sous le second, plus court")
-            << Deux << QPoint(1500, 780) << QPoint(1500, 703);
+            << Deux << QPoint(1500, 780) << QPoint(1500, 703) << QPoint(1500, 703);
         QTest::newRow("au-dessus à gauche, hors du panneau")
-            << Deux << QPoint(-500, -300) << QPoint(0, 24);
-        QTest::newRow("sans moniteur")
-            << QList<Moniteur>{} << QPoint(5000, 5000) << QPoint(5000, 5000);
+            << Deux << QPoint(-500, -300) << QPoint(0, 24) << QPoint(0, 24);
+        const QPoint loin(5000, 5000);
+        QTest::newRow("sans moniteur") << QList<Moniteur>{} << loin << loin << loin;
     }
     void placeSauvee() {
         QFETCH(QList<Moniteur>, moniteurs);
         QFETCH(QPoint, sauvee);
-        QFETCH(QPoint, place);
-        QCOMPARE(PlaceSurLesMoniteurs(moniteurs, QRect(sauvee, QSize(140, 65))), place);
+        QFETCH(QPoint, auLancement);
+        QFETCH(QPoint, apresChangement);
+        const QRect barre(sauvee, QSize(140, 65));
+        QCOMPARE(PlaceSurLesMoniteurs(moniteurs, barre), auLancement);
+        QCOMPARE(PlaceApresChangement(moniteurs, barre), apresChangement);
     }
 
     // Drawers of two buttons, as the drawer rule sets them.
