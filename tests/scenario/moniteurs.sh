@@ -3,7 +3,8 @@
 # 24 pixels along the top: the bar starts at its saved place on DROITE and keeps to that monitor
 # when it is laid out again; a drawer opened at DROITE's inner edge stays on it; unplugging
 # DROITE brings the bar and its open drawer onto GAUCHE; saved places on a missing monitor or
-# off every monitor start on the nearest one. The board file is never written by these moves.
+# off every monitor start on the nearest one, and "&Revenir à position sauvée" follows the same
+# rule. The board file is never written by these moves.
 # Usage: moniteurs.sh BINARY
 set -u
 . "$(dirname "$0")/outils.sh"
@@ -52,6 +53,10 @@ xrandr --delmonitor DROITE >/dev/null
 attendre_geometrie "1187 300 93 65" "the bar moved onto GAUCHE"
 attendre_geometrie "1187 207 46 93" "the drawer followed"
 capturer moniteurs-un
+# Back to the saved place, which is on no monitor now: the same place on GAUCHE.
+xdotool windowmove --sync "$barre" 300 400
+xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+r
+attendre_geometrie "1187 300 93 65" "back to the saved place"
 inchange "moved off the lost monitor"
 
 # A saved place on the missing monitor: the nearest place on GAUCHE.
