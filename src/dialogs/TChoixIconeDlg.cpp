@@ -19,14 +19,17 @@
 
 namespace {
 
-// The icon on a cleared square, so that its transparent parts stay transparent on the button.
-QPixmap glyphe(const QImage &icone) {
-    QImage image(TailleIcone, TailleIcone, QImage::Format_ARGB32_Premultiplied);
+// The icon on a cleared square, so that its transparent parts stay transparent on the button;
+// the icon is drawn with `ratio` device pixels per pixel.
+QPixmap glyphe(const QImage &icone, qreal ratio) {
+    const int cote = qRound(TailleIcone * ratio);
+    QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     if (!icone.isNull()) {
         QPainter peintre(&image);
         peintre.drawImage(0, 0, icone);
     }
+    image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(image);
 }
 
@@ -55,14 +58,14 @@ void TChoixIconeDlg::hideEvent(QHideEvent *evenement) {
 void TChoixIconeDlg::FormShow() {
     const int nombre = NombreIconesOffertes(Nombre);
     for (int i = 0; i < nombre; ++i) {
-        Images.append(iconImage(NomFichier, i));
+        Images.append(iconImage(NomFichier, i, qRound(TailleIcone * devicePixelRatioF())));
         auto *bouton = new QToolButton(this);
         bouton->setAutoRaise(true);
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(GaucheBoutonIcone(i), HautBoutonIcone, CoteBoutonIcone,
                             CoteBoutonIcone);
         bouton->setIconSize(QSize(TailleIcone, TailleIcone));
-        bouton->setIcon(glyphe(Images.constLast()));
+        bouton->setIcon(glyphe(Images.constLast(), devicePixelRatioF()));
         connect(bouton, &QToolButton::clicked, this, [this, bouton] { ClicChoix(bouton); });
         bouton->show();
         Boutons.append(bouton);
