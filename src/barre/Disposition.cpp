@@ -1,5 +1,6 @@
 #include "barre/Disposition.h"
 
+#include "barre/Moniteurs.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
 #include "barre/Tiroirs.h"
@@ -9,6 +10,16 @@
 #include "logic/Dimensions.h"
 #include "logic/Disposition.h"
 #include "platform/Ecran.h"
+
+namespace {
+
+// The drawer rule, then the drawer moved off the edge between two monitors when it fits on one.
+QPoint PlaceDuTiroir(const QRect &bande, const QRect &barrePrincipale, QSize taille) {
+    const QPoint regle = PositionTiroir(bande, barrePrincipale, taille, G.Orientation);
+    return TiroirSurUnMoniteur(MoniteursDuBureau(), QRect(regle, taille));
+}
+
+} // namespace
 
 void Arranger(TBarreDlg *barre) {
     const DispositionBarre d =
@@ -29,11 +40,15 @@ void Arranger(TBarreDlg *barre) {
         return;
     barre->resize(*d.taille);
     if (barre->EstPrincipale) {
-        barre->move(CorrigerBordLointain(barre->pos(), *d.taille, G.Orientation,
-                                         QSize(G.LargeurEcran, G.HauteurEcran)));
+        // The far edges are those of the monitor that holds the bar.
+        const QRect ecran = EcranDeLaBarre(MoniteursDuBureau(), QRect(barre->pos(), *d.taille),
+                                           QRect(0, 0, G.LargeurEcran, G.HauteurEcran));
+        barre->move(CorrigerBordLointain(barre->pos() - ecran.topLeft(), *d.taille, G.Orientation,
+                                         ecran.size()) +
+                    ecran.topLeft());
     } else if (barre->Tiroir && barre->Tiroir->Bouton && G.BarreDlg) {
-        barre->move(PositionTiroir(barre->Tiroir->Bouton->geometry(), G.BarreDlg->geometry(),
-                                   *d.taille, G.Orientation));
+        barre->move(
+            PlaceDuTiroir(barre->Tiroir->Bouton->geometry(), G.BarreDlg->geometry(), *d.taille));
     }
 }
 
@@ -43,8 +58,8 @@ void PlacerTiroirs() {
         return;
     PourChaque(principale->ListeTiroirs, [&](TBoutonTiroir *t) {
         if (t->Barre && t->Bouton)
-            t->Barre->move(PositionTiroir(t->Bouton->geometry(), principale->geometry(),
-                                          t->Barre->size(), G.Orientation));
+            t->Barre->move(
+                PlaceDuTiroir(t->Bouton->geometry(), principale->geometry(), t->Barre->size()));
     });
 }
 
@@ -55,7 +70,13 @@ void PlacerAuLancement() {
     const PlacementLancement p =
         PositionAuLancement(G.Position, G.PosX, G.PosY, principale->size(), ecran,
                             BordDuPanneau(panneau, QRect(QPoint(), ecran)), panneau);
-    principale->move(p.gauche.value_or(principale->x()), p.haut.value_or(principale->y()));
+    QPoint ici(p.gauche.value_or(principale->x()), p.haut.value_or(principale->y()));
+    // A saved place on a monitor that is gone, or off every monitor, would leave the bar out of
+    // reach: it goes to the nearest monitor instead, and the saved place is kept for the day that
+    // monitor is back.
+    if (G.Position == 4)
+        ici = PlaceSurLesMoniteurs(MoniteursDuBureau(), QRect(ici, principale->size()));
+    principale->move(ici);
 }
 
 void AppliquerPremierPlan(TBarreDlg *) {

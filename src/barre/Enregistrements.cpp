@@ -134,7 +134,11 @@ void DessinerIcone(TBoutonAppli *r) {
     r->Bouton->setIcon(QIcon());
     if (r->Icon < 0)
         return;
-    QImage icone = r->Icon < iconCount(r->Name) ? iconImage(r->Name, r->Icon) : QImage();
+    // On a screen of several device pixels per pixel the glyph keeps its 32 x 32 pixels but is
+    // drawn from the icon's picture for that many device pixels, so that it stays sharp.
+    const qreal ratio = r->Bouton->devicePixelRatioF();
+    const int cote = qRound(TailleIcone * ratio);
+    QImage icone = r->Icon < iconCount(r->Name) ? iconImage(r->Name, r->Icon, cote) : QImage();
     if (icone.isNull()) {
         icone = QApplication::style()
                     ->standardIcon(QStyle::SP_MessageBoxQuestion)
@@ -146,7 +150,8 @@ void DessinerIcone(TBoutonAppli *r) {
             return;
         }
     }
-    QPixmap glyphe(TailleIcone, TailleIcone);
+    QPixmap glyphe(cote, cote);
+    glyphe.setDevicePixelRatio(ratio);
     glyphe.fill(Qt::transparent);
     QPainter peintre;
     if (!peintre.begin(&glyphe)) {

@@ -55,6 +55,16 @@ QImage DessinerFleche(Fleche fleche) {
     return {};
 }
 
+QPixmap PixmapFleche(Fleche fleche, qreal ratio) {
+    const QImage image = DessinerFleche(fleche);
+    if (image.isNull() || ratio <= 1)
+        return QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(
+        image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 QPixmap GlypheFleche(const TBarreDlg *barrePrincipale, Fleche fleche) {
     switch (fleche) {
     case Fleche::FlecheHaut:

@@ -3,6 +3,7 @@
 #include "barre/Disposition.h"
 #include "barre/Enregistrements.h"
 #include "barre/Fleches.h"
+#include "barre/Moniteurs.h"
 #include "barre/TBitBtn.h"
 #include "barre/Tiroirs.h"
 #include "board/Boutons.h"
@@ -28,10 +29,10 @@ TBarreDlg::TBarreDlg() {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     resize(286, 64);
-    FlecheHaut = QPixmap::fromImage(DessinerFleche(Fleche::FlecheHaut));
-    FlecheBas = QPixmap::fromImage(DessinerFleche(Fleche::FlecheBas));
-    FlecheDroite = QPixmap::fromImage(DessinerFleche(Fleche::FlecheDroite));
-    FlecheGauche = QPixmap::fromImage(DessinerFleche(Fleche::FlecheGauche));
+    FlecheHaut = PixmapFleche(Fleche::FlecheHaut, devicePixelRatioF());
+    FlecheBas = PixmapFleche(Fleche::FlecheBas, devicePixelRatioF());
+    FlecheDroite = PixmapFleche(Fleche::FlecheDroite, devicePixelRatioF());
+    FlecheGauche = PixmapFleche(Fleche::FlecheGauche, devicePixelRatioF());
     Bidon = new QPushButton(this);
     Bidon->setGeometry(244, 16, 2, 2);
     Bidon->installEventFilter(this);
@@ -92,6 +93,7 @@ void TBarreDlg::FormCreate() {
         Arranger(this);
         if (EstPrincipale) {
             PlacerAuLancement();
+            SuivreMoniteurs(this);
             setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
             CreerTrayIcon();
         }

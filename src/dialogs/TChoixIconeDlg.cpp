@@ -5,8 +5,10 @@
 #include "logic/ChoixIcone.h"
 #include "logic/Dimensions.h"
 #include "logic/Echelle.h"
+#include "logic/Moniteurs.h"
 #include "platform/icons.h"
 
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QPainter>
 #include <QScreen>
@@ -17,14 +19,17 @@
 
 namespace {
 
-// The icon on a cleared square, so that its transparent parts stay transparent on the button.
-QPixmap glyphe(const QImage &icone) {
-    QImage image(TailleIcone, TailleIcone, QImage::Format_ARGB32_Premultiplied);
+// The icon on a cleared square, so that its transparent parts stay transparent on the button;
+// the icon is drawn with `ratio` device pixels per pixel.
+QPixmap glyphe(const QImage &icone, qreal ratio) {
+    const int cote = qRound(TailleIcone * ratio);
+    QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     if (!icone.isNull()) {
         QPainter peintre(&image);
         peintre.drawImage(0, 0, icone);
     }
+    image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(image);
 }
 
@@ -53,14 +58,14 @@ void TChoixIconeDlg::hideEvent(QHideEvent *evenement) {
 void TChoixIconeDlg::FormShow() {
     const int nombre = NombreIconesOffertes(Nombre);
     for (int i = 0; i < nombre; ++i) {
-        Images.append(iconImage(NomFichier, i));
+        Images.append(iconImage(NomFichier, i, qRound(TailleIcone * devicePixelRatioF())));
         auto *bouton = new QToolButton(this);
         bouton->setAutoRaise(true);
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(GaucheBoutonIcone(i), HautBoutonIcone, CoteBoutonIcone,
                             CoteBoutonIcone);
         bouton->setIconSize(QSize(TailleIcone, TailleIcone));
-        bouton->setIcon(glyphe(Images.constLast()));
+        bouton->setIcon(glyphe(Images.constLast(), devicePixelRatioF()));
         connect(bouton, &QToolButton::clicked, this, [this, bouton] { ClicChoix(bouton); });
         bouton->show();
         Boutons.append(bouton);
@@ -72,8 +77,12 @@ void TChoixIconeDlg::FormShow() {
         DejaMontre = true;
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), ecran).topLeft());
     }
-    const int largeurEcran = G.LargeurEcran > 0 ? G.LargeurEcran : ecran.width();
-    move(GaucheChoixIcone(x(), width(), largeurEcran), y());
+    // The far edge is that of the monitor the chooser stands on; on the primary one, the width
+    // read when the program started.
+    QRect moniteur = screen() ? screen()->geometry() : QRect();
+    if (G.LargeurEcran > 0 && screen() == QGuiApplication::primaryScreen())
+        moniteur.setWidth(G.LargeurEcran);
+    move(GaucheSurMoniteur(x(), width(), moniteur), y());
 }
 
 void TChoixIconeDlg::ClicChoix(QAbstractButton *bouton) {

@@ -32,31 +32,31 @@ bool estProgrammeLinux(const QString &chemin, Octets octets) {
 
 // The icon theme's icon for a program: under the program's file name, or under the name of the
 // file that a link leads to.
-QImage imageProgramme(const QString &chemin) {
+QImage imageProgramme(const QString &chemin, int cote) {
     const QFileInfo info(chemin);
-    QImage image = imageTheme(info.fileName());
+    QImage image = imageTheme(info.fileName(), cote);
     if (image.isNull() && info.isSymLink())
-        image = imageTheme(QFileInfo(info.canonicalFilePath()).fileName());
+        image = imageTheme(QFileInfo(info.canonicalFilePath()).fileName(), cote);
     return image;
 }
 
-QImage imageDepuis(const QString &chemin, int index, bool depuisBureau);
+QImage imageDepuis(const QString &chemin, int index, bool depuisBureau, int cote);
 
 // The Icon of a desktop entry: a picture's absolute path, or the name of a theme icon, written
 // with or without the extension of its file.
-QImage imageBureau(Octets octets) {
+QImage imageBureau(Octets octets, int cote) {
     if (octets.taille() > tailleBureauMaximale)
         return {};
     QString icone = iconeBureau(octets.vue());
     if (icone.startsWith(u'/'))
-        return imageDepuis(icone, 0, true);
+        return imageDepuis(icone, 0, true, cote);
     for (const auto extension : {u".png", u".svg", u".xpm"})
         if (icone.endsWith(extension, Qt::CaseInsensitive))
             icone.chop(4);
-    return imageTheme(icone);
+    return imageTheme(icone, cote);
 }
 
-QImage imageDepuis(const QString &chemin, int index, bool depuisBureau) {
+QImage imageDepuis(const QString &chemin, int index, bool depuisBureau, int cote) {
     if (index < 0)
         return {};
     const std::shared_ptr<const FichierLu> fichier = lireFichier(chemin);
@@ -64,18 +64,18 @@ QImage imageDepuis(const QString &chemin, int index, bool depuisBureau) {
     if (!fichier->lu())
         return {};
     if (estExecutableWindows(octets))
-        return imagePE(octets, index);
+        return imagePE(octets, index, cote);
     if (index > 0)
         return {};
     // A desktop entry that names another one is not followed, so that two entries that name
     // each other cannot loop.
     if (estBureau(chemin))
-        return depuisBureau ? QImage() : imageBureau(octets);
+        return depuisBureau ? QImage() : imageBureau(octets, cote);
     if (estIco(octets))
-        return imageIco(octets);
+        return imageIco(octets, cote);
     if (estProgrammeLinux(chemin, octets))
-        return imageProgramme(chemin);
-    return imageQt(octets.vue());
+        return imageProgramme(chemin, cote);
+    return imageQt(octets.vue(), cote);
 }
 
 } // namespace
@@ -91,6 +91,6 @@ int iconCount(const QString &file) {
     return iconImage(file, 0).isNull() ? 0 : 1;
 }
 
-QImage iconImage(const QString &file, int index) {
-    return imageDepuis(file, index, false);
+QImage iconImage(const QString &file, int index, int side) {
+    return imageDepuis(file, index, false, side);
 }

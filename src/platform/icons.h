@@ -12,8 +12,9 @@
 // Number of icons in the file: 0 when it holds none or cannot be read.
 int iconCount(const QString &file);
 
-// Icon number index of the file, 32 x 32 in QImage::Format_ARGB32 with its alpha channel (fully
-// transparent pixels are 0); null when there is no such icon. Of the pictures of an icon, the
-// one that draws best at 32 x 32 is taken: the exact size with the deepest colour, else the
-// nearest larger size scaled down smoothly.
-QImage iconImage(const QString &file, int index);
+// Icon number index of the file, side x side (32 x 32 unless a screen of several device pixels
+// per pixel asks for more) in QImage::Format_ARGB32 with its alpha channel (fully transparent
+// pixels are 0); null when there is no such icon. Of the pictures of an icon, the one that draws
+// best at that size is taken: the exact size with the deepest colour, else the nearest larger
+// size scaled down smoothly, else the largest smaller one scaled up; drawings are rendered at it.
+QImage iconImage(const QString &file, int index, int side = 32);

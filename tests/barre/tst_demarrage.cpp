@@ -2,10 +2,12 @@
 #include "board/Boutons.h"
 #include "board/TIniFile.h"
 #include "board/Tableau.h"
+#include "platform/AideIcones.h"
 #include "platform/icons.h"
 #include "support/Banc.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStyle>
 #include <QTest>
 
@@ -193,6 +195,64 @@ private Q_SLOTS:
         };
         if (!vu.isNull())
             QCOMPARE(forme(vu.pixmap(32, 32).toImage()), forme(attendu));
+    }
+
+    // Run again with QT_SCALE_FACTOR=2: the bar keeps its sizes in pixels, and its glyphs are
+    // drawn with two device pixels per pixel from the icon's pictures for that size.
+    void deuxPixelsParPixel_data() {
+        QTest::addColumn<QString>("nom"); // empty: the drawing below
+        QTest::addColumn<int>("icone");
+        QTest::addColumn<QImage>("attendu");
+        // The icon of index 8 holds pictures of 16, 64 and 48 pixels; the one of 48 makes its
+        // glyph at one device pixel per pixel.
+        QTest::newRow("bibliotheque, image de 64")
+            << QStringLiteral(DONNEES_ICONES "/groupes64.dll") << 8
+            << motif(0x333333, 0x444444, true, 64);
+        QImage trait(64, 64, QImage::Format_ARGB32);
+        trait.fill(Qt::white);
+        for (int y = 0; y < 64; ++y)
+            trait.setPixel(0, y, qRgb(0, 0, 0));
+        QTest::newRow("dessin") << QString() << 0 << trait;
+    }
+    void deuxPixelsParPixel() {
+        QFETCH(QString, nom);
+        QFETCH(int, icone);
+        QFETCH(QImage, attendu);
+        if (qApp->devicePixelRatio() != 2)
+            QSKIP("for a run with QT_SCALE_FACTOR=2");
+        Banc banc;
+        if (nom.isEmpty()) {
+            // A line one device pixel wide along the left edge.
+            nom = banc.rep.filePath(u"trait.svg"_qs);
+            QFile svg(nom);
+            QVERIFY(svg.open(QIODevice::WriteOnly));
+            svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='32' height='32' "
+                      "viewBox='0 0 64 64'><rect width='64' height='64' fill='white'/>"
+                      "<rect width='1' height='64' fill='black'/></svg>");
+        }
+        banc.ecrire("[MAIN]\n0Name=" + nom.toUtf8() + "\n0Icon=" + QByteArray::number(icone) +
+                    "\n0NomSection=S\nNombre=1\n[S]\nNombre=1\n");
+        TBarreDlg *barre = banc.demarrer();
+        QCOMPARE(barre->size(), QSize(46, 65));
+        QCOMPARE(barre->Liste->Bouton->size(), QSize(44, 44));
+        const auto forme = [](QImage i) {
+            i.setDevicePixelRatio(1);
+            return i.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        QCOMPARE(forme(barre->Liste->Bouton->icon().pixmap(QSize(32, 32), 2).toImage()),
+                 forme(attendu));
+        // The up arrow: its top pixel at row 3, column 6, covers device rows 6 and 7, columns 12
+        // and 13; its neighbours stay white.
+        const QImage fleche =
+            barre->ListeTiroirs->Bouton->icon().pixmap(QSize(14, 10), 2).toImage();
+        QCOMPARE(fleche.size(), QSize(28, 20));
+        for (const auto &[x, y, noir] : {std::tuple{12, 6, true},
+                                         {13, 7, true},
+                                         {11, 6, false},
+                                         {14, 7, false},
+                                         {12, 5, false}})
+            QCOMPARE(fleche.pixel(x, y) == qRgb(0, 0, 0), noir);
     }
 };
 

@@ -21,15 +21,18 @@ inline bool ecrireTout(const QString &chemin, const QByteArray &octets) {
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
-// The pattern at 32 x 32: columns below 15 are a, the others b; rows above 8 are transparent
-// below column 7; with demi, the rows from 24 down are b at half opacity in b's columns.
-inline QImage motif(QRgb a, QRgb b, bool demi) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            QRgb p = x < 15 ? a : b;
-            p = (demi && x >= 15 && y >= 24) ? (p & 0xFFFFFFu) | 0x80000000u : p | 0xFF000000u;
-            image.setPixel(x, y, x < 7 && y < 8 ? 0u : p);
+// The pattern at cote x cote (c): columns below c/2 - 1 are a, the others b; rows above c/4 are
+// transparent below column c/4 - 1; with demi, the rows from 3c/4 down are b at half opacity in
+// b's columns. At 32: a below column 15, transparent above row 8 below column 7, half from row 24.
+inline QImage motif(QRgb a, QRgb b, bool demi, int cote = 32) {
+    QImage image(cote, cote, QImage::Format_ARGB32);
+    for (int y = 0; y < cote; ++y)
+        for (int x = 0; x < cote; ++x) {
+            const bool colonneA = x < cote / 2 - 1;
+            QRgb p = colonneA ? a : b;
+            p = (demi && !colonneA && y >= 3 * cote / 4) ? (p & 0xFFFFFFu) | 0x80000000u
+                                                         : p | 0xFF000000u;
+            image.setPixel(x, y, x < cote / 4 - 1 && y < cote / 4 ? 0u : p);
         }
     return image;
 }

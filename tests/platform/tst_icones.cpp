@@ -169,25 +169,33 @@ void TestIcones::decodage() {
 void TestIcones::choix_data() {
     using A = std::optional<ApercuEntree>;
     QTest::addColumn<QList<A>>("entrees");
+    QTest::addColumn<int>("cote"); // device pixels of the glyph
     QTest::addColumn<int>("choisie");
     const auto e = [](int cote, int profondeur) {
         return A(ApercuEntree{cote, cote, profondeur, false});
     };
-    QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 0;
+    QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 32 << 0;
     QTest::newRow("la taille exacte avant la couleur")
-        << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 1;
-    QTest::newRow("à taille égale, la plus profonde") << QList<A>{e(48, 8), e(48, 32)} << 1;
-    QTest::newRow("sinon la plus grande des petites") << QList<A>{e(16, 32), e(24, 4)} << 1;
-    QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 1;
-    QTest::newRow("aucune") << QList<A>{A(), A()} << -1;
+        << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 32 << 1;
+    QTest::newRow("à taille égale, la plus profonde") << QList<A>{e(48, 8), e(48, 32)} << 32 << 1;
+    QTest::newRow("sinon la plus grande des petites") << QList<A>{e(16, 32), e(24, 4)} << 32 << 1;
+    QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 32 << 1;
+    QTest::newRow("aucune") << QList<A>{A(), A()} << 32 << -1;
     QTest::newRow("pas carrée: plus petite d'un côté")
-        << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 1;
+        << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 32 << 1;
+    // Twice as many device pixels.
+    QTest::newRow("2x: 64 exacte") << QList<A>{e(32, 32), e(64, 8), e(48, 32)} << 64 << 1;
+    QTest::newRow("2x: la plus petite des grandes, la plus profonde")
+        << QList<A>{e(32, 32), e(256, 32), e(128, 8), e(128, 32)} << 64 << 3;
+    QTest::newRow("2x: sinon la plus grande des petites")
+        << QList<A>{e(32, 32), e(48, 8), e(16, 32)} << 64 << 1;
 }
 
 void TestIcones::choix() {
     QFETCH(QList<std::optional<ApercuEntree>>, entrees);
+    QFETCH(int, cote);
     QFETCH(int, choisie);
-    QCOMPARE(meilleureEntree(entrees), choisie);
+    QCOMPARE(meilleureEntree(entrees, cote), choisie);
 }
 
 void TestIcones::source_data() {

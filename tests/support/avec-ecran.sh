@@ -2,7 +2,8 @@
 # Runs a command on a display of its own: Xvfb, the openbox window manager and a trayer tray host,
 # stopped again whatever the command's outcome. Usage: avec-ecran.sh COMMAND [ARG...]
 # TRESSOLA_ECRAN sets the screen (1280x800x24), TRESSOLA_BORD_PLATEAU the tray host's edge (top),
-# TRESSOLA_SANS_PLATEAU=1 leaves the tray host out.
+# TRESSOLA_SANS_PLATEAU=1 leaves the tray host out. TRESSOLA_MONITEURS cuts the screen into monitors:
+# the arguments of one `xrandr --setmonitor` per monitor, separated by ";".
 set -u
 
 pids=()
@@ -36,6 +37,13 @@ done
 export DISPLAY=":$num"
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+
+# Monitors are made before the window manager starts, so that it knows them from the first.
+IFS=';' read -ra moniteurs <<< "${TRESSOLA_MONITEURS:-}"
+for moniteur in "${moniteurs[@]}"; do
+  # shellcheck disable=SC2086 # one monitor's arguments
+  xrandr --setmonitor $moniteur >/dev/null || { echo "avec-ecran: no monitor $moniteur" >&2; exit 1; }
+done
 
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)

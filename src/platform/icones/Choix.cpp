@@ -8,18 +8,18 @@ namespace {
 
 enum class Categorie { Exacte, PlusGrande, PlusPetite };
 
-Categorie categorie(const ApercuEntree &a) {
-    if (a.largeur == coteIcone && a.hauteur == coteIcone)
+Categorie categorie(const ApercuEntree &a, int cote) {
+    if (a.largeur == cote && a.hauteur == cote)
         return Categorie::Exacte;
-    if (a.largeur >= coteIcone && a.hauteur >= coteIcone)
+    if (a.largeur >= cote && a.hauteur >= cote)
         return Categorie::PlusGrande;
     return Categorie::PlusPetite;
 }
 
 // Whether a is a better fit than b.
-bool meilleure(const ApercuEntree &a, const ApercuEntree &b) {
-    const Categorie ca = categorie(a);
-    const Categorie cb = categorie(b);
+bool meilleure(const ApercuEntree &a, const ApercuEntree &b, int cote) {
+    const Categorie ca = categorie(a, cote);
+    const Categorie cb = categorie(b, cote);
     if (ca != cb)
         return ca < cb;
     const qint64 aireA = qint64(a.largeur) * a.hauteur;
@@ -33,35 +33,34 @@ bool meilleure(const ApercuEntree &a, const ApercuEntree &b) {
 
 } // namespace
 
-int meilleureEntree(const QList<std::optional<ApercuEntree>> &entrees) {
+int meilleureEntree(const QList<std::optional<ApercuEntree>> &entrees, int cote) {
     int choisie = -1;
     for (int i = 0; i < entrees.size(); ++i)
-        if (entrees[i] && (choisie < 0 || meilleure(*entrees[i], *entrees[choisie])))
+        if (entrees[i] && (choisie < 0 || meilleure(*entrees[i], *entrees[choisie], cote)))
             choisie = i;
     return choisie;
 }
 
-QImage enIcone(const QImage &image) {
+QImage enIcone(const QImage &image, int cote) {
     if (image.isNull())
         return {};
-    if (image.size() == QSize(coteIcone, coteIcone)) {
+    if (image.size() == QSize(cote, cote)) {
         QImage icone = image.convertToFormat(QImage::Format_ARGB32);
         nettoyerTransparence(icone);
         return icone;
     }
     // A very thin picture still keeps one pixel across.
     const QSize taille =
-        image.size().scaled(coteIcone, coteIcone, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        image.size().scaled(cote, cote, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     const QImage reduite = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage icone(coteIcone, coteIcone, QImage::Format_ARGB32);
+    QImage icone(cote, cote, QImage::Format_ARGB32);
     if (icone.isNull() || reduite.isNull())
         return {};
     icone.fill(Qt::transparent);
     {
         QPainter peintre(&icone);
         peintre.setCompositionMode(QPainter::CompositionMode_Source);
-        peintre.drawImage((coteIcone - reduite.width()) / 2, (coteIcone - reduite.height()) / 2,
-                          reduite);
+        peintre.drawImage((cote - reduite.width()) / 2, (cote - reduite.height()) / 2, reduite);
     }
     nettoyerTransparence(icone);
     return icone;

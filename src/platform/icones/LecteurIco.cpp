@@ -16,7 +16,7 @@ bool estIco(Octets fichier) {
            fichier.u16(4) > 0;
 }
 
-QImage imageIco(Octets fichier) {
+QImage imageIco(Octets fichier, int cote) {
     if (!estIco(fichier))
         return {};
     const quint16 nombre = fichier.u16(4);
@@ -32,8 +32,8 @@ QImage imageIco(Octets fichier) {
         donnees.append(d);
         apercus.append(apercuEntree(d));
     }
-    const int choisie = meilleureEntree(apercus);
-    return choisie < 0 ? QImage() : enIcone(decoderEntree(donnees[choisie]));
+    const int choisie = meilleureEntree(apercus, cote);
+    return choisie < 0 ? QImage() : enIcone(decoderEntree(donnees[choisie]), cote);
 }
 
 } // namespace platform::icones

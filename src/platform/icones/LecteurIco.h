@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/icones/Choix.h"
 #include "platform/icones/Octets.h"
 
 #include <QImage>
@@ -9,8 +10,8 @@ namespace platform::icones {
 // Whether the bytes start like an icon file: a directory of icons (type 1) with entries.
 bool estIco(Octets fichier);
 
-// The one icon of an icon file, drawn from its entry that best fits 32 x 32; null when the file
-// is damaged.
-QImage imageIco(Octets fichier);
+// The one icon of an icon file, cote x cote, drawn from its entry that best fits that size; null
+// when the file is damaged.
+QImage imageIco(Octets fichier, int cote = coteIcone);
 
 } // namespace platform::icones

@@ -22,7 +22,7 @@ bool formatAccepte(const QByteArray &format) {
 
 } // namespace
 
-QImage imageQt(QByteArrayView contenu) {
+QImage imageQt(QByteArrayView contenu, int cote) {
     QByteArray octets = QByteArray::fromRawData(contenu.data(), contenu.size());
     QBuffer tampon(&octets);
     if (!tampon.open(QIODevice::ReadOnly))
@@ -36,15 +36,15 @@ QImage imageQt(QByteArrayView contenu) {
         // Drawn straight at the size of an icon, whatever size the drawing claims.
         lecteur.setScaledSize(
             taille.isValid() && !taille.isEmpty()
-                ? taille.scaled(coteIcone, coteIcone, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
-                : QSize(coteIcone, coteIcone));
+                ? taille.scaled(cote, cote, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
+                : QSize(cote, cote));
     } else if (taille.isValid() && qint64(taille.width()) * taille.height() > pixelsMaximum) {
         return {};
     }
     const QImage image = lecteur.read();
     if (image.isNull() || qint64(image.width()) * image.height() > pixelsMaximum)
         return {};
-    return enIcone(image);
+    return enIcone(image, cote);
 }
 
 } // namespace platform::icones

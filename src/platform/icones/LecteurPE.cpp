@@ -29,7 +29,7 @@ int nombreIconesPE(Octets fichier) {
     return groupes ? int(groupes->nombre()) : 0;
 }
 
-QImage imagePE(Octets fichier, int index) {
+QImage imagePE(Octets fichier, int index, int cote) {
     if (index < 0)
         return {};
     const std::optional<RessourcesPE> ressources = RessourcesPE::lire(fichier);
@@ -54,8 +54,8 @@ QImage imagePE(Octets fichier, int index) {
         donnees.append(d);
         apercus.append(apercuEntree(d));
     }
-    const int choisie = meilleureEntree(apercus);
-    return choisie < 0 ? QImage() : enIcone(decoderEntree(donnees[choisie]));
+    const int choisie = meilleureEntree(apercus, cote);
+    return choisie < 0 ? QImage() : enIcone(decoderEntree(donnees[choisie]), cote);
 }
 
 } // namespace platform::icones

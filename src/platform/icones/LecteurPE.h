@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/icones/Choix.h"
 #include "platform/icones/Octets.h"
 
 #include <QImage>
@@ -13,8 +14,8 @@ bool estExecutableWindows(Octets fichier);
 // order of its resource directory. 0 when it has none or is not a PE file.
 int nombreIconesPE(Octets fichier);
 
-// Icon index of a Windows executable or library, drawn from the entry of its group that best
-// fits 32 x 32; null when there is no such group or it is damaged.
-QImage imagePE(Octets fichier, int index);
+// Icon index of a Windows executable or library, cote x cote, drawn from the entry of its group
+// that best fits that size; null when there is no such group or it is damaged.
+QImage imagePE(Octets fichier, int index, int cote = coteIcone);
 
 } // namespace platform::icones

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The bar at QT_SCALE_FACTOR=2: every size doubles in device pixels (a main bar of three buttons
+# is 140 x 65, a drawer of two 46 x 93), and it stands at twice its saved place.
+# Usage: echelle.sh BINARY ICONS_DIR
+set -u
+. "$(dirname "$0")/outils.sh"
+rep=$(mktemp -d)
+trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
+cp "$1" "$rep/tressola"
+dll="$2/groupes64.dll"
+printf '[TRESSOLA]\nPosition=4\nX=100\nY=120\n[MAIN]\n0Name=%s\n0Icon=8\n0NomSection=SECTION0\n1Name=%s\n1Icon=7\n2Name=%s\n2Icon=0\nNombre=3\n[SECTION0]\n0Name=%s\n0Icon=6\n1Name=%s\n1Icon=11\nNombre=2\n' \
+  "$dll" "$dll" "$dll" "$dll" "$dll" > "$rep/TRESSOLA.INI"
+QT_SCALE_FACTOR=2 "$rep/tressola" &
+pid=$!
+barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
+attendre [ "$(geometrie "$barre")" = "200 240 280 130" ] ||
+  echouer "bar at $(geometrie "$barre"), not 200 240 280 130"
+xdotool mousemove 246 258 sleep 0.05 click --delay 1 1
+tiroir() {
+  for id in $(xdotool search --onlyvisible --name '^Tressola$'); do
+    [ "$(geometrie "$id")" = "200 54 92 186" ] && return 0
+  done
+  return 1
+}
+attendre tiroir || echouer "no drawer at 200 54 92 186"
+capturer echelle-2x
+echo "scenario echelle: ok"
