@@ -64,6 +64,14 @@ private Q_SLOTS:
         barre->move(1200, 300);
         barre->InsererFinClick();
         QCOMPARE(barre->geometry(), QRect(1280 - 93, 300, 93, 65));
+        // Each save puts the buttons first in the Tab order, the last one of the list first.
+        QList<QWidget *> tab;
+        for (QWidget *w = barre->nextInFocusChain(); w != barre; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                tab.append(w);
+        QCOMPARE(tab, (QList<QWidget *>{barre->Liste->Suivant->Bouton, barre->Liste->Bouton,
+                                        barre->Bidon, barre->ListeTiroirs->Bouton,
+                                        barre->ListeTiroirs->Suivant->Bouton}));
         QCOMPARE(banc.lire(), QByteArray("[TRESSOLA]\nPosition=0\n[SECTION1]\nNombre=0\n[MAIN]\n"
                                          "0LigCom=a\n0Lancement=0\n0WDir=\n0Name=\n0Icon=-1\n"
                                          "0Hint=\n0NomSection=SECTION0\n"
