@@ -66,11 +66,10 @@ TChoixIconeDlg::TChoixIconeDlg(QWidget *parent)
     const int dpi = logicalDpiY();
     resize(Echelle(187, dpi), Echelle(103, dpi));
     setMouseTracking(true);
-    auto *titre = new BarreTitre(this);
+    Titre = new BarreTitre(this);
     Surface = new QWidget(this);
-    Titre = titre;
     const int hauteurTitre = fontMetrics().height() + 6;
-    titre->setGeometry(Bord, Bord, width() - 2 * Bord, hauteurTitre);
+    Titre->setGeometry(Bord, Bord, width() - 2 * Bord, hauteurTitre);
     Surface->move(Bord, Bord + hauteurTitre);
 }
 
