@@ -2,6 +2,7 @@
 
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
+#include "dialogs/Cadres.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TChoixIconeDlg.h"
 #include "dialogs/TConfigDlg.h"
@@ -35,6 +36,7 @@ int Demarrer(QApplication &application) {
     G.ConfigDlg = &configuration;
     G.HintDlg = &hint;
     G.AboutBox = &apropos;
+    GarderDialoguesModauxEnVue();
     const int code = application.exec();
     G.ChoixIconeDlg = nullptr;
     G.ConfigDlg = nullptr;

@@ -17,6 +17,9 @@ struct Demande {
     QString repertoire;  // start folder; empty: the current one
     QString nom;         // file name offered at the start
     QStringList filtres; // "Description (*.a *.b)"; the first one is selected
+    // The filter, by its place in `filtres`, that keeps only the files the user may run: programs
+    // on this system mostly have no extension, so no pattern tells them apart. -1: none.
+    int programmes = -1;
 };
 
 // The full path chosen, in the platform's own separators; empty when the user cancelled.

@@ -1,5 +1,6 @@
 #include "dialogs/TAboutBox.h"
 
+#include "dialogs/Cadres.h"
 #include "dialogs/Echelle.h"
 
 #include <QApplication>
@@ -19,9 +20,8 @@ QFont TimesNewRoman(int points, bool italique) {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Panel1(new QFrame(this)),
-      ProgramIcon(new QLabel(Panel1)), ProductName(new QLabel(QStringLiteral("Tressola"), Panel1)),
-      Version(new QLabel(Panel1)),
+    : QDialog(parent, CadreFixe), Panel1(new QFrame(this)), ProgramIcon(new QLabel(Panel1)),
+      ProductName(new QLabel(QStringLiteral("Tressola"), Panel1)), Version(new QLabel(Panel1)),
       Copyright(new QLabel(QStringLiteral("© 2026 Les auteurs de Tressola"), Panel1)),
       Comments(new QLabel(
           QStringLiteral("Sans aucune garantie. Contact : les auteurs de Tressola."), Panel1)),

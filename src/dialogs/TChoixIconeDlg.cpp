@@ -10,12 +10,15 @@
 
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <QWindow>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -33,14 +36,90 @@ QPixmap glyphe(const QImage &icone, qreal ratio) {
     return QPixmap::fromImage(image);
 }
 
+// The sizing border, drawn by the chooser itself.
+constexpr int Bord = 4;
+
+// The caption, on a title bar without any button: window managers give every titled window at
+// least a close box, and theirs would leave no room for the caption in so narrow a window. A
+// press on it moves the chooser.
+class BarreTitre : public QWidget {
+public:
+    explicit BarreTitre(QWidget *parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter peintre(this);
+        peintre.fillRect(rect(), palette().color(QPalette::Active, QPalette::Highlight));
+        peintre.setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
+        const QRect texte = rect().adjusted(3, 0, -3, 0);
+        peintre.drawText(
+            texte, Qt::AlignLeft | Qt::AlignVCenter,
+            fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, texte.width()));
+    }
+    void mousePressEvent(QMouseEvent *evenement) override {
+        if (evenement->button() == Qt::LeftButton && window()->windowHandle())
+            window()->windowHandle()->startSystemMove();
+    }
+};
+
 } // namespace
 
 TChoixIconeDlg::TChoixIconeDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Choix de l'icône pour l'application"));
     setFont(PoliceDialogue(true));
     const int dpi = logicalDpiY();
     resize(Echelle(187, dpi), Echelle(103, dpi));
+    setMouseTracking(true);
+    Titre = new BarreTitre(this);
+    Surface = new QWidget(this);
+    const int hauteurTitre = fontMetrics().height() + 6;
+    Titre->setGeometry(Bord, Bord, width() - 2 * Bord, hauteurTitre);
+    Surface->move(Bord, Bord + hauteurTitre);
+}
+
+void TChoixIconeDlg::resizeEvent(QResizeEvent *evenement) {
+    QDialog::resizeEvent(evenement);
+    Titre->resize(width() - 2 * Bord, Titre->height());
+    Surface->resize(width() - 2 * Bord, height() - Surface->y() - Bord);
+}
+
+void TChoixIconeDlg::paintEvent(QPaintEvent *) {
+    QPainter peintre(this);
+    qDrawWinPanel(&peintre, rect(), palette(), false);
+}
+
+Qt::Edges TChoixIconeDlg::BordsEn(QPoint point) const {
+    Qt::Edges bords;
+    if (point.x() < Bord)
+        bords |= Qt::LeftEdge;
+    if (point.x() >= width() - Bord)
+        bords |= Qt::RightEdge;
+    if (point.y() < Bord)
+        bords |= Qt::TopEdge;
+    if (point.y() >= height() - Bord)
+        bords |= Qt::BottomEdge;
+    return bords;
+}
+
+void TChoixIconeDlg::mousePressEvent(QMouseEvent *evenement) {
+    const Qt::Edges bords = BordsEn(evenement->position().toPoint());
+    if (evenement->button() == Qt::LeftButton && bords && windowHandle())
+        windowHandle()->startSystemResize(bords);
+}
+
+void TChoixIconeDlg::mouseMoveEvent(QMouseEvent *evenement) {
+    const Qt::Edges bords = BordsEn(evenement->position().toPoint());
+    if (bords == (Qt::LeftEdge | Qt::TopEdge) || bords == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (bords == (Qt::RightEdge | Qt::TopEdge) || bords == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (bords & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (bords)
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
 }
 
 void TChoixIconeDlg::showEvent(QShowEvent *evenement) {
@@ -59,7 +138,7 @@ void TChoixIconeDlg::FormShow() {
     const int nombre = NombreIconesOffertes(Nombre);
     for (int i = 0; i < nombre; ++i) {
         Images.append(iconImage(NomFichier, i, qRound(TailleIcone * devicePixelRatioF())));
-        auto *bouton = new QToolButton(this);
+        auto *bouton = new QToolButton(Surface);
         bouton->setAutoRaise(true);
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(GaucheBoutonIcone(i), HautBoutonIcone, CoteBoutonIcone,

@@ -10,7 +10,8 @@ class QAbstractButton;
 class QSpinBox;
 class QToolButton;
 
-// The icon chooser: a row of flat buttons, one per icon of a file, shown modally. A click on one
+// The icon chooser: a row of flat buttons, one per icon of a file, shown modally; its window,
+// border and caption included, is as wide as its row asks. A click on one
 // writes its index into the target field and closes the chooser. The buttons are made anew at
 // each show and go when it hides.
 class TChoixIconeDlg : public QDialog {
@@ -38,7 +39,15 @@ public:
 protected:
     void showEvent(QShowEvent *evenement) override;
     void hideEvent(QHideEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
+    void paintEvent(QPaintEvent *evenement) override;
+    void mousePressEvent(QMouseEvent *evenement) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
 
 private:
+    Qt::Edges BordsEn(QPoint point) const;
+
     bool DejaMontre = false;
+    QWidget *Titre = nullptr;
+    QWidget *Surface = nullptr; // holds the buttons, inside the border and below the caption
 };

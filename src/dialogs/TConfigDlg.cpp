@@ -1,5 +1,6 @@
 #include "dialogs/TConfigDlg.h"
 
+#include "dialogs/Cadres.h"
 #include "dialogs/Polices.h"
 #include "dialogs/TRadioGroup.h"
 #include "logic/Echelle.h"
@@ -44,8 +45,7 @@ private:
 
 } // namespace
 
-TConfigDlg::TConfigDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+TConfigDlg::TConfigDlg(QWidget *parent) : QDialog(parent, CadreFixe) {
     Construire();
     connect(qApp, &QApplication::focusChanged, this, &TConfigDlg::FocusDeplace);
     connect(Parcourir1, &QPushButton::clicked, this, &TConfigDlg::Parcourir1Click);

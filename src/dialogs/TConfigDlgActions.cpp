@@ -20,8 +20,10 @@
 #include <QUrl>
 
 // What the two browse buttons offer. Everything is «*»: on Linux most programs have no
-// extension, and «*.*» would hide them.
+// extension, and «*.*» would hide them. Programs are told by the right to run them, which is what
+// the launch needs.
 static const QString FiltreTout = QStringLiteral("Tout (*)");
+static const QString FiltreProgrammes = QStringLiteral("Programmes (*)");
 
 void TConfigDlg::LigneCommandeExit() {
     const QString ligne = LigneCommande->text();
@@ -44,7 +46,9 @@ void TConfigDlg::Parcourir1Click() {
     const QString separateurs = platform::separateursChemin();
     Fichiers::Demande demande;
     demande.nom = PartieNom(ligne, separateurs);
-    demande.filtres = {QStringLiteral("Executables (*.exe *.bat *.com)"), FiltreTout};
+    demande.filtres = {FiltreProgrammes, QStringLiteral("Executables (*.exe *.bat *.com)"),
+                       FiltreTout};
+    demande.programmes = 0;
     demande.repertoire = RepertoireLigCom(ligne, separateurs);
     const QString choisi = Fichiers::Demander(this, demande);
     if (!choisi.isEmpty())
@@ -56,8 +60,11 @@ void TConfigDlg::Parcourir2Click() {
     const QString source = Executable->text();
     const QString separateurs = platform::separateursChemin();
     Fichiers::Demande demande;
-    demande.filtres = {QStringLiteral("Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp)"),
-                       FiltreTout};
+    // Every kind the icon readers take; a program of this system gives its theme's icon.
+    demande.filtres = {QStringLiteral("Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp "
+                                      "*.png *.svg *.xpm *.desktop)"),
+                       FiltreProgrammes, FiltreTout};
+    demande.programmes = 1;
     demande.nom = PartieNom(source, separateurs);
     demande.repertoire = PartieRepertoire(source, separateurs);
     const QString choisi = Fichiers::Demander(this, demande);

@@ -1,5 +1,6 @@
 #include "dialogs/THintDlg.h"
 
+#include "dialogs/Cadres.h"
 #include "dialogs/Echelle.h"
 
 #include <QKeyEvent>
@@ -9,7 +10,7 @@
 #include <QStyle>
 
 THintDlg::THintDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, CadreFixe),
       Label1(new QLabel(QStringLiteral("&Texte de l'info - bulle du tiroir :"), this)),
       Texte(new QLineEdit(this)), BitBtn1(new QPushButton(QStringLiteral("O&K"), this)) {
     const int dpi = logicalDpiY();

@@ -53,12 +53,25 @@ class TestEdition : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // The new slot's drawer gets a section of its own, past the name that a slot whose section
-    // was erased still holds: two slots never share one.
+    // was erased still holds: two slots never share one. The bar, grown past the right edge of
+    // a screen wider than tall, ends at that edge.
     void insererALaFin() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(
             "[TRESSOLA]\nPosition=0\n[MAIN]\n0LigCom=a\n0NomSection=SECTION0\nNombre=1\n");
+        G.LargeurEcran = 1280;
+        G.HauteurEcran = 800;
+        barre->move(1200, 300);
         barre->InsererFinClick();
+        QCOMPARE(barre->geometry(), QRect(1280 - 93, 300, 93, 65));
+        // Each save puts the buttons first in the Tab order, the last one of the list first.
+        QList<QWidget *> tab;
+        for (QWidget *w = barre->nextInFocusChain(); w != barre; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                tab.append(w);
+        QCOMPARE(tab, (QList<QWidget *>{barre->Liste->Suivant->Bouton, barre->Liste->Bouton,
+                                        barre->Bidon, barre->ListeTiroirs->Bouton,
+                                        barre->ListeTiroirs->Suivant->Bouton}));
         QCOMPARE(banc.lire(), QByteArray("[TRESSOLA]\nPosition=0\n[SECTION1]\nNombre=0\n[MAIN]\n"
                                          "0LigCom=a\n0Lancement=0\n0WDir=\n0Name=\n0Icon=-1\n"
                                          "0Hint=\n0NomSection=SECTION0\n"
@@ -101,26 +114,33 @@ private Q_SLOTS:
         QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
     }
 
-    // Deleting a slot of the main bar takes its drawer: one that holds buttons only when the user
-    // agrees, a reserved one without a question. Drawer 0 is open meanwhile.
+    // Deleting a slot of the main bar takes its drawer: one that holds buttons, or whose section
+    // was erased, only when the user agrees; a reserved one without a question. Drawer 0 is open
+    // meanwhile.
     void detruireUnCreneau_data() {
         QTest::addColumn<int>("indice");
+        QTest::addColumn<bool>("efface"); // the drawer's section erased from the board first
         QTest::addColumn<bool>("ok");
         QTest::addColumn<bool>("question");
         QTest::addColumn<QStringList>("restent");
         const QStringList deux{QString(), u"/bin/plein"_qs};
-        QTest::newRow("tiroir plein, annuler") << 0 << false << true << deux;
-        QTest::newRow("tiroir plein, ok") << 0 << true << true << QStringList{u"/bin/plein"_qs};
-        QTest::newRow("tiroir reserve") << 1 << false << false << QStringList{QString()};
+        QTest::newRow("tiroir plein, annuler") << 0 << false << false << true << deux;
+        QTest::newRow("tiroir plein, ok")
+            << 0 << false << true << true << QStringList{u"/bin/plein"_qs};
+        QTest::newRow("tiroir reserve") << 1 << false << false << false << QStringList{QString()};
+        QTest::newRow("tiroir efface, annuler") << 1 << true << false << true << deux;
     }
     void detruireUnCreneau() {
         QFETCH(int, indice);
+        QFETCH(bool, efface);
         QFETCH(bool, ok);
         QFETCH(bool, question);
         QFETCH(QStringList, restent);
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
         QPointer<TBarreDlg> ouvert = ouvrirTiroir0(barre);
+        if (efface)
+            TIniFile(banc.tableau()).EraseSection(u"SECTION%1"_qs.arg(indice));
         const QByteArray avant = banc.lire();
         const QString section = u"SECTION%1"_qs.arg(indice);
         banc.reponse = ok;

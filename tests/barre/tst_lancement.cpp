@@ -65,7 +65,7 @@ private Q_SLOTS:
 
     // A launch from a drawer hides it when drawers close by themselves, even after the
     // working-directory message; the program then starts where the process stands. A launch
-    // from the main bar hides none, and starts in its button's directory.
+    // from the main bar hides no bar, itself included, and starts in its button's directory.
     void tiroirsAutomatiques_data() {
         QTest::addColumn<bool>("automatiques");
         QTest::newRow("oui") << true;
@@ -97,6 +97,7 @@ private Q_SLOTS:
         barre->LancerClick();
         QCOMPARE(attendreTemoin().value(0), dossier_);
         QVERIFY(tiroir->isVisible());
+        QVERIFY(barre->isVisible());
     }
 };
 

@@ -11,6 +11,40 @@
 
 namespace {
 
+// The four arrows, black lines on white: runs of pixels from (x1, y1) to (x2, y2).
+struct Trait {
+    int x1, y1, x2, y2;
+};
+struct Dessin {
+    Fleche fleche;
+    QSize taille;
+    QList<Trait> traits;
+};
+const Dessin Dessins[] = {
+    {Fleche::FlecheHaut,
+     {14, 10},
+     {{6, 3, 6, 3}, {5, 4, 5, 4}, {7, 4, 7, 4}, {4, 5, 4, 5}, {8, 5, 8, 5}, {3, 6, 9, 6}}},
+    {Fleche::FlecheBas,
+     {14, 10},
+     {{3, 3, 9, 3}, {4, 4, 4, 4}, {8, 4, 8, 4}, {5, 5, 5, 5}, {7, 5, 7, 5}, {6, 6, 6, 6}}},
+    {Fleche::FlecheDroite,
+     {10, 10},
+     {{3, 1, 3, 7}, {4, 2, 4, 2}, {5, 3, 5, 3}, {6, 4, 6, 4}, {5, 5, 5, 5}, {4, 6, 4, 6}}},
+    {Fleche::FlecheGauche,
+     {10, 10},
+     {{6, 1, 6, 7}, {5, 2, 5, 2}, {4, 3, 4, 3}, {3, 4, 3, 4}, {4, 5, 4, 5}, {5, 6, 5, 6}}},
+};
+
+QImage dessiner(const Dessin &d) {
+    QImage image(d.taille, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (const Trait &t : d.traits)
+        for (int x = t.x1; x <= t.x2; ++x)
+            for (int y = t.y1; y <= t.y2; ++y)
+                image.setPixel(x, y, qRgb(0, 0, 0));
+    return image;
+}
+
 // Which arrow a strip shows.
 Fleche flecheDe(const TBoutonTiroir *t) {
     const QIcon icone = t->Bouton->icon();
@@ -19,10 +53,9 @@ Fleche flecheDe(const TBoutonTiroir *t) {
     const QImage vue = icone.pixmap(icone.availableSizes().first())
                            .toImage()
                            .convertToFormat(QImage::Format_RGB32);
-    for (Fleche f :
-         {Fleche::FlecheHaut, Fleche::FlecheBas, Fleche::FlecheDroite, Fleche::FlecheGauche})
-        if (vue == DessinerFleche(f))
-            return f;
+    for (const Dessin &d : Dessins)
+        if (vue == dessiner(d))
+            return d.fleche;
     return Fleche::Aucune;
 }
 

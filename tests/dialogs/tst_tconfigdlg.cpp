@@ -3,9 +3,11 @@
 #include "platform/Programme.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void saisie();
     void parcourir_data();
     void parcourir();
+    void filtresParcourir_data();
+    void filtresParcourir();
     void ordreDesTabulations();
 };
 
@@ -163,6 +167,52 @@ void TestTConfigDlg::parcourir() {
     QCOMPARE(demande.nom, nom);
     QCOMPARE(demande.repertoire, repertoire);
     QCOMPARE(valeurs(d), apres);
+}
+
+// What each browse shows at first in a real folder: the programs of this system for the command
+// line, every file the icon readers take for the icon source.
+void TestTConfigDlg::filtresParcourir_data() {
+    QTest::addColumn<bool>("icone");
+    QTest::addColumn<QStringList>("visibles");
+    QTest::newRow("ligne de commande") << false << QStringList{u"prog"_s, u"script.sh"_s};
+    QTest::newRow("source d'icône")
+        << true << QStringList{u"a.bmp"_s, u"a.ico"_s,     u"a.png"_s, u"a.svg"_s,
+                               u"a.xpm"_s, u"b.desktop"_s, u"c.dll"_s, u"c.exe"_s};
+}
+
+void TestTConfigDlg::filtresParcourir() {
+    QFETCH(bool, icone);
+    QFETCH(QStringList, visibles);
+    QTemporaryDir dossier;
+    const QStringList fichiers{u"a.bmp"_s,     u"a.ico"_s,     u"a.png"_s,    u"a.svg"_s,
+                               u"a.xpm"_s,     u"b.desktop"_s, u"c.dll"_s,    u"c.exe"_s,
+                               u"notes.txt"_s, u"prog"_s,      u"script.sh"_s};
+    for (const QString &nom : fichiers) {
+        QFile f(dossier.filePath(nom));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (nom == u"prog" || nom == u"script.sh")
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+    BancDialogues banc;
+    Fichiers::DefinirRepondeur({});
+    TConfigDlg &d = *banc.dlg;
+    (icone ? d.Executable : d.LigneCommande)->setText(dossier.filePath(u"zz"_s));
+    bool vu = false;
+    quandModal([&](QWidget *modal) {
+        auto *vue = modal->findChild<QListView *>(u"listView"_s);
+        QVERIFY(vue);
+        const auto noms = [vue] { // the folder is read in the background
+            QStringList n;
+            for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
+                n.append(vue->model()->index(i, 0, vue->rootIndex()).data().toString());
+            n.sort();
+            return n;
+        };
+        QTRY_COMPARE(noms(), visibles);
+        vu = true;
+    });
+    (icone ? d.Parcourir2 : d.Parcourir1)->click();
+    QVERIFY(vu);
 }
 
 void TestTConfigDlg::ordreDesTabulations() {

@@ -36,6 +36,7 @@ arguments_du_temoin() { tr '\0' '\n' < "$TRESSOLA_TEMOIN" | tail -n +2; }
 deposer 323 442 /usr/bin/xmessage
 attendre grep -qx '0LigCom="/usr/bin/xmessage"' "$ini" || echouer "the blank button was not filled"
 grep -qx '0Hint=Xmessage' "$ini" || echouer "no tooltip from the dropped file"
+grep -qx '0WDir=/usr/bin/' "$ini" || echouer "no working directory from the dropped file"
 
 # 2. A file dropped on a filled button is opened by its program.
 deposer 370 442 "$rep/Mes documents/lettre.txt"
