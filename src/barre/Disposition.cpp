@@ -40,9 +40,13 @@ void Arranger(TBarreDlg *barre) {
         return;
     barre->resize(*d.taille);
     if (barre->EstPrincipale) {
-        // The far edges are those of the monitor that holds the bar.
-        const QRect ecran = EcranDeLaBarre(MoniteursDuBureau(), QRect(barre->pos(), *d.taille),
-                                           QRect(0, 0, G.LargeurEcran, G.HauteurEcran));
+        // The far edges are those of the monitor that holds the bar; on the primary one, the size
+        // read when the program started, as for the icon chooser.
+        const QList<Moniteur> moniteurs = MoniteursDuBureau();
+        QRect ecran = EcranDeLaBarre(moniteurs, QRect(barre->pos(), *d.taille),
+                                     QRect(0, 0, G.LargeurEcran, G.HauteurEcran));
+        if (!moniteurs.isEmpty() && ecran == moniteurs.constFirst().ecran && G.LargeurEcran > 0)
+            ecran.setSize(QSize(G.LargeurEcran, G.HauteurEcran));
         barre->move(CorrigerBordLointain(barre->pos() - ecran.topLeft(), *d.taille, G.Orientation,
                                          ecran.size()) +
                     ecran.topLeft());
