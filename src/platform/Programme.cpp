@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -29,6 +30,17 @@ QString cheminProgramme() {
 
 void simulerCheminProgramme(const QString &chemin) {
     cheminSimule() = chemin;
+}
+
+QString fichierDuProgramme(const QString &programme) {
+    if (programme.isEmpty())
+        return {};
+    if (!programme.contains(separateursChemin().front())) {
+        const QString trouve = QStandardPaths::findExecutable(programme);
+        if (!trouve.isEmpty())
+            return trouve;
+    }
+    return QFileInfo(programme).absoluteFilePath();
 }
 
 QString repertoireConfigurationUtilisateur() {
