@@ -146,6 +146,7 @@ private:
     void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
+    bool DepotPossible(const QDropEvent *evenement) const;
     void RelacherBouton(TBitBtn *bouton);
     TBitBtn *boutonPresse_ = nullptr; // pressed, not yet dragged
 };
