@@ -19,23 +19,26 @@
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
 // Marks a drag of one of the bars' own buttons; the button itself is the drag's source.
 const QString TypeBouton = QStringLiteral("application/x-tressola-bouton");
 
-// The local files of a drop; empty when anything in it is not a local file.
-QStringList fichiersLocaux(const QMimeData *donnees) {
+// The local files of a drop's addresses; empty when anything in it is not a local file.
+QStringList fichiersLocaux(const QList<QUrl> &adresses) {
     QStringList fichiers;
-    if (!donnees->hasUrls())
-        return fichiers;
-    for (const QUrl &url : donnees->urls()) {
+    for (const QUrl &url : adresses) {
         if (!url.isLocalFile())
             return {};
         fichiers.append(url.toLocalFile());
     }
     return fichiers;
+}
+
+QList<QUrl> adressesDuDepot(const QMimeData *donnees) {
+    return donnees->hasUrls() ? donnees->urls() : QList<QUrl>();
 }
 
 // A file dropped from another program is only ever read, never taken away: a copy when the
@@ -50,8 +53,8 @@ Qt::DropAction actionAcceptee(Qt::DropActions possibles) {
 
 // True when every address of the drop names its file in valid UTF-8: another name could never be
 // started, nor written back as it is.
-bool nomsLisibles(const QMimeData *donnees) {
-    for (const QUrl &url : donnees->urls()) {
+bool nomsLisibles(const QList<QUrl> &adresses) {
+    for (const QUrl &url : adresses) {
         const QByteArray octets =
             QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
         QStringDecoder utf8(QStringDecoder::Utf8);
@@ -178,23 +181,25 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
 }
 
 void TBarreDlg::dragEnterEvent(QDragEnterEvent *evenement) {
+    // Asked for once per drag: from another program every request goes to it anew, and one made
+    // while others are under way may come back empty.
+    adressesGlissees_ = adressesDuDepot(evenement->mimeData());
     if (evenement->mimeData()->hasFormat(TypeBouton) ||
-        !fichiersLocaux(evenement->mimeData()).isEmpty())
+        !fichiersLocaux(adressesGlissees_).isEmpty())
         evenement->acceptProposedAction();
 }
 
-// Whether a drop of files at this point would do something: one file, over an application
+// Whether a drop of these files at this point would do something: one file, over an application
 // button, offered as a copy or a link.
-bool TBarreDlg::DepotPossible(const QDropEvent *evenement) const {
+bool TBarreDlg::DepotPossible(const QStringList &fichiers, const QDropEvent *evenement) const {
     return actionAcceptee(evenement->possibleActions()) != Qt::IgnoreAction &&
-           fichiersLocaux(evenement->mimeData()).size() == 1 &&
-           AppliEnPoint(evenement->position().toPoint());
+           fichiers.size() == 1 && AppliEnPoint(evenement->position().toPoint());
 }
 
 void TBarreDlg::dragMoveEvent(QDragMoveEvent *evenement) {
     if (!evenement->mimeData()->hasFormat(TypeBouton)) {
         // Refused anywhere nothing would happen, so that the source never counts it as done.
-        if (DepotPossible(evenement)) {
+        if (DepotPossible(fichiersLocaux(adressesGlissees_), evenement)) {
             evenement->setDropAction(actionAcceptee(evenement->possibleActions()));
             evenement->accept();
         } else {
@@ -219,11 +224,14 @@ void TBarreDlg::dropEvent(QDropEvent *evenement) {
         return;
     }
     evenement->ignore();
-    if (!DepotPossible(evenement))
+    const QList<QUrl> adresses = adressesGlissees_.isEmpty()
+                                     ? adressesDuDepot(evenement->mimeData())
+                                     : std::exchange(adressesGlissees_, {});
+    const QStringList fichiers = fichiersLocaux(adresses);
+    if (!DepotPossible(fichiers, evenement))
         return;
-    const QStringList fichiers = fichiersLocaux(evenement->mimeData());
     QString refus = refusDuNom(fichiers.first());
-    if (!nomsLisibles(evenement->mimeData()))
+    if (!nomsLisibles(adresses))
         refus = QStringLiteral("Ce fichier ne peut pas servir : son nom n'est pas écrit en "
                                "UTF-8.\n") +
                 fichiers.first();

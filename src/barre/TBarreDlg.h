@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
+#include <QUrl>
 #include <QWidget>
 
 class QAction;
@@ -146,7 +148,8 @@ private:
     void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
-    bool DepotPossible(const QDropEvent *evenement) const;
+    bool DepotPossible(const QStringList &fichiers, const QDropEvent *evenement) const;
     void RelacherBouton(TBitBtn *bouton);
     TBitBtn *boutonPresse_ = nullptr; // pressed, not yet dragged
+    QList<QUrl> adressesGlissees_;    // the files of the drag in progress over the bar
 };
