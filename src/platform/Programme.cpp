@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace platform {
 
@@ -35,7 +36,9 @@ void simulerCheminProgramme(const QString &chemin) {
 QString fichierDuProgramme(const QString &programme) {
     if (programme.isEmpty())
         return {};
-    if (!programme.contains(separateursChemin().front())) {
+    const QString separateurs = separateursChemin();
+    if (std::none_of(programme.begin(), programme.end(),
+                     [&](QChar c) { return separateurs.contains(c); })) {
         const QString trouve = QStandardPaths::findExecutable(programme);
         if (!trouve.isEmpty())
             return trouve;
