@@ -32,7 +32,6 @@ private Q_SLOTS:
         QTest::newRow("separateur final ote") << u"/tmp/x/"_s << u"/tmp/x"_s;
         QTest::newRow("la racine reste la racine") << u"/"_s << u"/"_s;
         QTest::newRow("vide") << QString() << QString();
-        QTest::newRow("sans separateur final") << u"/home/ana/projets"_s << u"/home/ana/projets"_s;
         QTest::newRow("une lettre") << u"a"_s << u"a"_s;
     }
     void repertoireLancement() {
