@@ -18,23 +18,62 @@
 #include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStringDecoder>
+#include <QTimer>
+#include <utility>
 
 namespace {
 
 // Marks a drag of one of the bars' own buttons; the button itself is the drag's source.
 const QString TypeBouton = QStringLiteral("application/x-tressola-bouton");
 
-// The local files of a drop; empty when anything in it is not a local file.
-QStringList fichiersLocaux(const QMimeData *donnees) {
+// The local files of a drop's addresses; empty when anything in it is not a local file.
+QStringList fichiersLocaux(const QList<QUrl> &adresses) {
     QStringList fichiers;
-    if (!donnees->hasUrls())
-        return fichiers;
-    for (const QUrl &url : donnees->urls()) {
+    for (const QUrl &url : adresses) {
         if (!url.isLocalFile())
             return {};
         fichiers.append(url.toLocalFile());
     }
     return fichiers;
+}
+
+QList<QUrl> adressesDuDepot(const QMimeData *donnees) {
+    return donnees->hasUrls() ? donnees->urls() : QList<QUrl>();
+}
+
+// A file dropped from another program is only ever read, never taken away: a copy when the
+// source offers one, else a link, whatever keys are held.
+Qt::DropAction actionAcceptee(Qt::DropActions possibles) {
+    if (possibles & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (possibles & Qt::LinkAction)
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
+// True when every address of the drop names its file in valid UTF-8: another name could never be
+// started, nor written back as it is.
+bool nomsLisibles(const QList<QUrl> &adresses) {
+    for (const QUrl &url : adresses) {
+        const QByteArray octets =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)QString(utf8(octets));
+        if (utf8.hasError())
+            return false;
+    }
+    return true;
+}
+
+// Why a file cannot fill a button; empty when it can.
+QString refusDuNom(const QString &f) {
+    // A line break would break the board file, a double quote the command line.
+    if (f.contains(u'\n') || f.contains(u'\r') || f.contains(u'"'))
+        return QStringLiteral("Ce fichier ne peut pas servir : son nom contient un saut de ligne "
+                              "ou un guillemet.\n") +
+               f;
+    return {};
 }
 
 } // namespace
@@ -106,18 +145,15 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
     TBoutonAppli *r = AppliEnPoint(point);
     if (!r)
         return;
-    // A line break would break the board file, a double quote the command line.
-    if (f.contains(u'\n') || f.contains(u'\r') || f.contains(u'"')) {
-        Messages::Afficher(QStringLiteral("Ce fichier ne peut pas servir : son nom contient un "
-                                          "saut de ligne ou un guillemet.\n") +
-                           f);
+    if (const QString refus = refusDuNom(f); !refus.isEmpty()) {
+        Messages::Afficher(refus);
         return;
     }
     const QString separateurs = platform::separateursChemin();
     if (!r->LigCom.isEmpty()) {
         // Opened by the button's program: no working directory, no drawer hidden, nothing
         // written.
-        DemarrerCommande(EntreGuillemets(r->LigCom) + u' ' + EntreGuillemets(f), r->Lancement);
+        DemarrerCommande(EntreGuillemets(r->LigCom), f, r->Lancement);
         return;
     }
     TBoutonAppli n;
@@ -164,14 +200,30 @@ void TBarreDlg::WMDropFiles(const QStringList &fichiers, QPoint point) {
 }
 
 void TBarreDlg::dragEnterEvent(QDragEnterEvent *evenement) {
+    // Asked for once per drag: from another program every request goes to it anew, and one made
+    // while others are under way may come back empty.
+    adressesGlissees_ = adressesDuDepot(evenement->mimeData());
     if (evenement->mimeData()->hasFormat(TypeBouton) ||
-        !fichiersLocaux(evenement->mimeData()).isEmpty())
+        !fichiersLocaux(adressesGlissees_).isEmpty())
         evenement->acceptProposedAction();
+}
+
+// Whether a drop of these files at this point would do something: one file, over an application
+// button, offered as a copy or a link.
+bool TBarreDlg::DepotPossible(const QStringList &fichiers, const QDropEvent *evenement) const {
+    return actionAcceptee(evenement->possibleActions()) != Qt::IgnoreAction &&
+           fichiers.size() == 1 && AppliEnPoint(evenement->position().toPoint());
 }
 
 void TBarreDlg::dragMoveEvent(QDragMoveEvent *evenement) {
     if (!evenement->mimeData()->hasFormat(TypeBouton)) {
-        evenement->acceptProposedAction();
+        // Refused anywhere nothing would happen, so that the source never counts it as done.
+        if (DepotPossible(fichiersLocaux(adressesGlissees_), evenement)) {
+            evenement->setDropAction(actionAcceptee(evenement->possibleActions()));
+            evenement->accept();
+        } else {
+            evenement->ignore();
+        }
         return;
     }
     if (MyDragOver(childAt(evenement->position().toPoint()), evenement->source()))
@@ -190,7 +242,24 @@ void TBarreDlg::dropEvent(QDropEvent *evenement) {
             Messages::Agir([&] { MyDragDrop(cible, source); });
         return;
     }
-    const QStringList fichiers = fichiersLocaux(evenement->mimeData());
-    evenement->acceptProposedAction();
+    evenement->ignore();
+    const QList<QUrl> adresses = adressesGlissees_.isEmpty()
+                                     ? adressesDuDepot(evenement->mimeData())
+                                     : std::exchange(adressesGlissees_, {});
+    const QStringList fichiers = fichiersLocaux(adresses);
+    if (!DepotPossible(fichiers, evenement))
+        return;
+    QString refus = refusDuNom(fichiers.first());
+    if (!nomsLisibles(adresses))
+        refus = QStringLiteral("Ce fichier ne peut pas servir : son nom n'est pas écrit en "
+                               "UTF-8.\n") +
+                fichiers.first();
+    if (!refus.isEmpty()) {
+        // Said once the source has its answer, so that it does not wait for the message.
+        QTimer::singleShot(0, this, [refus] { Messages::Afficher(refus); });
+        return;
+    }
+    evenement->setDropAction(actionAcceptee(evenement->possibleActions()));
+    evenement->accept();
     Messages::Agir([&] { WMDropFiles(fichiers, point); });
 }

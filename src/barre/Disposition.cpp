@@ -9,7 +9,10 @@
 #include "board/Tableau.h"
 #include "logic/Dimensions.h"
 #include "logic/Disposition.h"
+#include "platform/BarreDesTaches.h"
 #include "platform/Ecran.h"
+
+#include <QWindow>
 
 namespace {
 
@@ -87,14 +90,12 @@ void AppliquerPremierPlan(TBarreDlg *) {
     TBarreDlg *principale = G.BarreDlg;
     if (principale->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == G.StayOnTop)
         return;
-    // Changing the style hides the window, and the window system may place it anew when it
-    // shows again: it is put back where it stood.
-    const QPoint ici = principale->pos();
-    const bool visible = principale->isVisible();
-    principale->setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
-    principale->move(ici);
-    if (visible)
-        principale->show();
+    // Set through the widget, the style would give the bar a new window: the drawers would stay
+    // tied to the old one and the taskbar would list the bar. The window is kept and told.
+    principale->overrideWindowFlags(
+        principale->windowFlags().setFlag(Qt::WindowStaysOnTopHint, G.StayOnTop));
+    if (QWindow *fenetre = principale->windowHandle())
+        platform::garderAuDessus(fenetre, G.StayOnTop);
 }
 
 void ArrangerTiroirs() {

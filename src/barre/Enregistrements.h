@@ -53,3 +53,5 @@ void ParquerFocus();
 // Starts a command line split by the Windows quoting rules, in the process's current directory,
 // with the window state of `lancement`; a failure is silent.
 void DemarrerCommande(const QString &commande, quint8 lancement);
+// The same with one more argument, handed to the program exactly as it is.
+void DemarrerCommande(const QString &commande, const QString &argument, quint8 lancement);

@@ -11,10 +11,23 @@
 #include "platform/Programme.h"
 #include "platform/Revelateur.h"
 
-void DemarrerCommande(const QString &commande, quint8 lancement) {
-    const CommandeDecoupee c = DecouperCommande(commande);
+namespace {
+void Demarrer(const CommandeDecoupee &c, quint8 lancement) {
     // A program that cannot be started says nothing: the launch simply does not happen.
     platform::lancer(c.programme, c.arguments, static_cast<int>(ModeAffichage(lancement)));
+}
+} // namespace
+
+void DemarrerCommande(const QString &commande, quint8 lancement) {
+    Demarrer(DecouperCommande(commande), lancement);
+}
+
+void DemarrerCommande(const QString &commande, const QString &argument, quint8 lancement) {
+    // Never joined to the line: tabs, quotes and a final backslash in a file name would be read
+    // by the quoting rules.
+    CommandeDecoupee c = DecouperCommande(commande);
+    c.arguments.append(argument);
+    Demarrer(c, lancement);
 }
 
 void TBarreDlg::clicbouton() {
@@ -38,7 +51,8 @@ void TBarreDlg::LancerClick() {
 
 void TBarreDlg::AtteindreClick() {
     TBoutonAppli *r = AppliDuControle(this, focusWidget());
-    if (!r)
+    // A blank button has no original to show.
+    if (!r || r->LigCom.trimmed().isEmpty())
         return;
     platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(r->LigCom)));
 }

@@ -149,7 +149,12 @@ QAction *chercher(QMenu *menu, const QKeySequence &touches, bool &actif) {
 // A key combination goes first to the menu of the focused control, then to the bar's own menu;
 // the first item that carries it fires if it is enabled, and swallows the key if it is not.
 bool TBarreDlg::Raccourci(QWidget *controle, QKeyEvent *evenement) {
-    const QKeySequence touches(evenement->keyCombination());
+    QKeyCombination combinaison = evenement->keyCombination();
+    // The keypad's Enter is Enter.
+    if (combinaison.key() == Qt::Key_Enter)
+        combinaison =
+            QKeyCombination(combinaison.keyboardModifiers() & ~Qt::KeypadModifier, Qt::Key_Return);
+    const QKeySequence touches(combinaison);
     QList<QMenu *> menus;
     if (AppliDuControle(this, controle)) {
         menus.append(PopupMenuButt);

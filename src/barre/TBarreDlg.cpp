@@ -28,6 +28,8 @@ TBarreDlg::TBarreDlg() {
     setWindowTitle(QStringLiteral("Tressola"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
+    // A launcher is hovered while another program is the active one: its hints show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(286, 64);
     FlecheHaut = PixmapFleche(Fleche::FlecheHaut, devicePixelRatioF());
     FlecheBas = PixmapFleche(Fleche::FlecheBas, devicePixelRatioF());

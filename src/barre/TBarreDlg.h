@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QPixmap>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class QAction;
@@ -152,6 +153,8 @@ private:
     void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
+    bool DepotPossible(const QStringList &fichiers, const QDropEvent *evenement) const;
     void RelacherBouton(TBitBtn *bouton);
     TBitBtn *boutonPresse_ = nullptr; // pressed, not yet dragged
+    QList<QUrl> adressesGlissees_;    // the files of the drag in progress over the bar
 };

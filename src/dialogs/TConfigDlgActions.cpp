@@ -86,7 +86,7 @@ void TConfigDlg::ChoisirClick() {
     choix->NomFichier = Executable->text();
     const int nombre = NombreIconesOffertes(iconCount(choix->NomFichier));
     if (nombre == 0) {
-        Messages::Afficher(QFileInfo::exists(choix->NomFichier)
+        Messages::Afficher(QFileInfo::exists(platform::fichierDuProgramme(choix->NomFichier))
                                ? QStringLiteral("Ce fichier ne contient pas d'icônes.")
                                : QStringLiteral("Fichier introuvable."));
         return;

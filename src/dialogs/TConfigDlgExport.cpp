@@ -20,8 +20,9 @@ QString sansIcone(const QString &source, int numero) {
     if (iconCount(source) > 0)
         return QStringLiteral("Ce fichier n'a pas d'icône numéro %1 : rien n'a été enregistré.")
             .arg(numero);
-    return QFileInfo::exists(source) ? QStringLiteral("Ce fichier ne contient pas d'icônes.")
-                                     : QStringLiteral("Fichier introuvable.");
+    return QFileInfo::exists(platform::fichierDuProgramme(source))
+               ? QStringLiteral("Ce fichier ne contient pas d'icônes.")
+               : QStringLiteral("Fichier introuvable.");
 }
 
 } // namespace

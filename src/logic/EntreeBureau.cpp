@@ -2,6 +2,33 @@
 
 #include <QStringView>
 
+namespace {
+
+// A string value as the entry means it: \s, \t and \\ stand for one character. Other backslashes
+// stay, for the Exec quoting rules to read; escaped line breaks are left as written, since no
+// field of a button may hold one.
+QString Desechapper(const QString &valeur) {
+    QString r;
+    for (qsizetype i = 0; i < valeur.size(); ++i) {
+        const QChar c = valeur[i];
+        if (c != u'\\' || i + 1 == valeur.size()) {
+            r += c;
+            continue;
+        }
+        const QChar suivant = valeur[i + 1];
+        const qsizetype connu = QStringView(u"st\\").indexOf(suivant);
+        if (connu < 0) {
+            r += c;
+            continue;
+        }
+        r += QStringView(u" \t\\").at(connu);
+        ++i;
+    }
+    return r;
+}
+
+} // namespace
+
 std::optional<EntreeBureau> LireEntreeBureau(const QByteArray &contenu) {
     EntreeBureau e;
     bool dansLeGroupe = false;
@@ -16,7 +43,7 @@ std::optional<EntreeBureau> LireEntreeBureau(const QByteArray &contenu) {
         if (!dansLeGroupe || egal <= 0 || ligne.startsWith(u'#'))
             continue;
         const QString cle = ligne.left(egal).trimmed();
-        const QString valeur = ligne.mid(egal + 1).trimmed();
+        const QString valeur = Desechapper(ligne.mid(egal + 1).trimmed());
         // The first of a key counts, as in every reader of these files.
         if (cle == u"Exec" && !execVu) {
             e.exec = valeur;

@@ -66,13 +66,6 @@ qsizetype LireArgument(QStringView texte, qsizetype i, QString &argument) {
     return i;
 }
 
-qsizetype LongueurDernierCaractere(QStringView texte) {
-    const qsizetype n = texte.size();
-    if (n >= 2 && texte.at(n - 1).isLowSurrogate() && texte.at(n - 2).isHighSurrogate())
-        return 2;
-    return n > 0 ? 1 : 0;
-}
-
 } // namespace
 
 Affichage ModeAffichage(quint8 lancement) {
@@ -93,9 +86,10 @@ QString CommandeLancement(const QString &ligCom) {
 }
 
 QString RepertoireLancement(const QString &wDir, QStringView separateurs) {
-    if (wDir.size() == 1 && separateurs.contains(wDir.at(0)))
+    // A directory typed without its trailing separator is entered as typed.
+    if (wDir.size() <= 1 || !separateurs.contains(wDir.back()))
         return wDir;
-    return wDir.chopped(LongueurDernierCaractere(wDir));
+    return wDir.chopped(1);
 }
 
 CommandeDecoupee DecouperCommande(QStringView commande) {

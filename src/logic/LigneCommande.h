@@ -22,9 +22,9 @@ Affichage ModeAffichage(quint8 lancement);
 // anywhere, otherwise the whole line between double quotes (one program path, spaces included).
 QString CommandeLancement(const QString &ligCom);
 
-// The directory entered before a launch: the stored one without its last character (its trailing
-// separator). A directory that is nothing but one separator («/», «\») is a root and stays whole.
-// Empty when nothing is to be entered.
+// The directory entered before a launch: the stored one without its trailing separator, or as it
+// stands when it has none. A directory that is nothing but one separator («/», «\») is a root and
+// stays whole. Empty when nothing is to be entered.
 QString RepertoireLancement(const QString &wDir, QStringView separateurs);
 
 // A command split into its program and arguments by the Windows command-line rules.

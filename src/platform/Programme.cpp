@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace platform {
 
@@ -29,6 +31,19 @@ QString cheminProgramme() {
 
 void simulerCheminProgramme(const QString &chemin) {
     cheminSimule() = chemin;
+}
+
+QString fichierDuProgramme(const QString &programme) {
+    if (programme.isEmpty())
+        return {};
+    const QString separateurs = separateursChemin();
+    if (std::none_of(programme.begin(), programme.end(),
+                     [&](QChar c) { return separateurs.contains(c); })) {
+        const QString trouve = QStandardPaths::findExecutable(programme);
+        if (!trouve.isEmpty())
+            return trouve;
+    }
+    return QFileInfo(programme).absoluteFilePath();
 }
 
 QString repertoireConfigurationUtilisateur() {

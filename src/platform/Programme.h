@@ -16,6 +16,11 @@ QString cheminProgramme();
 // there. An empty path returns to the real executable.
 void simulerCheminProgramme(const QString &chemin);
 
+// The file a program name stands for: a name with a directory part is taken as it is (relative
+// to the current directory), a bare name is looked for through PATH, and then in the current
+// directory. The result is absolute; empty for an empty name.
+QString fichierDuProgramme(const QString &programme);
+
 // Per-user configuration directory of the program, with a trailing separator.
 QString repertoireConfigurationUtilisateur();
 

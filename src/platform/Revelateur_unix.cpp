@@ -7,7 +7,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace platform {
@@ -23,22 +22,13 @@ void ouvrirDossier(const QString &fichier) {
 
 } // namespace
 
-QString fichierDuProgramme(const QString &programme) {
-    if (programme.isEmpty())
-        return {};
-    if (!programme.contains(u'/')) {
-        const QString trouve = QStandardPaths::findExecutable(programme);
-        if (!trouve.isEmpty())
-            return trouve;
-    }
-    return QFileInfo(programme).absoluteFilePath();
-}
-
 void reveler(const QString &fichier) {
     reveler(fichier, QDBusConnection::sessionBus(), DelaiGestionnaire);
 }
 
 void reveler(const QString &fichier, const QDBusConnection &bus, std::chrono::milliseconds delai) {
+    if (fichier.isEmpty())
+        return;
     if (!bus.isConnected()) {
         ouvrirDossier(fichier);
         return;
@@ -47,7 +37,9 @@ void reveler(const QString &fichier, const QDBusConnection &bus, std::chrono::mi
         QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    appel << QStringList{QUrl::fromLocalFile(fichier).toString()} << QString();
+    // File managers take the address as the URI rules write it: spaces and accents encoded.
+    appel << QStringList{QString::fromLatin1(QUrl::fromLocalFile(fichier).toEncoded())}
+          << QString();
     auto *attente = new QDBusPendingCallWatcher(bus.asyncCall(appel, int(delai.count())),
                                                 QCoreApplication::instance());
     QObject::connect(attente, &QDBusPendingCallWatcher::finished, attente,

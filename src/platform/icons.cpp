@@ -1,5 +1,6 @@
 #include "platform/icons.h"
 
+#include "platform/Programme.h"
 #include "platform/icones/FichierLu.h"
 #include "platform/icones/LecteurBureau.h"
 #include "platform/icones/LecteurIco.h"
@@ -82,7 +83,8 @@ QImage imageDepuis(const QString &chemin, int index, bool depuisBureau, int cote
 
 int iconCount(const QString &file) {
     {
-        const std::shared_ptr<const FichierLu> fichier = lireFichier(file);
+        const std::shared_ptr<const FichierLu> fichier =
+            lireFichier(platform::fichierDuProgramme(file));
         if (!fichier->lu())
             return 0;
         if (estExecutableWindows(fichier->octets()))
@@ -92,5 +94,6 @@ int iconCount(const QString &file) {
 }
 
 QImage iconImage(const QString &file, int index, int side) {
-    return imageDepuis(file, index, false, side);
+    // A program named without a directory is the one a launch finds through PATH.
+    return imageDepuis(platform::fichierDuProgramme(file), index, false, side);
 }

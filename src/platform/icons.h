@@ -7,7 +7,8 @@
 // Windows shell counts them: the icon groups of a Windows executable or library in the order of
 // its resource directory; one icon for an icon file, a picture (BMP, PNG, SVG, XPM), a desktop
 // entry (its Icon) or a Linux program that the icon theme knows by name. Every reader
-// bounds-checks what it reads and never trusts the file's own sizes and counts.
+// bounds-checks what it reads and never trusts the file's own sizes and counts. A name without a
+// directory is looked for through PATH first, as a launch finds it.
 
 // Number of icons in the file: 0 when it holds none or cannot be read.
 int iconCount(const QString &file);

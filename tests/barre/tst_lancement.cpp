@@ -65,7 +65,8 @@ private Q_SLOTS:
 
     // A launch from a drawer hides it when drawers close by themselves, even after the
     // working-directory message; the program then starts where the process stands. A launch
-    // from the main bar hides no bar, itself included, and starts in its button's directory.
+    // from the main bar hides no bar, itself included, and starts in its button's directory, typed
+    // with or without its trailing separator.
     void tiroirsAutomatiques_data() {
         QTest::addColumn<bool>("automatiques");
         QTest::newRow("oui") << true;
@@ -92,7 +93,7 @@ private Q_SLOTS:
             barre->TiroirClick();
         }
         barre->Liste->LigCom = programme_;
-        barre->Liste->WDir = dossier_ + u'/';
+        barre->Liste->WDir = automatiques ? dossier_ + u'/' : dossier_;
         barre->Liste->Bouton->setFocus();
         barre->LancerClick();
         QCOMPARE(attendreTemoin().value(0), dossier_);

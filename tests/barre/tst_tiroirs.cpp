@@ -266,6 +266,8 @@ private Q_SLOTS:
         QVERIFY(plein->Barre && plein->Barre->isVisible());
         taper(plein->Bouton, Qt::Key_Space);
         QCOMPARE(plein->Barre->Tag, 1);
+        taper(plein->Bouton, (Qt::ControlModifier | Qt::KeypadModifier) | Qt::Key_Enter);
+        QCOMPARE(plein->Barre->Tag, 0);
     }
 };
 

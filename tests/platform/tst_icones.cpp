@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -205,6 +206,7 @@ void TestIcones::source_data() {
     QTest::addColumn<bool>("executable");
     QTest::addColumn<QImage>("attendue"); // null: no icon
     QTest::addColumn<int>("tolerance");
+    QTest::addColumn<bool>("parPath"); // asked for by its bare name, found through PATH
 
     const QImage theme = motif(0x4080C0, 0xC08040, true);
     const QImage monochrome = motif(0x102030, 0xF0E0D0, false);
@@ -221,9 +223,10 @@ void TestIcones::source_data() {
                          "ELF\2\1\1\0\0\0\0\0\0\0\0\0",
                          16);
     const auto ajoute = [](const char *ligne, const char *nom, const QByteArray &contenu,
-                           const QImage &attendue, int tolerance = 0, bool executable = false) {
+                           const QImage &attendue, int tolerance = 0, bool executable = false,
+                           bool parPath = false) {
         QTest::newRow(ligne) << QString::fromUtf8(nom) << contenu << executable << attendue
-                             << tolerance;
+                             << tolerance << parPath;
     };
 
     ajoute("icône d'une image", "a.ico", ico1, monochrome);
@@ -249,6 +252,7 @@ void TestIcones::source_data() {
     ajoute("vide", "a.ico", {}, {});
 
     ajoute("programme que le thème connaît", "tressola-essai", elf, theme, 3, true);
+    ajoute("programme nommé sans répertoire", "tressola-essai", elf, theme, 3, true, true);
     ajoute("programme non exécutable", "tressola-essai", elf, {});
     ajoute("programme que le thème ignore", "tressola-inconnu", elf, {}, 0, true);
 
@@ -273,9 +277,14 @@ void TestIcones::source() {
     QFETCH(bool, executable);
     QFETCH(QImage, attendue);
     QFETCH(int, tolerance);
+    QFETCH(bool, parPath);
 
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(nom);
+    const QByteArray path = qgetenv("PATH");
+    const auto retablir = qScopeGuard([&] { qputenv("PATH", path); });
+    if (parPath)
+        qputenv("PATH", QFile::encodeName(dossier.path()) + ':' + path);
+    const QString chemin = parPath ? nom : dossier.filePath(nom);
     // A second entry that the first may name, naming the first in turn.
     QVERIFY(ecrireTout(dossier.filePath(QStringLiteral("b.desktop")),
                        "[Desktop Entry]\nIcon=" + chemin.toUtf8() + "\n"));
@@ -283,9 +292,10 @@ void TestIcones::source() {
                         dossier.filePath(QStringLiteral("avec espace\\.ico"))));
     if (nom.endsWith(u".desktop", Qt::CaseInsensitive))
         contenu.replace('%', QFile::encodeName(dossier.path() + u'/'));
-    QVERIFY(ecrireTout(chemin, contenu));
-    QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner |
-                                      (executable ? QFile::ExeOwner : QFile::Permissions()));
+    QVERIFY(ecrireTout(dossier.filePath(nom), contenu));
+    QFile::setPermissions(dossier.filePath(nom),
+                          QFile::ReadOwner | QFile::WriteOwner |
+                              (executable ? QFile::ExeOwner : QFile::Permissions()));
 
     QCOMPARE(iconCount(chemin), attendue.isNull() ? 0 : 1);
     const QImage icone = iconImage(chemin, 0);

@@ -80,14 +80,17 @@ void TestRevelateur::fichierDuProgramme() {
 void TestRevelateur::reveler_data() {
     QTest::addColumn<bool>("gestionnaire"); // whether one is on the bus
     QTest::addColumn<bool>("bus");
-    QTest::newRow("gestionnaire present") << true << true;
-    QTest::newRow("aucun gestionnaire") << false << true;
-    QTest::newRow("pas de bus") << false << false;
+    QTest::addColumn<bool>("vide"); // a blank button's line
+    QTest::newRow("gestionnaire present") << true << true << false;
+    QTest::newRow("aucun gestionnaire") << false << true << false;
+    QTest::newRow("pas de bus") << false << false << false;
+    QTest::newRow("bouton vide") << true << true << true;
 }
 
 void TestRevelateur::reveler() {
     QFETCH(bool, gestionnaire);
     QFETCH(bool, bus);
+    QFETCH(bool, vide);
     ouverts_.clear();
     Gestionnaire g;
     if (gestionnaire) {
@@ -103,12 +106,16 @@ void TestRevelateur::reveler() {
 
     // The program of a stored command line, spaces and accents in its path.
     const QString programme = QDir::temp().filePath(u"Mon App é/app"_s);
-    platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(u"\"%1\" -x"_s.arg(programme))),
-                      connexion, 400ms);
+    const QString ligne = vide ? QString() : u"\"%1\" -x"_s.arg(programme);
+    platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(ligne)), connexion, 400ms);
 
-    if (gestionnaire) { // shown by the file manager, and the folder not opened besides
-        QTRY_COMPARE(g.montres,
-                     QList<QStringList>{QStringList{QUrl::fromLocalFile(programme).toString()}});
+    if (vide) {
+        QTest::qWait(600);
+        QVERIFY(g.montres.isEmpty() && ouverts_.isEmpty());
+        QDBusConnection::disconnectFromBus(u"gestionnaire"_s);
+    } else if (gestionnaire) { // shown by the file manager, and the folder not opened besides
+        const QString uri = u"file://%1/Mon%20App%20%C3%A9/app"_s.arg(QDir::tempPath());
+        QTRY_COMPARE(g.montres, QList<QStringList>{QStringList{uri}});
         QTest::qWait(600);
         QVERIFY(ouverts_.isEmpty());
         QDBusConnection::disconnectFromBus(u"gestionnaire"_s);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Files dropped from another program, and buttons dragged with the real mouse.
+# Files dropped from another program, and buttons dragged with the real mouse. The source offers a
+# copy, a move or a link, and is told a copy wherever a file is taken, nothing elsewhere.
 # Usage: depots.sh TRESSOLA GLISSEUR TEMOIN
 set -u
 . "$(dirname "$0")/outils.sh"
@@ -11,6 +12,7 @@ glisseur=$2
 cp "$3" "$rep/temoin"; chmod +x "$rep/temoin"
 export TRESSOLA_TEMOIN="$rep/temoin.out"
 mkdir -p "$rep/Mes documents"; touch "$rep/Mes documents/lettre.txt"
+tab="$rep/tab"$'\t'"x.txt"; barre="$rep/x y\\"; touch "$tab" "$barre"
 ini="$rep/TRESSOLA.INI"
 printf '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin" > "$ini"
@@ -18,15 +20,19 @@ printf '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1Lig
 pids+=($!)
 attendre_fenetre Tressola >/dev/null || echouer "the bar never showed"
 
-# A file manager's drag of $3... from a window at (20, 20), released at ($1, $2).
+# A file manager's drag of $3... from a window at (20, 20), released at ($1, $2); with MAJ=1 Shift
+# is held. What the source was told goes into $action.
 deposer() {
   local x=$1 y=$2
   shift 2
-  "$glisseur" 20 20 "$@" &
+  "$glisseur" 20 20 "$@" > "$rep/action" &
   local g=$!
   attendre xdotool search --onlyvisible --name '^glisseur$' >/dev/null || echouer "no drag source"
+  [ "${MAJ:-0}" = 1 ] && xdotool keydown shift
   glisser 60 60 "$x" "$y"
-  sleep 0.3
+  [ "${MAJ:-0}" = 1 ] && xdotool keyup shift
+  attendre test -s "$rep/action" || echouer "the drag never ended"
+  action=$(cat "$rep/action")
   kill $g; wait $g 2>/dev/null
 }
 temoin_recu() { [ -f "$TRESSOLA_TEMOIN" ]; }
@@ -34,23 +40,36 @@ arguments_du_temoin() { tr '\0' '\n' < "$TRESSOLA_TEMOIN" | tail -n +2; }
 
 # 1. A program dropped on the blank button fills it; the section is on disk at once.
 deposer 323 442 /usr/bin/xmessage
-attendre grep -qx '0LigCom="/usr/bin/xmessage"' "$ini" || echouer "the blank button was not filled"
+attendre grep -qx '0LigCom="/usr/bin/xmessage"' "$ini" || echouer "the blank button was not filled (source told $action)"
 grep -qx '0Hint=Xmessage' "$ini" || echouer "no tooltip from the dropped file"
 grep -qx '0WDir=/usr/bin/' "$ini" || echouer "no working directory from the dropped file"
 
-# 2. A file dropped on a filled button is opened by its program.
-deposer 370 442 "$rep/Mes documents/lettre.txt"
-attendre temoin_recu || echouer "the button's program did not start"
-[ "$(arguments_du_temoin)" = "$rep/Mes documents/lettre.txt" ] || echouer "got: $(arguments_du_temoin)"
-rm -f "$TRESSOLA_TEMOIN"
+# 2. A file dropped on a filled button, Shift held, is opened by its program, its name one argument
+#    as it stands; the source is told it was copied.
+for f in "$rep/Mes documents/lettre.txt" "$tab" "$barre"; do
+  MAJ=1 deposer 370 442 "$f"
+  attendre temoin_recu || echouer "the button's program did not start for $f (source told $action)"
+  [ "$(arguments_du_temoin)" = "$f" ] || echouer "got: $(arguments_du_temoin)"
+  [ "$action" = copy ] || echouer "the source was told '$action' for $f"
+  rm -f "$TRESSOLA_TEMOIN"
+done
 
-# 3. Two files at once, and a drop between two buttons, do nothing.
+# 3. Two files at once, a drop between two buttons and one on a strip do nothing and are refused.
 avant=$(md5sum < "$ini")
-deposer 370 442 /usr/bin/xmessage /usr/bin/xdotool
-deposer 346 442 /usr/bin/xdotool
-sleep 0.3
+for ou in "370 442 /usr/bin/xmessage /usr/bin/xdotool" "346 442 /usr/bin/xdotool" "323 409 /usr/bin/xdotool"; do
+  MAJ=1 deposer $ou
+  [ "$action" = ignore ] || echouer "a drop at ${ou% /*} was reported '$action'"
+done
 [ "$(md5sum < "$ini")" = "$avant" ] || echouer "a refused drop changed the board"
 temoin_recu && echouer "a refused drop started a program"
+
+# 3b. A name that is not UTF-8 is refused with a message.
+deposer 370 442 "file://$rep/%FF.txt"
+attendre sh -c "[ \$(xdotool search --onlyvisible --name '^Tressola\$' | wc -l) -ge 2 ]" ||
+  echouer "no message for a name not in UTF-8"
+capturer nom-pas-utf8
+xdotool key --clearmodifiers Return
+temoin_recu && echouer "a name not in UTF-8 started a program"
 
 # 4. In an open drawer: its first button (at the bottom) takes the file, its section is written.
 xdotool mousemove 323 409 sleep 0.05 click --delay 1 1

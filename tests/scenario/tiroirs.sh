@@ -8,7 +8,7 @@ orientation=$2
 rep=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
 cp "$1" "$rep/tressola"
-printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=1\n' \
+printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\n0Hint=Bonjour\n1THint=Outils\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=1\n' \
   "$orientation" > "$rep/TRESSOLA.INI"
 "$rep/tressola" &
 pid=$!
@@ -30,6 +30,7 @@ cliquer_bande() {
   if [ "$orientation" = 0 ]; then x=$(($2 + 1 + $1 * 47 + 22)); y=$(($3 + 9))
   else x=$(($2 + 48 + 8)); y=$(($3 + 1 + $1 * 47 + 22)); fi
   # (--sync would wait forever when the pointer is already there)
+  [ "${4:-}" = echo ] && { echo "$x $y"; return; }
   xdotool mousemove "$x" "$y" sleep 0.05 click --delay 1 1
 }
 # Where drawer $1 of $2 buttons stands against the main bar at ($3, $4).
@@ -50,6 +51,23 @@ attendre_geometrie "$(place_tiroir 0 2 200 400)" "drawer 0 opened"
 cliquer_bande 1 200 400
 attendre_geometrie "$(place_tiroir 1 1 200 400)" "drawer 1 opened"
 capturer "tiroirs-orientation-$orientation"
+
+# "Toujours visible" three times: the main bar keeps its window, out of the taskbar and above the
+# others, the open drawers stay tied to it, nothing moves.
+geo_barre=$(geometrie "$barre")
+xdotool key --clearmodifiers ctrl+t sleep 0.2 ctrl+t sleep 0.2 ctrl+t
+attendre grep -qx 'StayOnTop=1' "$rep/TRESSOLA.INI" || echouer "stay on top was not set"
+sleep 0.3
+principale=$(fenetre_en "$geo_barre") || echouer "the main bar moved"
+etat=$(xprop -id "$principale" _NET_WM_STATE)
+case "$etat" in *SKIP_TASKBAR*ABOVE* | *ABOVE*SKIP_TASKBAR*) ;; *) echouer "main bar state: $etat" ;; esac
+for t in "$(place_tiroir 0 2 200 400)" "$(place_tiroir 1 1 200 400)"; do
+  id=$(fenetre_en "$t") || echouer "a drawer moved from $t"
+  xprop -id "$id" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$principale")\$" ||
+    echouer "drawer at $t: $(xprop -id "$id" WM_TRANSIENT_FOR), main bar $(printf '0x%x' "$principale")"
+done
+barre=$principale
+
 cliquer_bande 1 200 400 # hidden now
 sleep 0.3
 fenetre_en "$(place_tiroir 1 1 200 400)" >/dev/null && echouer "drawer 1 did not hide"
@@ -65,6 +83,27 @@ if [ "$orientation" = 0 ]; then fx=$((500 + 46)); fy=$((300 + 40)); else fx=$((5
 glisser "$fx" "$fy" $((fx + 30)) $((fy - 20))
 attendre_geometrie "$(place_tiroir 0 2 530 280)" "the open drawer followed the dragged bar"
 [ "$(geometrie "$barre" | cut -d' ' -f1-2)" = "530 280" ] || echouer "the dragged bar is at $(geometrie "$barre")"
+
+# Hints of a button and of a strip show while another program is the active window.
+xmessage -geometry +900+100 autre &
+autre=$!
+trap 'kill $pid $autre 2>/dev/null; rm -rf "$rep"' EXIT
+id_autre=$(attendre_fenetre xmessage) || echouer "no other window"
+infobulle() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname tressola 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && return 0
+  done
+  return 1
+}
+if [ "$orientation" = 0 ]; then bx=$((530 + 23)); by=$((280 + 42)); else bx=$((530 + 23)); by=$((280 + 23)); fi
+for point in "$bx $by" "$(cliquer_bande 1 530 280 echo)"; do
+  xdotool windowactivate --sync "$id_autre" mousemove 10 700
+  attendre sh -c "! { $(declare -f infobulle); infobulle; }" || echouer "a hint stayed"
+  xdotool mousemove $point sleep 0.1 mousemove_relative 1 1
+  attendre infobulle || echouer "no hint at $point while another window is active"
+  capturer "infobulle-$orientation-${point% *}"
+done
 
 # A drawer whose count is huge but that holds no button: no arrow, it does not open, and quitting
 # ends the program normally.
