@@ -95,9 +95,12 @@ LectureFichier lireFichier(const QString &chemin, qint64 tailleMax) {
         ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     const Descripteur garde(fd);
     if (fd < 0) {
-        lu.etat = errno == ENOENT                       ? EtatLecture::Absent
-                  : (errno == EACCES || errno == EPERM) ? EtatLecture::Refuse
-                                                        : EtatLecture::Erreur;
+        if (errno == ENOENT || errno == ENOTDIR)
+            lu.etat = EtatLecture::Absent;
+        else if (errno == EACCES || errno == EPERM)
+            lu.etat = EtatLecture::Refuse;
+        else
+            lu.etat = EtatLecture::Erreur;
         return lu;
     }
     struct stat etat {};
