@@ -9,16 +9,50 @@ namespace {
 
 const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
 
+// Names are nearly always ASCII: folding them then needs no tables.
 QString replie(QStringView nom) {
-    return nom.toString().toCaseFolded();
+    QString repliee(nom.size(), Qt::Uninitialized);
+    QChar *sortie = repliee.data();
+    for (const QChar c : nom) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return nom.toString().toCaseFolded();
+        *sortie++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+    }
+    return repliee;
+}
+
+bool estBlanc(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
 qsizetype premierNonBlanc(QByteArrayView texte) {
     qsizetype i = 0;
-    while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t' || texte[i] == '\v' ||
-                                texte[i] == '\f' || texte[i] == '\r'))
+    while (i < texte.size() && estBlanc(texte[i]))
         ++i;
     return i;
+}
+
+// The key of a line whose key is ASCII, read from its bytes: the same name as the decoded line
+// gives, whatever encoding the rest of the line is in. Nothing when the line holds no key; the
+// caller decodes the line when the key is not ASCII.
+std::optional<std::optional<QString>> cleAscii(QByteArrayView texte) {
+    const qsizetype debut = premierNonBlanc(texte);
+    if (debut == texte.size() || texte[debut] == ';' || texte[debut] == '#')
+        return std::optional<QString>();
+    const qsizetype egal = texte.indexOf('=');
+    if (egal < 0)
+        return std::optional<QString>();
+    qsizetype fin = egal;
+    while (fin > debut && estBlanc(texte[fin - 1]))
+        --fin;
+    for (qsizetype i = 0; i < fin; ++i) {
+        if (static_cast<unsigned char>(texte[i]) >= 0x80)
+            return std::nullopt;
+    }
+    if (fin <= debut)
+        return std::optional<QString>();
+    return std::optional<QString>(QString::fromLatin1(texte.sliced(debut, fin - debut)));
 }
 
 std::optional<QString> nomDeSection(QByteArrayView texte) {
@@ -90,7 +124,9 @@ ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
 }
 
 void ProfilFichier::indexerLigne(Section &section, qsizetype ligne) {
-    const std::optional<QString> cle = nomDeCle(texteDeLigne(section.lignes.at(ligne).texte));
+    const QByteArray &texte = section.lignes.at(ligne).texte;
+    std::optional<std::optional<QString>> ascii = cleAscii(texte);
+    const std::optional<QString> cle = ascii ? std::move(*ascii) : nomDeCle(texteDeLigne(texte));
     if (!cle)
         return;
     section.derniereCle = ligne;
@@ -253,6 +289,35 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
     // Lines after the last key are never indexed, so inserting here moves no indexed line.
     cible.lignes.insert(position, Ligne{cle.toUtf8() + "=" + octetsValeur, fin});
     indexerLigne(cible, position);
+}
+
+void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QString>> &entrees) {
+    effacer(section);
+    if (entrees.isEmpty())
+        return;
+    Ligne *precedente = derniereLigne();
+    Section nouvelle;
+    nouvelle.nom = section.toString();
+    nouvelle.lignes.reserve(entrees.size() + 1);
+    nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
+    // A file that did not end with a line ending still does not: the last new line goes without.
+    const QByteArray derniereFin = finApres(precedente);
+    for (const auto &[cle, valeur] : entrees) {
+        QString repliee = replie(cle);
+        const auto existante = nouvelle.cles.constFind(repliee);
+        if (existante != nouvelle.cles.constEnd()) {
+            QByteArray &texte = nouvelle.lignes[*existante].texte;
+            texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
+            continue;
+        }
+        nouvelle.derniereCle = nouvelle.lignes.size();
+        nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
+        nouvelle.ordre.append(cle);
+        nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
+    }
+    nouvelle.lignes.last().fin = derniereFin;
+    index_.insert(replie(section), sections_.size());
+    sections_.append(std::move(nouvelle));
 }
 
 void ProfilFichier::effacer(QStringView section) {

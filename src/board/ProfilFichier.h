@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -40,6 +41,9 @@ public:
     // A new key goes after the last key of its section, a new section at the end of the file.
     // New lines take the line ending most of the file uses.
     void ecrire(QStringView section, QStringView cle, const QString &valeur);
+    // The section erased, then written again at the end of the file from these keys (names
+    // without blanks around them, values as stored), as if by ecrire one after the other.
+    void remplacer(QStringView section, const QList<QPair<QString, QString>> &entrees);
     // Every occurrence of the section goes, header and all its lines, so that no older copy of
     // it can come back into view.
     void effacer(QStringView section);

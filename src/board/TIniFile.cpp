@@ -12,8 +12,8 @@ namespace {
 // longer belongs to a process that hangs, and the write gives up rather than hang with it.
 constexpr int attenteVerrouMs = 5000;
 
-QString nom(const QString &texte) {
-    return sansBlancs(texte).toString();
+QStringView nom(const QString &texte) {
+    return sansBlancs(texte);
 }
 
 // Checked before the blanks go: a line break at the end of a name is still a line break.
@@ -220,11 +220,14 @@ void TIniFile::WriteStrings(const QString &section, const Entrees &entrees) {
 
 void TIniFile::ReplaceSection(const QString &section, const Entrees &entrees) {
     verifierEntrees(section, entrees);
+    // Made ready before the lock is taken, to hold it for as short a time as can be.
+    Entrees stockees;
+    stockees.reserve(entrees.size());
+    for (const auto &[cle, valeur] : entrees)
+        stockees.append({nom(cle).toString(), valeurAStocker(valeur)});
     modifier([&](ProfilFichier &profil) {
         const bool existait = profil.sectionExiste(nom(section));
-        profil.effacer(nom(section));
-        for (const auto &[cle, valeur] : entrees)
-            profil.ecrire(nom(section), nom(cle), valeurAStocker(valeur));
+        profil.remplacer(nom(section), stockees);
         return existait || !entrees.isEmpty();
     });
 }
