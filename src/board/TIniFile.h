@@ -46,17 +46,20 @@ private:
 // The file is the truth: an accessor takes its picture of the file at its first read and keeps it
 // for its later reads (an accessor serves one operation). A picture is shared with later
 // accessors only while the file stays the same (device, inode, size, times to the nanosecond,
-// looked at when each accessor starts), so opening an accessor on an unchanged file costs a
-// stat, and a file another program changed is always read afresh. Every write looks again under
-// the lock before changing the file. Every write replaces the whole file atomically, under an
-// advisory lock, keeps the file's owner, group and mode, and keeps every byte it does not change
-// (comments, blank lines, unknown keys, line endings).
+// looked at when each accessor starts; a file stamped within a clock tick of being looked at is
+// compared byte for byte), so an accessor on an unchanged file costs a stat, and a file another
+// program changed is always read afresh. Every write looks again under the lock before changing
+// the file. Every write replaces the whole file atomically, under an advisory lock, keeps the
+// file's owner, group and mode, and keeps every byte it does not change (comments, blank lines,
+// unknown keys, line endings).
 //
 // A file that cannot be read reads as if it were missing, and every write to it raises
-// LectureImpossible: it is never written over. A value, key or section name holding a line break is
-// refused with the write error, since it would add keys or sections when read back; so are a
-// section name holding ']' and a key holding '=' or starting with '[', ';' or '#'. Names are
-// taken without the blanks around them, as the file gives them.
+// LectureImpossible: it is never written over.
+//
+// A value, key or section name holding a line break is refused with the write error, since it
+// would add keys or sections when read back; so are a section name holding ']' and a key holding
+// '=' or starting with '[', ';' or '#'. Names are taken without the blanks around them, as the
+// file gives them.
 //
 // A value wholly enclosed in a pair of quotes that also holds that quote inside is stored in one
 // more pair, so that it reads back as written (a quoted program followed by a quoted argument).
