@@ -57,7 +57,6 @@ private:
         QString nom;
         QList<Ligne> lignes;            // lignes[0] is the header
         QHash<QString, qsizetype> cles; // case-folded name -> line of its first occurrence
-        QStringList ordre;
         qsizetype derniereCle = 0;
     };
 
@@ -67,9 +66,13 @@ private:
     Ligne *derniereLigne();
     QByteArray finApres(Ligne *precedente);
 
+    QByteArray source_; // the bytes read, which unchanged lines point into
     QByteArray bom_;
     QList<Ligne> preambule_;
     QList<Section> sections_;
     QHash<QString, qsizetype> index_;          // case-folded name -> first section of that name
     QByteArray fin_ = QByteArrayLiteral("\n"); // the line ending most lines of the file use
+    // The section found last and the name it was asked by: reset by every change of sections_.
+    mutable QString derniereDemande_;
+    mutable qsizetype derniereSection_ = -1;
 };
