@@ -62,7 +62,7 @@ int main(int argc, char *argv[]) {
     std::printf("board of %d buttons: %lld bytes\n", n, static_cast<long long>(octets.size()));
 
     constexpr int fois = 31;
-    std::vector<double> lire, charger, relire, plancher, sauver, reglage;
+    std::vector<double> lire, charger, relire, plancher, sauver, inchange, reglage;
     for (int i = 0; i < fois; ++i) {
         // Another program writes the board: nothing of an earlier picture may serve.
         remplacer(chemin, octets);
@@ -82,7 +82,10 @@ int main(int argc, char *argv[]) {
         })[0]);
         plancher.push_back(Mesurer(1, [&] { remplacer(chemin, octets); })[0]);
         (void)NombreTiroir(QStringLiteral("SECTION1")); // the program's picture, as after a load
+        liste->Hint = QStringLiteral("Programme changé %1").arg(i); // a real change to save
         sauver.push_back(
+            Mesurer(1, [&] { EcrireBoutons(QStringLiteral("SECTION0"), liste, nullptr); })[0]);
+        inchange.push_back(
             Mesurer(1, [&] { EcrireBoutons(QStringLiteral("SECTION0"), liste, nullptr); })[0]);
         reglage.push_back(Mesurer(1, [] { SauverReglages(); })[0]);
     }
@@ -91,6 +94,7 @@ int main(int argc, char *argv[]) {
     Rapporter("load them again, file unchanged", relire);
     Rapporter("floor: replace the file (temporary, fsync, rename)", plancher);
     Rapporter("save 1,000 buttons", sauver);
+    Rapporter("save them again unchanged (a bar that closes)", inchange);
     Rapporter("save the settings into that board", reglage);
     std::printf("ratios: load %.2f x its floor (%.0f us / %.0f us), save %.2f x its floor "
                 "(%.0f us / %.0f us)\n",

@@ -384,6 +384,28 @@ void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QS
     sections_.append(std::move(nouvelle));
 }
 
+bool ProfilFichier::dejaEnFin(QStringView section,
+                              const QList<QPair<QString, QString>> &entrees) const {
+    const auto trouvee = index_.constFind(replie(section));
+    if (trouvee == index_.constEnd() || *trouvee != sections_.size() - 1)
+        return false;
+    const Section &derniere = sections_.last();
+    if (derniere.nom != section || derniere.lignes.size() != entrees.size() + 1 ||
+        derniere.cles.size() != entrees.size() || derniere.lignes.first().fin != fin_ ||
+        derniere.lignes.first().texte != "[" + section.toUtf8() + "]")
+        return false;
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        const Ligne &ligne = derniere.lignes.at(i + 1);
+        const QByteArray cle = entrees.at(i).first.toUtf8();
+        const QByteArray valeur = entrees.at(i).second.toUtf8();
+        if (ligne.fin != fin_ || ligne.texte.size() != cle.size() + 1 + valeur.size() ||
+            !ligne.texte.startsWith(cle) || ligne.texte.at(cle.size()) != '=' ||
+            !ligne.texte.endsWith(valeur))
+            return false;
+    }
+    return true;
+}
+
 void ProfilFichier::effacer(QStringView section) {
     const QString repliee = replie(section);
     if (!index_.contains(repliee))

@@ -44,6 +44,8 @@ public:
     // The section erased, then written again at the end of the file from these keys (names
     // without blanks around them, values as stored), as if by ecrire one after the other.
     void remplacer(QStringView section, const QList<QPair<QString, QString>> &entrees);
+    // True when remplacer would write the section as it already stands, last in the file.
+    bool dejaEnFin(QStringView section, const QList<QPair<QString, QString>> &entrees) const;
     // Every occurrence of the section goes, header and all its lines, so that no older copy of
     // it can come back into view.
     void effacer(QStringView section);

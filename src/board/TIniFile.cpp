@@ -226,6 +226,9 @@ void TIniFile::ReplaceSection(const QString &section, const Entrees &entrees) {
     for (const auto &[cle, valeur] : entrees)
         stockees.append({nom(cle).toString(), valeurAStocker(valeur)});
     modifier([&](ProfilFichier &profil) {
+        // A bar that closes writes its section again, most often unchanged since its last save.
+        if (profil.dejaEnFin(nom(section), stockees))
+            return false;
         const bool existait = profil.sectionExiste(nom(section));
         profil.remplacer(nom(section), stockees);
         return existait || !entrees.isEmpty();

@@ -187,6 +187,10 @@ private Q_SLOTS:
         QTest::newRow("replace section")
             << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a;Nombre=1"_s
             << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
+        QTest::newRow("replace, unchanged at the end")
+            << "[B]\n[A]\r\nx=1\r\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\r\nx=1\r\n"_ba;
+        QTest::newRow("replace, unchanged but a comment")
+            << "[B]\n[A]\nx=1\n;c\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\nx=1\n"_ba;
         QTest::newRow("replace with nothing erases")
             << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
         // A value wholly quoted that holds its quote inside gets one more pair, which a read takes
