@@ -1,6 +1,7 @@
 // Start-up of the real program, from its start to its main bar mapped on the screen, for boards
 // of different sizes: start-up must grow with what the bar shows, not with the whole file.
-// Runs under a display with a window manager (scripts/bench.sh provides one).
+// Runs under a display with a window manager (scripts/bench.sh provides one). An argument names
+// another build of the program to measure instead, for comparisons.
 
 #include "Mesures.h"
 
@@ -75,7 +76,8 @@ double unDemarrage(xcb_connection_t *x, const QByteArray &binaire) {
 
 } // namespace
 
-int main() {
+int main(int argc, char *argv[]) {
+    const QString programme = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TRESSOLA);
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x)) {
         std::printf("no display\n");
@@ -98,7 +100,7 @@ int main() {
     std::vector<QTemporaryDir> reps(std::size(cas));
     std::vector<std::vector<double>> mesures(std::size(cas));
     for (std::size_t c = 0; c < std::size(cas); ++c) {
-        QFile::copy(QStringLiteral(TRESSOLA), reps[c].filePath(QStringLiteral("tressola")));
+        QFile::copy(programme, reps[c].filePath(QStringLiteral("tressola")));
         QFile board(reps[c].filePath(QStringLiteral("TRESSOLA.INI")));
         board.open(QIODevice::WriteOnly);
         board.write(tableau(cas[c].boutons, cas[c].parTiroir));
