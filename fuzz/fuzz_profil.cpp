@@ -162,5 +162,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         verifierRelu(edite, attendu);
         exiger(edite.octets().size() < octets.size(), "erasing added bytes");
     }
+
+    // The section replaced in one pass, by the section's own keys again (duplicates included):
+    // the same bytes and picture as erasing it and writing the keys one by one.
+    {
+        QList<QPair<QString, QString>> entrees;
+        for (const QString &cle : cles) {
+            if (ProfilFichier::cleValide(cle))
+                entrees.append({cle, valeur});
+        }
+        if (!entrees.isEmpty())
+            entrees.append({entrees.first().first.toUpper(), valeur + u'2'});
+        ProfilFichier enUneFois = profil;
+        enUneFois.remplacer(section, entrees);
+        ProfilFichier uneAUne = profil;
+        uneAUne.effacer(section);
+        for (const auto &[cle, v] : entrees)
+            uneAUne.ecrire(section, cle, v);
+        exiger(enUneFois.octets() == uneAUne.octets(), "a replaced section differs");
+        exiger(cliche(enUneFois, true) == cliche(uneAUne, true), "a replaced picture differs");
+        exiger(enUneFois.cles(section) == uneAUne.cles(section), "replaced keys differ");
+    }
     return 0;
 }

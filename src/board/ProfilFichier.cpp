@@ -8,17 +8,86 @@
 namespace {
 
 const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
+const QByteArray finLf = QByteArrayLiteral("\n");
+const QByteArray finCrlf = QByteArrayLiteral("\r\n");
 
+char16_t minuscule(char16_t u) {
+    return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+}
+
+// Names are nearly always ASCII: folding them then needs no tables.
 QString replie(QStringView nom) {
-    return nom.toString().toCaseFolded();
+    QString repliee(nom.size(), Qt::Uninitialized);
+    QChar *sortie = repliee.data();
+    for (const QChar c : nom) {
+        if (c.unicode() >= 0x80)
+            return nom.toString().toCaseFolded();
+        *sortie++ = QChar(minuscule(c.unicode()));
+    }
+    return repliee;
+}
+
+// Calls f with the folded name, built on the stack when it is short and ASCII: a lookup then
+// allocates nothing.
+template <class F>
+auto avecRepliee(QStringView nom, F &&f) {
+    constexpr qsizetype taille = 64;
+    char16_t tampon[taille];
+    if (nom.size() <= taille) {
+        qsizetype i = 0;
+        for (; i < nom.size() && nom[i].unicode() < 0x80; ++i)
+            tampon[i] = minuscule(nom[i].unicode());
+        if (i == nom.size())
+            return f(QString::fromRawData(reinterpret_cast<const QChar *>(tampon), i));
+    }
+    return f(replie(nom));
+}
+
+bool estAsciiSeul(QByteArrayView octets) {
+    for (const char c : octets) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool estBlanc(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
 qsizetype premierNonBlanc(QByteArrayView texte) {
     qsizetype i = 0;
-    while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t' || texte[i] == '\v' ||
-                                texte[i] == '\f' || texte[i] == '\r'))
+    while (i < texte.size() && estBlanc(texte[i]))
         ++i;
     return i;
+}
+
+// The key of a line whose key is ASCII, read from its bytes, as spelled or folded: the same name
+// as the decoded line gives, whatever encoding the rest of the line is in. Nothing when the line
+// holds no key; the caller decodes the line when the key is not ASCII.
+std::optional<std::optional<QString>> cleAscii(QByteArrayView texte, bool repliee) {
+    const qsizetype debut = premierNonBlanc(texte);
+    if (debut == texte.size() || texte[debut] == ';' || texte[debut] == '#')
+        return std::optional<QString>();
+    const qsizetype egal = texte.indexOf('=');
+    if (egal < 0)
+        return std::optional<QString>();
+    qsizetype fin = egal;
+    while (fin > debut && estBlanc(texte[fin - 1]))
+        --fin;
+    for (qsizetype i = 0; i < fin; ++i) {
+        if (static_cast<unsigned char>(texte[i]) >= 0x80)
+            return std::nullopt;
+    }
+    if (fin <= debut)
+        return std::optional<QString>();
+    QString cle(fin - debut, Qt::Uninitialized);
+    QChar *sortie = cle.data();
+    for (qsizetype i = debut; i < fin; ++i) {
+        const auto c = char16_t(static_cast<unsigned char>(texte[i]));
+        *sortie++ = QChar(repliee ? minuscule(c) : c);
+    }
+    return std::optional<QString>(std::move(cle));
 }
 
 std::optional<QString> nomDeSection(QByteArrayView texte) {
@@ -48,11 +117,23 @@ std::optional<QString> nomDeCle(const QString &ligne) {
     return cle.toString();
 }
 
+// The key a line holds, as spelled in the file or folded.
+std::optional<QString> cleDeLigne(QByteArrayView texte, bool repliee) {
+    std::optional<std::optional<QString>> ascii = cleAscii(texte, repliee);
+    if (ascii)
+        return std::move(*ascii);
+    std::optional<QString> cle = nomDeCle(texteDeLigne(texte));
+    return cle && repliee ? std::optional<QString>(replie(*cle)) : cle;
+}
+
 } // namespace
 
 ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
     ProfilFichier profil;
-    QByteArrayView reste(octets);
+    // Lines point into the file's bytes, which the picture keeps, instead of each owning a copy;
+    // a line that an edit changes gets bytes of its own.
+    profil.source_ = octets;
+    QByteArrayView reste(profil.source_);
     if (reste.startsWith(bomUtf8)) {
         profil.bom_ = bomUtf8;
         reste = reste.sliced(bomUtf8.size());
@@ -62,14 +143,14 @@ ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
         Ligne ligne;
         const qsizetype saut = reste.indexOf('\n', debut);
         if (saut < 0) {
-            ligne.texte = reste.sliced(debut).toByteArray();
+            ligne.texte = QByteArray::fromRawData(reste.data() + debut, reste.size() - debut);
             debut = reste.size();
         } else {
             qsizetype fin = saut;
             if (fin > debut && reste[fin - 1] == '\r')
                 --fin;
-            ligne.texte = reste.sliced(debut, fin - debut).toByteArray();
-            ligne.fin = reste.sliced(fin, saut + 1 - fin).toByteArray();
+            ligne.texte = QByteArray::fromRawData(reste.data() + debut, fin - debut);
+            ligne.fin = fin == saut ? finLf : finCrlf;
             debut = saut + 1;
         }
         if (std::optional<QString> nom = nomDeSection(ligne.texte)) {
@@ -90,18 +171,16 @@ ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
 }
 
 void ProfilFichier::indexerLigne(Section &section, qsizetype ligne) {
-    const std::optional<QString> cle = nomDeCle(texteDeLigne(section.lignes.at(ligne).texte));
-    if (!cle)
+    std::optional<QString> repliee = cleDeLigne(section.lignes.at(ligne).texte, true);
+    if (!repliee)
         return;
     section.derniereCle = ligne;
-    const QString repliee = replie(*cle);
-    if (!section.cles.contains(repliee)) {
-        section.cles.insert(repliee, ligne);
-        section.ordre.append(*cle);
-    }
+    if (!section.cles.contains(*repliee))
+        section.cles.insert(std::move(*repliee), ligne);
 }
 
 void ProfilFichier::indexerSections() {
+    derniereSection_ = -1;
     index_.clear();
     qsizetype crlf = 0;
     qsizetype lf = 0;
@@ -148,8 +227,16 @@ QByteArray ProfilFichier::octets() const {
 }
 
 const ProfilFichier::Section *ProfilFichier::trouver(QStringView section) const {
-    const auto trouvee = index_.constFind(replie(section));
-    return trouvee == index_.constEnd() ? nullptr : &sections_.at(*trouvee);
+    // A bar reads its keys one after the other from the same section.
+    if (derniereSection_ >= 0 && section == derniereDemande_)
+        return &sections_.at(derniereSection_);
+    const qsizetype trouvee =
+        avecRepliee(section, [&](const QString &repliee) { return index_.value(repliee, -1); });
+    if (trouvee < 0)
+        return nullptr;
+    derniereDemande_ = section.toString();
+    derniereSection_ = trouvee;
+    return &sections_.at(trouvee);
 }
 
 QStringList ProfilFichier::sections() const {
@@ -167,17 +254,30 @@ bool ProfilFichier::sectionExiste(QStringView section) const {
 
 QStringList ProfilFichier::cles(QStringView section) const {
     const Section *trouvee = trouver(section);
-    return trouvee ? trouvee->ordre : QStringList();
+    QStringList noms;
+    if (!trouvee)
+        return noms;
+    for (qsizetype i = 1; i < trouvee->lignes.size(); ++i) {
+        std::optional<QString> cle = cleDeLigne(trouvee->lignes.at(i).texte, false);
+        if (cle && trouvee->cles.value(replie(*cle), -1) == i)
+            noms.append(std::move(*cle));
+    }
+    return noms;
 }
 
 std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringView cle) const {
     const Section *trouvee = trouver(section);
     if (!trouvee)
         return std::nullopt;
-    const auto ligne = trouvee->cles.constFind(replie(cle));
-    if (ligne == trouvee->cles.constEnd())
+    const qsizetype ligne =
+        avecRepliee(cle, [&](const QString &repliee) { return trouvee->cles.value(repliee, -1); });
+    if (ligne < 0)
         return std::nullopt;
-    const QString texte = texteDeLigne(trouvee->lignes.at(*ligne).texte);
+    const QByteArray &octets = trouvee->lignes.at(ligne).texte;
+    // Only the whole line tells how it is encoded; an ASCII line needs no decoding.
+    if (estAsciiSeul(octets))
+        return QString::fromLatin1(octets.sliced(octets.indexOf('=') + 1));
+    const QString texte = texteDeLigne(octets);
     return texte.mid(texte.indexOf(u'=') + 1);
 }
 
@@ -253,6 +353,57 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
     // Lines after the last key are never indexed, so inserting here moves no indexed line.
     cible.lignes.insert(position, Ligne{cle.toUtf8() + "=" + octetsValeur, fin});
     indexerLigne(cible, position);
+}
+
+void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QString>> &entrees) {
+    effacer(section);
+    if (entrees.isEmpty())
+        return;
+    Ligne *precedente = derniereLigne();
+    Section nouvelle;
+    nouvelle.nom = section.toString();
+    nouvelle.lignes.reserve(entrees.size() + 1);
+    nouvelle.cles.reserve(entrees.size());
+    nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
+    // A file that did not end with a line ending still does not: the last new line goes without.
+    const QByteArray derniereFin = finApres(precedente);
+    for (const auto &[cle, valeur] : entrees) {
+        QString repliee = replie(cle);
+        const auto existante = nouvelle.cles.constFind(repliee);
+        if (existante != nouvelle.cles.constEnd()) {
+            QByteArray &texte = nouvelle.lignes[*existante].texte;
+            texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
+            continue;
+        }
+        nouvelle.derniereCle = nouvelle.lignes.size();
+        nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
+        nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
+    }
+    nouvelle.lignes.last().fin = derniereFin;
+    index_.insert(replie(section), sections_.size());
+    sections_.append(std::move(nouvelle));
+}
+
+bool ProfilFichier::dejaEnFin(QStringView section,
+                              const QList<QPair<QString, QString>> &entrees) const {
+    const auto trouvee = index_.constFind(replie(section));
+    if (trouvee == index_.constEnd() || *trouvee != sections_.size() - 1)
+        return false;
+    const Section &derniere = sections_.last();
+    if (derniere.nom != section || derniere.lignes.size() != entrees.size() + 1 ||
+        derniere.cles.size() != entrees.size() || derniere.lignes.first().fin != fin_ ||
+        derniere.lignes.first().texte != "[" + section.toUtf8() + "]")
+        return false;
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        const Ligne &ligne = derniere.lignes.at(i + 1);
+        const QByteArray cle = entrees.at(i).first.toUtf8();
+        const QByteArray valeur = entrees.at(i).second.toUtf8();
+        if (ligne.fin != fin_ || ligne.texte.size() != cle.size() + 1 + valeur.size() ||
+            !ligne.texte.startsWith(cle) || ligne.texte.at(cle.size()) != '=' ||
+            !ligne.texte.endsWith(valeur))
+            return false;
+    }
+    return true;
 }
 
 void ProfilFichier::effacer(QStringView section) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -40,6 +41,11 @@ public:
     // A new key goes after the last key of its section, a new section at the end of the file.
     // New lines take the line ending most of the file uses.
     void ecrire(QStringView section, QStringView cle, const QString &valeur);
+    // The section erased, then written again at the end of the file from these keys (names
+    // without blanks around them, values as stored), as if by ecrire one after the other.
+    void remplacer(QStringView section, const QList<QPair<QString, QString>> &entrees);
+    // True when remplacer would write the section as it already stands, last in the file.
+    bool dejaEnFin(QStringView section, const QList<QPair<QString, QString>> &entrees) const;
     // Every occurrence of the section goes, header and all its lines, so that no older copy of
     // it can come back into view.
     void effacer(QStringView section);
@@ -53,7 +59,6 @@ private:
         QString nom;
         QList<Ligne> lignes;            // lignes[0] is the header
         QHash<QString, qsizetype> cles; // case-folded name -> line of its first occurrence
-        QStringList ordre;
         qsizetype derniereCle = 0;
     };
 
@@ -63,9 +68,13 @@ private:
     Ligne *derniereLigne();
     QByteArray finApres(Ligne *precedente);
 
+    QByteArray source_; // the bytes read, which unchanged lines point into
     QByteArray bom_;
     QList<Ligne> preambule_;
     QList<Section> sections_;
     QHash<QString, qsizetype> index_;          // case-folded name -> first section of that name
     QByteArray fin_ = QByteArrayLiteral("\n"); // the line ending most lines of the file use
+    // The section found last and the name it was asked by: reset by every change of sections_.
+    mutable QString derniereDemande_;
+    mutable qsizetype derniereSection_ = -1;
 };

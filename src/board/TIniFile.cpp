@@ -1,11 +1,9 @@
 #include "board/TIniFile.h"
 
 #include "board/ValeursProfil.h"
+#include "platform/FichierDisque.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <utility>
 
 namespace {
@@ -14,8 +12,8 @@ namespace {
 // longer belongs to a process that hangs, and the write gives up rather than hang with it.
 constexpr int attenteVerrouMs = 5000;
 
-QString nom(const QString &texte) {
-    return sansBlancs(texte).toString();
+QStringView nom(const QString &texte) {
+    return sansBlancs(texte);
 }
 
 // Checked before the blanks go: a line break at the end of a name is still a line break.
@@ -23,7 +21,84 @@ bool sansSautDeLigne(const QString &texte) {
     return !texte.contains(u'\n') && !texte.contains(u'\r');
 }
 
+QString raison(LectureImpossible::Cause cause) {
+    switch (cause) {
+    case LectureImpossible::Cause::Refusee:
+        return QStringLiteral("accès refusé");
+    case LectureImpossible::Cause::PasUnFichier:
+        return QStringLiteral("ce n'est pas un fichier ordinaire");
+    case LectureImpossible::Cause::TropGrand:
+        return QStringLiteral("plus de %1 Mo").arg(TIniFile::TailleMax / (1024 * 1024));
+    case LectureImpossible::Cause::Erreur:
+        break;
+    }
+    return QStringLiteral("erreur de lecture");
+}
+
+// The last picture taken of a file, by a read or by our own write, and the state of the file it
+// shows. A process works on one board: one picture is enough.
+struct Cliche {
+    QString chemin;
+    platform::EmpreinteFichier empreinte;
+    QByteArray octets;
+    std::shared_ptr<const ProfilFichier> profil;
+};
+
+Cliche &cliche() {
+    static Cliche c;
+    return c;
+}
+
+void retenir(const QString &chemin, const platform::EmpreinteFichier &empreinte,
+             const QByteArray &octets, std::shared_ptr<const ProfilFichier> profil) {
+    cliche() = Cliche{chemin, empreinte, octets, std::move(profil)};
+}
+
+// The file's picture, taken again unless the last one still shows the file as it stands. A file
+// stamped within a clock tick of being looked at may have been edited in place since without a
+// new stamp: its bytes are read and compared, which still spares decoding them.
+std::shared_ptr<const ProfilFichier> lireProfil(const QString &chemin) {
+    Cliche &c = cliche();
+    const bool connu = c.profil && c.chemin == chemin;
+    if (connu && !c.empreinte.recente) {
+        const std::optional<platform::EmpreinteFichier> maintenant =
+            platform::empreinteFichier(chemin);
+        if (maintenant && *maintenant == c.empreinte)
+            return c.profil;
+    }
+    platform::LectureFichier lu = platform::lireFichier(chemin, TIniFile::TailleMax);
+    if (connu && lu.etat == platform::EtatLecture::Lu && lu.octets == c.octets) {
+        c.empreinte = lu.empreinte;
+        return c.profil;
+    }
+    switch (lu.etat) {
+    case platform::EtatLecture::Lu:
+        break;
+    case platform::EtatLecture::Absent:
+        return std::make_shared<const ProfilFichier>();
+    case platform::EtatLecture::Refuse:
+        throw LectureImpossible(chemin, LectureImpossible::Cause::Refusee);
+    case platform::EtatLecture::PasUnFichier:
+        throw LectureImpossible(chemin, LectureImpossible::Cause::PasUnFichier);
+    case platform::EtatLecture::TropGrand:
+        throw LectureImpossible(chemin, LectureImpossible::Cause::TropGrand);
+    case platform::EtatLecture::Erreur:
+        throw LectureImpossible(chemin, LectureImpossible::Cause::Erreur);
+    }
+    auto profil = std::make_shared<const ProfilFichier>(ProfilFichier::depuisOctets(lu.octets));
+    retenir(chemin, lu.empreinte, lu.octets, profil);
+    return profil;
+}
+
 } // namespace
+
+LectureImpossible::LectureImpossible(const QString &chemin, Cause cause)
+    : std::runtime_error(QStringLiteral("Impossible de lire le fichier %1 (%2). Il est laissé tel "
+                                        "quel : les changements ne seront pas enregistrés.")
+                             .arg(chemin, raison(cause))
+                             .toUtf8()
+                             .toStdString()),
+      cause_(cause) {}
 
 EcritureImpossible::EcritureImpossible(const QString &chemin)
     : std::runtime_error((QStringLiteral("Unable to write to ") + chemin).toUtf8().toStdString()),
@@ -33,11 +108,20 @@ TIniFile::TIniFile(QString cheminComplet) : chemin_(std::move(cheminComplet)) {}
 
 const ProfilFichier &TIniFile::profil() const {
     if (!profil_) {
-        QFile fichier(chemin_);
-        profil_ = fichier.open(QIODevice::ReadOnly) ? ProfilFichier::depuisOctets(fichier.readAll())
-                                                    : ProfilFichier();
+        try {
+            profil_ = lireProfil(chemin_);
+        } catch (const LectureImpossible &echec) {
+            echec_ = echec;
+            profil_ = std::make_shared<const ProfilFichier>();
+        }
     }
     return *profil_;
+}
+
+void TIniFile::VerifierLecture() const {
+    profil();
+    if (echec_)
+        throw *echec_;
 }
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const {
@@ -66,30 +150,29 @@ bool TIniFile::SectionExists(const QString &section) const {
 
 void TIniFile::modifier(const std::function<bool(ProfilFichier &)> &edition) {
     QLockFile verrou(chemin_ + QStringLiteral(".lock"));
-    if (!verrou.tryLock(attenteVerrouMs))
+    if (!verrou.tryLock(attenteVerrouMs)) {
+        lireProfil(chemin_); // a board that cannot be read says so first
         throw EcritureImpossible(chemin_);
-
-    // Read again under the lock: another copy of the program may have written since our
-    // picture was taken, and its keys must survive our write.
-    ProfilFichier actuel;
-    if (QFileInfo::exists(chemin_)) {
-        QFile fichier(chemin_);
-        if (!fichier.open(QIODevice::ReadOnly))
-            throw EcritureImpossible(chemin_); // writing now would lose what the file holds
-        const QByteArray octets = fichier.readAll();
-        if (fichier.error() != QFileDevice::NoError)
-            throw EcritureImpossible(chemin_);
-        actuel = ProfilFichier::depuisOctets(octets);
     }
 
-    if (edition(actuel)) {
-        const QByteArray octets = actuel.octets();
-        QSaveFile fichier(chemin_);
-        if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
-            !fichier.commit())
-            throw EcritureImpossible(chemin_);
+    // Looked at again under the lock: another copy of the program may have written since our
+    // picture was taken, and its keys must survive our write. A file that cannot be read is
+    // never written over.
+    ProfilFichier actuel = *lireProfil(chemin_);
+    if (!edition(actuel)) {
+        profil_ = std::make_shared<const ProfilFichier>(std::move(actuel));
+        return;
     }
-    profil_ = std::move(actuel);
+    platform::supprimerTemporairesOrphelins(chemin_);
+    const QByteArray octets = actuel.octets();
+    if (octets.size() > TailleMax)
+        throw EcritureImpossible(chemin_);
+    const std::optional<platform::EmpreinteFichier> ecrit =
+        platform::remplacerFichier(chemin_, octets);
+    if (!ecrit)
+        throw EcritureImpossible(chemin_);
+    profil_ = std::make_shared<const ProfilFichier>(std::move(actuel));
+    retenir(chemin_, *ecrit, octets, profil_);
 }
 
 void TIniFile::verifierEntrees(const QString &section, const Entrees &entrees) const {
@@ -137,11 +220,17 @@ void TIniFile::WriteStrings(const QString &section, const Entrees &entrees) {
 
 void TIniFile::ReplaceSection(const QString &section, const Entrees &entrees) {
     verifierEntrees(section, entrees);
+    // Made ready before the lock is taken, to hold it for as short a time as can be.
+    Entrees stockees;
+    stockees.reserve(entrees.size());
+    for (const auto &[cle, valeur] : entrees)
+        stockees.append({nom(cle).toString(), valeurAStocker(valeur)});
     modifier([&](ProfilFichier &profil) {
+        // A bar that closes writes its section again, most often unchanged since its last save.
+        if (profil.dejaEnFin(nom(section), stockees))
+            return false;
         const bool existait = profil.sectionExiste(nom(section));
-        profil.effacer(nom(section));
-        for (const auto &[cle, valeur] : entrees)
-            profil.ecrire(nom(section), nom(cle), valeurAStocker(valeur));
+        profil.remplacer(nom(section), stockees);
         return existait || !entrees.isEmpty();
     });
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -20,6 +21,19 @@ private:
     QString chemin_;
 };
 
+// A board file that exists but cannot be read: not allowed, not a regular file (a FIFO, a device),
+// or larger than any board. what() says so in French, in UTF-8, and that nothing is written over
+// the file. Writes raise it too, since writing would lose what the file holds.
+class LectureImpossible : public std::runtime_error {
+public:
+    enum class Cause { Refusee, PasUnFichier, TropGrand, Erreur };
+    LectureImpossible(const QString &chemin, Cause cause);
+    Cause cause() const { return cause_; }
+
+private:
+    Cause cause_;
+};
+
 // Accessor of a profile file (sections of key=value lines) on a full path.
 //
 // It keeps the rules that stored boards rely on: section and key names match without regard to
@@ -29,14 +43,23 @@ private:
 // back without surrounding blanks and without one pair of enclosing double or single quotes, and
 // at most 1023 characters of a value come back.
 //
-// Nothing outlives the accessor: it reads the file at its first read and keeps that picture for
-// its later reads (an accessor serves one operation), and every write reads the file again under
-// the lock before changing it. Every write replaces the whole file
-// atomically, under an advisory lock, and keeps every byte it does not change (comments, blank
-// lines, unknown keys, line endings). A value, key or section name holding a line break is
-// refused with the write error, since it would add keys or sections when read back; so are a
-// section name holding ']' and a key holding '=' or starting with '[', ';' or '#'. Names are
-// taken without the blanks around them, as the file gives them.
+// The file is the truth: an accessor takes its picture of the file at its first read and keeps it
+// for its later reads (an accessor serves one operation). A picture is shared with later
+// accessors only while the file stays the same (device, inode, size, times to the nanosecond,
+// looked at when each accessor starts; a file stamped within a clock tick of being looked at is
+// compared byte for byte), so an accessor on an unchanged file costs a stat, and a file another
+// program changed is always read afresh. Every write looks again under the lock before changing
+// the file. Every write replaces the whole file atomically, under an advisory lock, keeps the
+// file's owner, group and mode, and keeps every byte it does not change (comments, blank lines,
+// unknown keys, line endings).
+//
+// A file that cannot be read reads as if it were missing, and every write to it raises
+// LectureImpossible: it is never written over.
+//
+// A value, key or section name holding a line break is refused with the write error, since it
+// would add keys or sections when read back; so are a section name holding ']' and a key holding
+// '=' or starting with '[', ';' or '#'. Names are taken without the blanks around them, as the
+// file gives them.
 //
 // A value wholly enclosed in a pair of quotes that also holds that quote inside is stored in one
 // more pair, so that it reads back as written (a quoted program followed by a quoted argument).
@@ -49,6 +72,12 @@ public:
 
     const QString &FileName() const { return chemin_; }
 
+    // Raises LectureImpossible when the file exists but cannot be read.
+    void VerifierLecture() const;
+
+    // The largest board read or written.
+    static constexpr qint64 TailleMax = 8 * 1024 * 1024;
+
     QString ReadString(const QString &section, const QString &key, const QString &def) const;
     int ReadInteger(const QString &section, const QString &key, int def) const;
     bool ReadBool(const QString &section, const QString &key, bool def) const;
@@ -57,8 +86,8 @@ public:
     QStringList ReadSection(const QString &section) const;
     bool SectionExists(const QString &section) const;
 
-    // Each throws EcritureImpossible when the file cannot be written; the file then stays as it
-    // was.
+    // Each throws EcritureImpossible when the file cannot be written, LectureImpossible when it
+    // cannot be read; the file then stays as it was.
     void WriteString(const QString &section, const QString &key, const QString &value);
     void WriteInteger(const QString &section, const QString &key, int value);
     void WriteBool(const QString &section, const QString &key, bool value);
@@ -80,5 +109,6 @@ private:
     void verifierEntrees(const QString &section, const Entrees &entrees) const;
 
     QString chemin_;
-    mutable std::optional<ProfilFichier> profil_;
+    mutable std::shared_ptr<const ProfilFichier> profil_;
+    mutable std::optional<LectureImpossible> echec_;
 };

@@ -89,6 +89,9 @@ void SauverReglages() {
 
 void LireReglages() {
     const TIniFile ini(G.FichierTableau);
+    // A board that cannot be read must not pass for an empty one: the bar would then write its
+    // default slot over it.
+    ini.VerifierLecture();
     G.PosX = ini.ReadInteger(Reglages, QStringLiteral("X"), 0);
     G.PosY = ini.ReadInteger(Reglages, QStringLiteral("Y"), 0);
     // Only the low byte of these is kept.

@@ -22,7 +22,8 @@ QString CheminTableau(const QString &repProgramme);
 void SauverReglages();
 
 // Reads the six global settings into G from an existing board file; missing keys give their
-// defaults (a missing Position gives the top left corner).
+// defaults (a missing Position gives the top left corner). Raises LectureImpossible when the
+// file cannot be read.
 void LireReglages();
 
 // True when the section is reserved or holds buttons: NombreTiroir is not -1.

@@ -4,14 +4,20 @@
 #include "board/TIniFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -181,6 +187,10 @@ private Q_SLOTS:
         QTest::newRow("replace section")
             << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a;Nombre=1"_s
             << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
+        QTest::newRow("replace, unchanged at the end")
+            << "[B]\n[A]\r\nx=1\r\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\r\nx=1\r\n"_ba;
+        QTest::newRow("replace, unchanged but a comment")
+            << "[B]\n[A]\nx=1\n;c\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\nx=1\n"_ba;
         QTest::newRow("replace with nothing erases")
             << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
         // A value wholly quoted that holds its quote inside gets one more pair, which a read takes
@@ -219,46 +229,86 @@ private Q_SLOTS:
         QVERIFY2(!QFile::exists(chemin_ + u".lock"_s), "the lock must go");
     }
 
-    // The bar's start-up test sees a board whose folder is a file.
+    // A board that cannot be read or written: the error says which, and nothing is written over
+    // it (a FIFO must not hang the open, a link to a device must not be read).
     void ecritureImpossible_data() {
-        QTest::addColumn<bool>("dossier"); // the board's path is a folder; else the disk is full
-        QTest::newRow("path is a directory") << true;
-        QTest::newRow("disk refuses the bytes") << false;
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<QString>("message"); // %1: the board's full path
+        const QString illisible =
+            u"Impossible de lire le fichier %1 (%2). Il est laissé tel quel : "
+            "les changements ne seront pas enregistrés."_s;
+        const QString pasOrdinaire = illisible.arg(u"%1"_s, u"ce n'est pas un fichier ordinaire"_s);
+        QTest::newRow("path is a directory") << u"dossier"_s << pasOrdinaire;
+        QTest::newRow("disk refuses the bytes") << u"plein"_s << u"Unable to write to %1"_s;
+        QTest::newRow("FIFO") << u"fifo"_s << pasOrdinaire;
+        QTest::newRow("link to /dev/zero") << u"zero"_s << pasOrdinaire;
+        QTest::newRow("larger than 8 MB") << u"gros"_s << illisible.arg(u"%1"_s, u"plus de 8 Mo"_s);
+        QTest::newRow("not allowed to read")
+            << u"interdit"_s << illisible.arg(u"%1"_s, u"accès refusé"_s);
     }
     void ecritureImpossible() {
-        QFETCH(bool, dossier);
+        QFETCH(QString, genre);
+        QFETCH(QString, message);
         QTemporaryDir rep;
+        QVERIFY(QFile::setPermissions(rep.path(), QFileDevice::Permissions(0x7777)));
         const QString chemin = rep.filePath(u"TRESSOLA.INI"_s);
-        if (dossier)
+        if (genre == u"dossier")
             QVERIFY(QDir(rep.path()).mkdir(u"TRESSOLA.INI"_s));
+        else if (genre == u"fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(chemin).constData(), 0644), 0);
+        else if (genre == u"zero")
+            QVERIFY(QFile::link(u"/dev/zero"_s, chemin));
         else
             remplir(chemin, "; mine\r\n[TRESSOLA]\r\nX=0\r\n");
-        const QByteArray octetsAvant = contenu(chemin);
+        if (genre == u"gros")
+            QVERIFY(QFile(chemin).resize(8 * 1024 * 1024 + 1));
+        if (genre == u"interdit")
+            QVERIFY(QFile::setPermissions(chemin, {}));
+        const bool ordinaire = QFileInfo(chemin).isFile();
+        const QByteArray octetsAvant = ordinaire ? contenu(chemin) : QByteArray();
         const QStringList entreesAvant =
-            QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden);
+            QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-        // A file size limit makes the kernel refuse the bytes even to root.
+        // A file size limit makes the kernel refuse the bytes even to root; the permissions of a
+        // file stop root only once it takes another user's rights to files.
         rlimit limite{};
         getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit normale = limite;
         auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-        if (!dossier) {
+        if (genre == u"plein") {
             limite.rlim_cur = 8;
             setrlimit(RLIMIT_FSIZE, &limite);
         }
-        QString message;
+        const uid_t utilisateur = geteuid();
+        if (genre == u"interdit")
+            setfsuid(utilisateur == 0 ? 65534 : utilisateur);
+        QString ecriture;
+        QString lecture;
+        QString lu;
         try {
             TIniFile ini(chemin);
+            lu = ini.ReadString(u"TRESSOLA"_s, u"X"_s, u"<def>"_s);
             ini.ReplaceSection(u"TRESSOLA"_s, entrees(u"X=12;Y=34;Orientation=0;Position=4"_s));
-        } catch (const EcritureImpossible &erreur) {
-            message = QString::fromUtf8(erreur.what());
+        } catch (const std::exception &erreur) {
+            ecriture = QString::fromUtf8(erreur.what());
         }
+        try {
+            TIniFile(chemin).VerifierLecture();
+        } catch (const std::exception &erreur) {
+            lecture = QString::fromUtf8(erreur.what());
+        }
+        setfsuid(utilisateur);
         setrlimit(RLIMIT_FSIZE, &normale);
         std::signal(SIGXFSZ, ancienSignal);
 
-        QCOMPARE(message, u"Unable to write to "_s + chemin);
-        QCOMPARE(contenu(chemin), octetsAvant);
-        QCOMPARE(QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden), entreesAvant);
+        QCOMPARE(ecriture, message.arg(chemin));
+        QCOMPARE(lu, genre == u"plein" ? u"0"_s : u"<def>"_s);
+        QCOMPARE(lecture, genre == u"plein" ? QString() : ecriture);
+        QCOMPARE(QFileInfo(chemin).isFile(), ordinaire);
+        if (ordinaire)
+            QCOMPARE(contenu(chemin), octetsAvant);
+        QCOMPARE(QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System),
+                 entreesAvant);
     }
 
     void injectionRefusee_data() {
@@ -286,18 +336,73 @@ private Q_SLOTS:
         QCOMPARE(contenu(chemin_), avant);
     }
 
+    // A save keeps what the replaced file was (its owner: a save made by root leaves a user's
+    // board theirs; its mode; a link to it), and clears the temporary files a killed save left
+    // beside it, and only those.
     void droitsEtLienGardes() {
         const QString cible = dossier_.filePath(u"vrai.ini"_s);
         remplir(cible, "[A]\nx=1\n");
-        const auto droits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(cible, droits));
-        const auto droitsAvant = QFile::permissions(cible);
+        QVERIFY(QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ReadGroup | QFile::WriteGroup));
+        const QByteArray nom = QFile::encodeName(cible);
+        if (geteuid() == 0)
+            QCOMPARE(chown(nom.constData(), 65534, 65534), 0);
+        struct stat avant {};
+        QCOMPARE(stat(nom.constData(), &avant), 0);
         QVERIFY(QFile::link(cible, chemin_));
+        const QStringList voisins = {u"vrai.ini.a1B2c3"_s, u"vrai.ini.Zz9Yy8"_s,
+                                     u"vrai.ini.a1B2c3d"_s, u"vrai.ini.notes"_s};
+        for (const QString &voisin : voisins)
+            remplir(dossier_.filePath(voisin), "x");
         TIniFile(chemin_).WriteString(u"A"_s, u"x"_s, u"2"_s);
         QVERIFY(QFileInfo(chemin_).isSymLink());
         QCOMPARE(contenu(cible), "[A]\nx=2\n"_ba);
-        QCOMPARE(QFile::permissions(cible), droitsAvant);
-        QFile::remove(cible);
+        struct stat apres {};
+        QCOMPARE(stat(nom.constData(), &apres), 0);
+        QCOMPARE(std::tuple(apres.st_uid, apres.st_gid, apres.st_mode),
+                 std::tuple(avant.st_uid, avant.st_gid, avant.st_mode));
+        QCOMPARE(QDir(dossier_.path()).entryList({u"vrai.ini.*"_s}), voisins.mid(2));
+        for (const QString &voisin : voisins + QStringList{u"vrai.ini"_s})
+            QFile::remove(dossier_.filePath(voisin));
+    }
+
+    // Another program changes the board between two operations of ours: the second sees it,
+    // and its save keeps it. The board is stamped long ago first, so that an unchanged file's
+    // picture is kept between operations.
+    void autreProgramme_data() {
+        QTest::addColumn<QString>("premiere"); // our first operation: "r" reads, "w" writes y=5
+        QTest::addColumn<QString>("autre"); // what the other program does, in sh; $F is the board
+        QTest::addColumn<QByteArray>("apres"); // the board after our second operation: x read, w=8
+        QTest::newRow("edited in place, same size")
+            << u"r"_s << u"printf '[A]\\nx=2\\n' > $F"_s << "[A]\nx=2\nw=8\n"_ba;
+        QTest::newRow("edited in place, time put back")
+            << u"r"_s << u"printf '[A]\\nx=2\\n' > $F; touch -m -d @946684800 $F"_s
+            << "[A]\nx=2\nw=8\n"_ba;
+        QTest::newRow("replaced") << u"r"_s << u"printf '[A]\\nx=2\\n' > G; mv G $F"_s
+                                  << "[A]\nx=2\nw=8\n"_ba;
+        QTest::newRow("edited in place after our save")
+            << u"w"_s << u"printf '[A]\\nx=2\\ny=5\\n' > $F"_s << "[A]\nx=2\ny=5\nw=8\n"_ba;
+        QTest::newRow("another copy's key after our save")
+            << u"w"_s << u"printf 'z=7\\n' >> $F"_s << "[A]\nx=1\ny=5\nz=7\nw=8\n"_ba;
+    }
+    void autreProgramme() {
+        QFETCH(QString, premiere);
+        QFETCH(QString, autre);
+        QFETCH(QByteArray, apres);
+        remplir(chemin_, "[A]\nx=1\n");
+        QFile(chemin_).setFileTime(QDateTime::fromSecsSinceEpoch(946684800),
+                                   QFileDevice::FileModificationTime);
+        if (premiere == u"w")
+            TIniFile(chemin_).WriteString(u"A"_s, u"y"_s, u"5"_s);
+        QCOMPARE(TIniFile(chemin_).ReadString(u"A"_s, u"x"_s, {}), u"1"_s);
+        QProcess sh;
+        sh.setWorkingDirectory(dossier_.path());
+        sh.start(u"sh"_s, {u"-c"_s, u"F=TRESSOLA.INI G=nouveau; "_s + autre});
+        QVERIFY(sh.waitForFinished() && sh.exitCode() == 0);
+        TIniFile ini(chemin_);
+        QCOMPARE(ini.ReadString(u"A"_s, u"x"_s, {}), QString::fromLatin1(apres.mid(6, 1)));
+        ini.WriteString(u"A"_s, u"w"_s, u"8"_s);
+        QCOMPARE(contenu(chemin_), apres);
     }
 
     void deuxProcessusConcurrents() {
