@@ -87,8 +87,14 @@ def integer_mutation(spelling):
     m = re.fullmatch(r"(0[xX][0-9a-fA-F']+|0[bB][01']+|[0-9][0-9']*)([uUlLzZ]*)", spelling)
     if not m:
         return None
-    value = int(m.group(1).replace("'", ""), 0)
+    digits = m.group(1).replace("'", "")
+    octal = len(digits) > 1 and digits[0] == "0" and digits[1].isdigit()
+    value = int(digits, 0) if digits[:2].lower() in ("0x", "0b") else int(digits, 8 if octal else 10)
     new = 1 if value == 0 else (0 if value == 1 else value + 1)
+    if digits[:2].lower() == "0x":
+        return f"{digits[:2]}{new:0{len(digits) - 2}X}{m.group(2)}"
+    if octal:
+        return f"0{new:o}{m.group(2)}"
     return f"{new}{m.group(2)}"
 
 
@@ -393,6 +399,11 @@ def ninja_outputs(build, path):
     return result
 
 
+def object_of(entry):
+    words = shlex.split(entry["command"]) if "command" in entry else entry["arguments"]
+    return words[words.index("-o") + 1] if "-o" in words else None
+
+
 class Plan:
     """Which tests can see a change in which source file, from ninja's graph and CTest's list."""
 
@@ -404,16 +415,35 @@ class Plan:
         for t in json.loads(shown)["tests"]:
             exes = {Path(a).resolve() for a in t.get("command", []) if a.startswith(str(build))}
             self.tests.append((t["name"], exes))
+        self.exes = dict(self.tests)
         db = json.loads((build / "compile_commands.json").read_text())
-        self.objects = {e["file"]: e.get("output") for e in db}
-        self.cache = {}
+        self.objects = {e["file"]: e.get("output") or object_of(e) for e in db}
+        self.cache, self.headers = {}, None
+
+    def programs(self, name):
+        """The programs a test runs, as ninja targets of the build directory."""
+        return sorted(str(p.relative_to(self.build.resolve())) for p in self.exes[name])
+
+    def includers(self):
+        """Header -> the objects that include it, from the dependencies ninja recorded."""
+        if self.headers is None:
+            out = subprocess.run(["ninja", "-C", str(self.build), "-t", "deps"], check=True,
+                                 capture_output=True, text=True).stdout
+            self.headers, target = {}, None
+            for line in out.splitlines():
+                if line and not line.startswith(" "):
+                    target = line.split(":")[0]
+                elif line.strip() and target:
+                    header = str((self.build / line.strip()).resolve())
+                    self.headers.setdefault(header, []).append(target)
+        return self.headers
 
     def tests_for(self, source_file):
         if source_file in self.cache:
             return self.cache[source_file]
         reached, todo = set(), []
         if source_file.endswith(".h"):
-            todo = [o for o in ninja_outputs(self.build, source_file)]
+            todo = self.includers().get(str(Path(source_file).resolve()), [])
         elif self.objects.get(source_file):
             todo = [self.objects[source_file]]
         while todo:
@@ -473,18 +503,20 @@ class Worker:
             path.write_bytes(data)
             self.current = None
 
-    def attempt(self, m, tests, durations, args):
+    def attempt(self, m, tests, plan, durations, args):
         path = self.tree / m.file
         original = path.read_bytes()
         self.current = (path, original)
         path.write_bytes(original[:m.start] + m.repl.encode() + original[m.end:])
         started = time.monotonic()
         try:
-            built = call(["cmake", "--build", str(self.build)], args.build_timeout, self,
-                         cwd=self.tree, env=build_env(True))
-            if built != 0:
-                return "unbuilt", None, time.monotonic() - started
             for name in tests:
+                # Only the programs of the next test are relinked: most mutants are caught by
+                # the first one or two tests, and linking every program costs more than that.
+                built = call(["ninja", "-C", str(self.build)] + plan.programs(name),
+                             args.build_timeout, self, env=build_env(True))
+                if built != 0:
+                    return "unbuilt", None, time.monotonic() - started
                 limit = max(args.min_test_timeout, args.timeout_factor * durations.get(name, 10))
                 if not run_test(self.build, name, limit, self):
                     return "killed", name, time.monotonic() - started
@@ -595,7 +627,7 @@ def run(workers, todo, plan, order, durations, args):
                 kills = killers.setdefault(m.file, {})
                 relevant = set(plan.tests_for(str(workers[0].tree / m.file)))
                 tests = sorted((t for t in order if t in relevant), key=lambda t: -kills.get(t, 0))
-            status, test, secs = w.attempt(m, tests, durations, args)
+            status, test, secs = w.attempt(m, tests, plan, durations, args)
             if stop.is_set():
                 return  # cut short: neither caught nor survived
             record = {"id": m.id, "file": m.file, "line": m.line, "col": m.col,
