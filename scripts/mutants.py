@@ -275,6 +275,17 @@ def line_col(source, offset):
     return line, col
 
 
+def marked_line(source, start, end):
+    """The mutated line, trimmed, with the changed part between ⟦ ⟧: a mutant's name that stays
+    the same when lines move, and tells apart two alike changes on one line."""
+    first = source.rfind(b"\n", 0, start) + 1
+    last = source.find(b"\n", start)
+    last = len(source) if last < 0 else last
+    end = min(end, last)
+    text = source[first:start] + "⟦".encode() + source[start:end] + "⟧".encode() + source[end:last]
+    return text.decode("utf-8", "replace").strip()
+
+
 def collect(tree, build, only):
     """The mutants of src/ (restricted to `only`), with stable ids tied to each file's content."""
     db = json.loads((build / "compile_commands.json").read_text())
@@ -318,14 +329,14 @@ def collect(tree, build, only):
         m = Mutant(rel, s, e, orig, r, line, col, kind)
         digest = hashlib.sha1(src).hexdigest()
         m.id = hashlib.sha1(f"{rel}|{digest}|{s}|{e}|{r}".encode()).hexdigest()[:16]
-        m.text = src.splitlines()[line - 1].decode("utf-8", "replace").strip()
+        m.text = marked_line(src, s, e)
         result.append(m)
     result.sort(key=lambda m: (m.file, m.start, m.repl))
     return result
 
 
 # ---------------------------------------------------------------------------------------------
-# Exclusions: "file | the line, trimmed | the mutation as printed | why it cannot be caught"
+# Exclusions: "file | the line, trimmed, the change marked | the mutation | why it cannot be caught"
 
 def load_exclusions():
     rules = []
