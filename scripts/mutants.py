@@ -54,6 +54,7 @@ UNARY_REMOVED = {"!", "-", "~"}
 INCREMENT = {"++": "--", "--": "++"}
 OVERLOADED = {"operator" + op for op in ("==", "!=", "<", "<=", ">", ">=")}
 K = ci.CursorKind
+MACRO_TEXT = re.compile(rb'[A-Za-z_]\w*\s*\(\s*("((?:[^"\\\n]|\\.)*)")\s*\)')
 
 
 class Mutant:
@@ -182,6 +183,12 @@ def mutations_of(cursor, source):
             m = re.fullmatch(r'(u8|u|U|L)?"(.+)"', toks[0].spelling, re.S)
             if m:
                 yield ext.start.offset, ext.end.offset, f'{m.group(1) or ""}""', "text"
+        elif not toks:
+            # Made by a macro (QStringLiteral): the text is its one argument, at the macro's name.
+            at = cursor.location.offset
+            m = MACRO_TEXT.match(source, at)
+            if m and m.group(2):
+                yield m.start(1), m.end(1), '""', "text"
     elif kind in (K.IF_STMT, K.WHILE_STMT, K.CONDITIONAL_OPERATOR, K.DO_STMT):
         yield from negation(cursor, source)
     yield from removals(cursor, source)
@@ -332,6 +339,33 @@ def collect(tree, build, only):
         m.text = marked_line(src, s, e)
         result.append(m)
     result.sort(key=lambda m: (m.file, m.start, m.repl))
+    return result
+
+
+def cached_collect(tree, build, only):
+    """collect(), remembered while the sources, their flags and this script stay the same: the
+    parse of the whole tree takes minutes, a resumed run should not wait for it again."""
+    h = hashlib.sha1(Path(__file__).read_bytes())
+    h.update(json.dumps(only).encode())
+    h.update((build / "compile_commands.json").read_bytes())
+    for p in sorted((tree / "src").rglob("*")):
+        if p.is_file():
+            h.update(p.as_posix().encode() + p.read_bytes())
+    cache = WORK / "mutants-list.json"
+    if cache.exists():
+        stored = json.loads(cache.read_text())
+        if stored.get("key") == h.hexdigest():
+            result = []
+            for d in stored["mutants"]:
+                m = Mutant(*(d[k] for k in ("file", "start", "end", "orig", "repl", "line", "col",
+                                            "kind")))
+                m.id, m.text = d["id"], d["text"]
+                result.append(m)
+            return result
+    result = collect(tree, build, only)
+    cache.write_text(json.dumps({"key": h.hexdigest(),
+                                 "mutants": [{k: getattr(m, k) for k in Mutant.__slots__}
+                                             for m in result]}))
     return result
 
 
@@ -596,7 +630,7 @@ def main():
     for w in workers:
         w.prepare(args.sanitize)
     lead = workers[0]
-    mutants = collect(lead.tree, lead.build, only)
+    mutants = cached_collect(lead.tree, lead.build, only)
     rules = load_exclusions()
     if args.sample and args.sample < len(mutants):
         mutants = sorted(random.Random(args.seed).sample(mutants, args.sample),
