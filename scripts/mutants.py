@@ -286,6 +286,10 @@ def main():
     p.add_argument("--report", action="store_true", help="print the stored results and stop")
     p.add_argument("--fresh", action="store_true", help="forget the stored results")
     args = p.parse_args()
+    # Stopped by Ctrl-C or by kill alike, even when started in the background (where the shell
+    # has SIGINT ignored): both end the run cleanly, the copies restored.
+    signal.signal(signal.SIGINT, signal.default_int_handler)
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
     only = [o.rstrip("/") for o in args.only]
 
     WORK.mkdir(exist_ok=True)
