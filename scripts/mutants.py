@@ -5,9 +5,9 @@ Each mutant is one change found in the syntax tree (mutants_syntax.py): an opera
 constant moved by one, a condition negated, a call statement removed, a text emptied. It is
 written into a private copy of the tree (build-mutants/wN/), built incrementally there, and the
 tests that can see it run one by one until one fails: first those that caught the same file's
-earlier mutants, then the quickest. A test can see a mutant when its command runs a program
-that links the mutated file (every scenario does, through the real program); the other tests
-cannot, so they are not run.
+earlier mutants, then those of its layer, then the quickest. A test can see a mutant when its
+command runs a program that links the mutated file (every scenario does, through the real
+program); the other tests cannot, so they are not run.
 
 Results are appended to build-mutants/results.jsonl; a run that is stopped resumes where it
 left off. Survivors that cannot be caught (equivalent mutants) go to scripts/mutants-exclusions.txt.
@@ -343,10 +343,14 @@ def run(workers, todo, plan, order, durations, args):
                     return
                 m = queue.pop(0)
                 # The tests that caught this file's earlier mutants are the likeliest to catch
-                # this one too: they go first, then the rest, the quickest first.
+                # this one too: they go first, then the tests of the file's layer, then the
+                # rest; the quickest first among equals.
                 kills = killers.setdefault(m.file, {})
+                layer = f"/tests/{m.file.split('/')[1]}/"
                 relevant = set(plan.tests_for(str(workers[0].tree / m.file)))
-                tests = sorted((t for t in order if t in relevant), key=lambda t: -kills.get(t, 0))
+                tests = sorted((t for t in order if t in relevant),
+                               key=lambda t: (-kills.get(t, 0),
+                                              not any(layer in str(e) for e in plan.exes[t])))
             status, test, secs = w.attempt(m, tests, plan, durations, args)
             if stop.is_set():
                 return  # cut short: neither caught nor survived
