@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test build-test format fuzz bench clean
+.PHONY: all deps build run test build-test format fuzz bench mutants clean
 
 all: build
 
@@ -31,5 +31,9 @@ bench: deps
 	cmake --build --preset bench
 	bash scripts/bench.sh
 
+# Mutation testing, not run in CI: `make mutants ARGS="--only src/logic -j2"` (see the README).
+mutants: deps
+	python3 scripts/mutants.py $(ARGS)
+
 clean:
-	rm -rf build build-test build-fuzz build-bench
+	rm -rf build build-test build-fuzz build-bench build-mutants

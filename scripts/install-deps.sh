@@ -17,6 +17,8 @@ packages=(
   fonts-dejavu-core
   # help documents open in the browser
   xdg-utils
+  # make mutants: the syntax tree of the sources, through libclang
+  python3 python3-clang-14
 )
 
 missing=()
