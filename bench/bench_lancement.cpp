@@ -1,5 +1,5 @@
 // Time from a click on a button of the bar to the started program running (it has written into a
-// FIFO), against posix_spawn of the same program.
+// FIFO), against posix_spawn of the same program, measured in turns in the same run.
 #include "Mesures.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
@@ -96,6 +96,8 @@ int main(int argc, char *argv[]) {
     }
     Rapporter("click on a button to its program running", tressola);
     Rapporter("posix_spawn of the same program", spawn);
+    std::printf("click to exec against posix_spawn: %.2fx (medians %.0f us / %.0f us)\n",
+                Mediane(tressola) / Mediane(spawn), Mediane(tressola), Mediane(spawn));
     delete barre;
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "board/Boutons.h"
 #include "board/Globales.h"
 #include "dialogs/Aide.h"
+#include "dialogs/Dialogues.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
@@ -21,14 +22,14 @@ void TBarreDlg::AideClick() {
 }
 
 void TBarreDlg::AproposdeTressolaClick() {
-    G.AboutBox->exec();
+    Unique(G.AboutBox).exec();
 }
 
 void TBarreDlg::ConfigurerAppliClick() {
     TBoutonAppli *r = AppliDuControle(this, focusWidget());
     if (!r)
         return;
-    TConfigDlg *d = G.ConfigDlg;
+    TConfigDlg *d = &Unique(G.ConfigDlg);
     d->LigneCommande->setText(r->LigCom);
     d->RadioGroup->SetItemIndex(r->Lancement);
     d->Repertoire->setText(r->WDir);
@@ -50,10 +51,11 @@ void TBarreDlg::ConfigHintClick() {
     TBoutonTiroir *d = TiroirDuControle(this, focusWidget());
     if (!d)
         return;
-    G.HintDlg->Texte->setText(d->THint);
-    if (G.HintDlg->exec() != QDialog::Accepted)
+    THintDlg &hint = Unique(G.HintDlg);
+    hint.Texte->setText(d->THint);
+    if (hint.exec() != QDialog::Accepted)
         return;
-    d->THint = G.HintDlg->Texte->text();
+    d->THint = hint.Texte->text();
     d->Bouton->setToolTip(d->THint);
     SauverBarre(this);
 }

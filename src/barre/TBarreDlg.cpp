@@ -93,7 +93,6 @@ void TBarreDlg::FormCreate() {
         if (EstPrincipale) {
             PlacerAuLancement();
             setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
-            CreerTrayIcon();
         }
         if (!EstPrincipale) {
             delete Bidon;

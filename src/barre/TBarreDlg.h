@@ -120,6 +120,8 @@ public:
     void AideClick();
     void AproposdeTressolaClick();
     void TrayIconClick();
+    // The main bar's tray icon; the start block creates it once the bar is on screen.
+    void CreerTrayIcon();
 
     // Routes the events of the bar's buttons to the bar's handlers.
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -143,7 +145,6 @@ private:
     void ChoisirPosition(quint8 position);
     void ChoisirOrientation(quint8 orientation);
     void CreerMenus();
-    void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
     void RelacherBouton(TBitBtn *bouton);
