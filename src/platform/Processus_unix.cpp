@@ -236,9 +236,16 @@ Lance lancer(const QString &programme, const QStringList &arguments, int afficha
     posix_spawn_file_actions_destroy(&actions);
     if (erreur != 0)
         return {0, echecDe(erreur), QString::fromLocal8Bit(std::strerror(erreur))};
-    Fossoyeur::suivre(pid);
-    if (etat)
-        new Surveillant(pid, affichage, idDemarrage);
+    // The bookkeeping waits until the click is handled: the program is already on its way, and a
+    // program that has ended by then is collected all the same.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [pid, etat, affichage, idDemarrage] {
+            Fossoyeur::suivre(pid);
+            if (etat)
+                new Surveillant(pid, affichage, idDemarrage);
+        },
+        Qt::QueuedConnection);
     return {pid, EchecLancement::Aucun, {}};
 }
 
