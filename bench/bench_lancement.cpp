@@ -1,10 +1,12 @@
 // Time from a click on a button of the bar to the started program running (it has written into a
-// FIFO), against posix_spawn of the same program.
+// FIFO), against posix_spawn of the same program, measured in turns in the same run; and the
+// launch call alone, which tells the cost of the click from the cost of starting.
 #include "Mesures.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
+#include "platform/Processus.h"
 #include "platform/Programme.h"
 
 #include <QApplication>
@@ -63,7 +65,7 @@ int main(int argc, char *argv[]) {
     tableau.close();
     TBarreDlg *barre = TBarreDlg::Creer(G.BarreDlg);
 
-    std::vector<double> tressola, spawn;
+    std::vector<double> tressola, spawn, direct;
     for (int tour = 0; tour < Tours; ++tour) {
         {
             const QByteArray fifo = NouvelleFifo(rep);
@@ -76,6 +78,15 @@ int main(int argc, char *argv[]) {
             QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton);
             if (AttendreOctet(fd))
                 tressola.push_back(double(t.nsecsElapsed()) / 1000.0);
+            close(fd);
+        }
+        {
+            const QByteArray fifo = NouvelleFifo(rep);
+            const int fd = OuvrirFifo(fifo);
+            QElapsedTimer t;
+            t.start();
+            if (platform::lancer(marqueur, {QString::fromLocal8Bit(fifo)}, 5) && AttendreOctet(fd))
+                direct.push_back(double(t.nsecsElapsed()) / 1000.0);
             close(fd);
         }
         {
@@ -96,6 +107,9 @@ int main(int argc, char *argv[]) {
     }
     Rapporter("click on a button to its program running", tressola);
     Rapporter("posix_spawn of the same program", spawn);
+    Rapporter("the launch call alone, without the click", direct);
+    std::printf("click to exec against posix_spawn: %.2fx (medians %.0f us / %.0f us)\n",
+                Mediane(tressola) / Mediane(spawn), Mediane(tressola), Mediane(spawn));
     delete barre;
     return 0;
 }

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ clang clang-format pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  qt6-translations-l10n libxcb1-dev
+  qt6-translations-l10n libxcb1-dev libxcb-res0-dev
   libgl-dev
   # desktop scenarios in tests: display, window manager, tray host, input, screenshots
   xvfb openbox trayer xdotool x11-utils x11-xserver-utils imagemagick dbus-x11

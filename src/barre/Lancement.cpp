@@ -12,10 +12,30 @@
 #include "platform/Revelateur.h"
 
 namespace {
-void Demarrer(const CommandeDecoupee &c, quint8 lancement) {
-    // A program that cannot be started says nothing: the launch simply does not happen.
-    platform::lancer(c.programme, c.arguments, static_cast<int>(ModeAffichage(lancement)));
+
+QString raison(const platform::Lance &echec) {
+    switch (echec.echec) {
+    case platform::EchecLancement::Introuvable:
+        return QStringLiteral("programme introuvable");
+    case platform::EchecLancement::NonExecutable:
+        return QStringLiteral("ce n'est pas un programme exécutable");
+    default:
+        return echec.detail;
+    }
 }
+
+void Demarrer(const CommandeDecoupee &c, quint8 lancement) {
+    // A blank button starts nothing and says nothing; any other line that does not start says
+    // why, or the user is left clicking a button that does nothing.
+    if (c.programme.isEmpty())
+        return;
+    const platform::Lance l =
+        platform::lancer(c.programme, c.arguments, static_cast<int>(ModeAffichage(lancement)));
+    if (!l)
+        Messages::Afficher(
+            QStringLiteral("Impossible de lancer « %1 » : %2.").arg(c.programme, raison(l)));
+}
+
 } // namespace
 
 void DemarrerCommande(const QString &commande, quint8 lancement) {

@@ -7,6 +7,7 @@
 #include "board/Globales.h"
 #include "board/Tableau.h"
 #include "dialogs/Aide.h"
+#include "dialogs/Dialogues.h"
 #include "dialogs/Messages.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TConfigDlg.h"
@@ -39,14 +40,14 @@ void TBarreDlg::AideClick() {
 }
 
 void TBarreDlg::AproposdeTressolaClick() {
-    G.AboutBox->exec();
+    Unique(G.AboutBox).exec();
 }
 
 void TBarreDlg::ConfigurerAppliClick() {
     TBoutonAppli *r = AppliDuControle(this, focusWidget());
     if (!r)
         return;
-    TConfigDlg *d = G.ConfigDlg;
+    TConfigDlg *d = &Unique(G.ConfigDlg);
     d->LigneCommande->setText(r->LigCom);
     d->RadioGroup->SetItemIndex(r->Lancement);
     d->Repertoire->setText(r->WDir);
@@ -73,12 +74,13 @@ void TBarreDlg::ConfigHintClick() {
     TBoutonTiroir *d = TiroirDuControle(this, focusWidget());
     if (!d)
         return;
-    G.HintDlg->Texte->setText(d->THint);
+    THintDlg &hint = Unique(G.HintDlg);
+    hint.Texte->setText(d->THint);
     do {
-        if (G.HintDlg->exec() != QDialog::Accepted)
+        if (hint.exec() != QDialog::Accepted)
             return;
-    } while (TexteRefuse({G.HintDlg->Texte->text()}));
-    d->THint = G.HintDlg->Texte->text();
+    } while (TexteRefuse({hint.Texte->text()}));
+    d->THint = hint.Texte->text();
     d->Bouton->setToolTip(d->THint);
     SauverBarre(this);
 }

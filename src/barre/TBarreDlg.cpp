@@ -97,7 +97,6 @@ void TBarreDlg::FormCreate() {
             PlacerAuLancement();
             SuivreMoniteurs(this);
             setWindowFlag(Qt::WindowStaysOnTopHint, G.StayOnTop);
-            CreerTrayIcon();
         }
         if (!EstPrincipale) {
             delete Bidon;

@@ -127,6 +127,8 @@ public:
     void AideClick();
     void AproposdeTressolaClick();
     void TrayIconClick();
+    // The main bar's tray icon; the start block creates it once the bar is on screen.
+    void CreerTrayIcon();
 
     // Routes the events of the bar's buttons to the bar's handlers.
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -150,7 +152,6 @@ private:
     void ChoisirPosition(quint8 position);
     void ChoisirOrientation(quint8 orientation);
     void CreerMenus();
-    void CreerTrayIcon();
     bool Raccourci(QWidget *controle, QKeyEvent *evenement);
     void GlisserBouton();
     bool DepotPossible(const QStringList &fichiers, const QDropEvent *evenement) const;

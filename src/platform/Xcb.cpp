@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 namespace platform::xcb {
@@ -46,6 +47,16 @@ QList<std::uint32_t> propriete(xcb_connection_t *c, xcb_window_t w, xcb_atom_t n
     return valeurs;
 }
 
+// The bytes of a text property (UTF8_STRING or STRING); empty when it is missing.
+QByteArray texte(xcb_connection_t *c, xcb_window_t w, xcb_atom_t nom) {
+    const auto cookie = xcb_get_property(c, 0, w, nom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    Reponse<xcb_get_property_reply_t> r(xcb_get_property_reply(c, cookie, nullptr));
+    if (!r || r->format != 8)
+        return {};
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(r.get())),
+                      xcb_get_property_value_length(r.get()));
+}
+
 void envoyerALaRacine(xcb_connection_t *c, xcb_window_t w, xcb_atom_t type,
                       std::initializer_list<std::uint32_t> donnees) {
     xcb_client_message_event_t ev{};
@@ -85,6 +96,38 @@ qint64 pidFenetre(Fenetre fenetre) {
         return 0;
     const auto valeurs = propriete(c, fenetre, atome(c, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
     return valeurs.isEmpty() ? 0 : qint64(valeurs.first());
+}
+
+QByteArray idDemarrageFenetre(Fenetre fenetre) {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return {};
+    const xcb_atom_t nom = atome(c, "_NET_STARTUP_ID");
+    QByteArray id = texte(c, fenetre, nom);
+    if (id.isEmpty()) {
+        const auto chef = propriete(c, fenetre, atome(c, "WM_CLIENT_LEADER"), XCB_ATOM_WINDOW);
+        if (!chef.isEmpty() && chef.first() != fenetre)
+            id = texte(c, chef.first(), nom);
+    }
+    return id;
+}
+
+qint64 pidClient(Fenetre fenetre) {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return 0;
+    const xcb_res_client_id_spec_t demande{fenetre, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    Reponse<xcb_res_query_client_ids_reply_t> r(
+        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &demande), nullptr));
+    if (!r)
+        return 0;
+    for (auto it = xcb_res_query_client_ids_ids_iterator(r.get()); it.rem;
+         xcb_res_client_id_value_next(&it)) {
+        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
+            xcb_res_client_id_value_value_length(it.data) >= 1)
+            return qint64(*xcb_res_client_id_value_value(it.data));
+    }
+    return 0;
 }
 
 void demanderMaximiser(Fenetre fenetre) {

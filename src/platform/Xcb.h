@@ -3,6 +3,7 @@
 // The X11 side of the window-manager requests, over Qt's own xcb connection. Only built where X11
 // is; every function does nothing (or returns nothing) when the program does not run on xcb.
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -19,6 +20,14 @@ QList<Fenetre> fenetresClientes();
 
 // The process that owns a window, from its _NET_WM_PID; 0 when it does not say.
 qint64 pidFenetre(Fenetre fenetre);
+
+// The startup notification id of a window (_NET_STARTUP_ID, on the window or its client leader);
+// empty when it has none.
+QByteArray idDemarrageFenetre(Fenetre fenetre);
+
+// The process of the local client that created a window, as the X server knows it (X-Resource);
+// 0 when the server cannot tell. Unlike _NET_WM_PID, every program has one, whatever its toolkit.
+qint64 pidClient(Fenetre fenetre);
 
 // Asks the window manager to maximise a mapped window (EWMH _NET_WM_STATE).
 void demanderMaximiser(Fenetre fenetre);

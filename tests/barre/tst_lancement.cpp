@@ -48,6 +48,8 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), programme_));
         QFile::setPermissions(programme_, QFile::permissions(programme_) | QFile::ExeOwner);
         dossier_ = rep_.filePath(u"travail"_qs);
+        QFile texte(rep_.filePath(u"lisez-moi.txt"_qs));
+        QVERIFY(texte.open(QIODevice::WriteOnly));
     }
     void init() { QDir::setCurrent(depart_); }
     void cleanupTestCase() { QDir::setCurrent(depart_); }
@@ -99,6 +101,32 @@ private Q_SLOTS:
         QCOMPARE(attendreTemoin().value(0), dossier_);
         QVERIFY(tiroir->isVisible());
         QVERIFY(barre->isVisible());
+    }
+
+    // A line that does not start says which program and why; a blank button says nothing.
+    void echecSignale_data() {
+        QTest::addColumn<QString>("ligCom"); // $R: the temporary directory
+        QTest::addColumn<QString>("message");
+        const QString introuvable = u"Impossible de lancer « %1 » : programme introuvable."_qs;
+        const QString inerte =
+            u"Impossible de lancer « %1 » : ce n'est pas un programme exécutable."_qs;
+        QTest::newRow("absent") << u"$R/absent"_qs << introuvable.arg(u"$R/absent"_qs);
+        QTest::newRow("arguments sans guillemets")
+            << u"$R/mon dossier/témoin -x"_qs << introuvable.arg(u"$R/mon dossier/témoin -x"_qs);
+        QTest::newRow("dossier déposé") << u"\"$R/travail\""_qs << inerte.arg(u"$R/travail"_qs);
+        QTest::newRow("document") << u"$R/lisez-moi.txt"_qs << inerte.arg(u"$R/lisez-moi.txt"_qs);
+        QTest::newRow("introuvable par PATH")
+            << u"\"absent-de-partout\" -x"_qs << introuvable.arg(u"absent-de-partout"_qs);
+        QTest::newRow("bouton vide") << QString() << QString();
+    }
+    void echecSignale() {
+        QFETCH(QString, ligCom);
+        QFETCH(QString, message);
+        Banc banc;
+        TBarreDlg *barre = barreAvec(banc);
+        barre->Liste->LigCom = ligCom.replace(u"$R"_qs, rep_.path());
+        barre->LancerClick();
+        QCOMPARE(banc.messages.join(u'\n'), message.replace(u"$R"_qs, rep_.path()));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <csignal>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void cleanup();
     void lancement_data();
     void lancement();
+    void aucunZombie();
     void etatFenetre_data();
     void etatFenetre();
 
@@ -100,33 +102,90 @@ void TestProcessus::lancement() {
     }
 }
 
+// The children of this process that have ended and are not collected yet.
+static int zombies() {
+    int n = 0;
+    const QString moi = QString::number(QCoreApplication::applicationPid());
+    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        QFile f(u"/proc/%1/stat"_s.arg(pid));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray l = f.readAll();
+        const QList<QByteArray> champs = l.mid(l.lastIndexOf(')') + 2).split(' ');
+        n += champs.size() > 1 && champs.at(0) == "Z" && champs.at(1) == moi.toUtf8();
+    }
+    return n;
+}
+
+void TestProcessus::aucunZombie() {
+    for (int i = 0; i < 100; ++i)
+        QVERIFY(platform::lancer(u"true"_s, {}, 5));
+    QTRY_COMPARE_WITH_TIMEOUT(zombies(), 0, 10000);
+}
+
 void TestProcessus::etatFenetre_data() {
     QTest::addColumn<int>("lancement");
-    QTest::addColumn<bool>("parUnScript");
+    QTest::addColumn<QString>("fenetre"); // whose window is watched
     QTest::addColumn<QString>("attendu"); // in what xprop tells
-    QTest::newRow("iconifiée") << 2 << false << u"window state: Iconic"_s;
+    QTest::newRow("iconifiée") << 2 << u"témoin"_s << u"window state: Iconic"_s;
     QTest::newRow("maximale, fenêtre d'un processus fils")
-        << 1 << true << u"_NET_WM_STATE_MAXIMIZED_HORZ"_s;
+        << 1 << u"script"_s << u"_NET_WM_STATE_MAXIMIZED_HORZ"_s;
+    // No _NET_WM_PID on the window of an X toolkit program: the server tells its client.
+    QTest::newRow("sans _NET_WM_PID") << 2 << u"xmessage"_s << u"window state: Iconic"_s;
+    // A program that hands its work to a running instance, which shows the window with the
+    // startup id it was given.
+    QTest::newRow("notification de démarrage") << 2 << u"relais"_s << u"window state: Iconic"_s;
 }
 
 void TestProcessus::etatFenetre() {
     QFETCH(int, lancement);
-    QFETCH(bool, parUnScript);
+    QFETCH(QString, fenetre);
     QFETCH(QString, attendu);
-
-    QString ligCom = u"\"%1\""_s.arg(QStringLiteral(FENETRE_TEMOIN));
-    if (parUnScript) {
-        // The script starts the window's program as a child of its own, and waits for it.
-        const QString script = rep_.filePath(u"lanceur.sh"_s);
-        QVERIFY(ecrireExecutable(script, "#!/bin/sh\n\"$@\"\nstatut=$?\nexit $statut\n"));
-        ligCom = u"\"%1\" \"%2\""_s.arg(script, QStringLiteral(FENETRE_TEMOIN));
+    const int affichage = int(ModeAffichage(quint8(lancement)));
+    const QString temoin = QStringLiteral(FENETRE_TEMOIN);
+    QString id;
+    QWindow instance;
+    if (fenetre == u"xmessage") {
+        const auto l =
+            platform::lancer(u"xmessage"_s, {u"-name"_s, u"tressola-xm"_s, u"x"_s}, affichage);
+        QVERIFY(l);
+        fenetres_.append(l.pid);
+        const auto chercher = [&id] {
+            QProcess x;
+            x.start(u"xdotool"_s, {u"search"_s, u"--classname"_s, u"tressola-xm"_s});
+            x.waitForFinished();
+            id = QString::fromUtf8(x.readAllStandardOutput()).section(u'\n', 0, 0);
+            return !id.isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(chercher(), 5000);
+    } else if (fenetre == u"relais") {
+        const QString script = rep_.filePath(u"relais.sh"_s);
+        QVERIFY(ecrireExecutable(script, "#!/bin/sh\nprintf %s \"$DESKTOP_STARTUP_ID\" "
+                                         ">\"$TRESSOLA_TEMOIN\"\n"));
+        const auto lu = lancerEtLire(u"\"%1\""_s.arg(script), affichage);
+        QVERIFY(lu && !lu->value(0).isEmpty());
+        id = QString::number(instance.winId());
+        QVERIFY(QProcess::execute(u"xprop"_s, {u"-id"_s, id, u"-f"_s, u"_NET_STARTUP_ID"_s, u"8u"_s,
+                                               u"-set"_s, u"_NET_STARTUP_ID"_s, lu->value(0)}) ==
+                0);
+        instance.resize(200, 150);
+        instance.show();
+    } else {
+        QString ligCom = u"\"%1\""_s.arg(temoin);
+        if (fenetre == u"script") {
+            // The script starts the window's program as a child of its own, and waits for it.
+            const QString script = rep_.filePath(u"lanceur.sh"_s);
+            QVERIFY(ecrireExecutable(script, "#!/bin/sh\n\"$@\"\nstatut=$?\nexit $statut\n"));
+            ligCom = u"\"%1\" \"%2\""_s.arg(script, temoin);
+        }
+        const auto lu = lancerEtLire(ligCom, affichage);
+        QVERIFY(lu);
+        const QStringList champs = lu->value(0).split(u' ');
+        QCOMPARE(champs.size(), 2);
+        id = champs.at(0);
+        fenetres_.append(champs.at(1).toLongLong());
     }
-    const auto lu = lancerEtLire(ligCom, int(ModeAffichage(quint8(lancement))));
-    QVERIFY(lu);
-    const QStringList champs = lu->value(0).split(u' ');
-    QCOMPARE(champs.size(), 2);
-    fenetres_.append(champs.at(1).toLongLong());
-    const auto etat = [id = champs.at(0)] {
+    const auto etat = [&id] {
         QProcess xprop;
         xprop.start(u"xprop"_s, {u"-id"_s, id, u"_NET_WM_STATE"_s, u"WM_STATE"_s});
         xprop.waitForFinished();

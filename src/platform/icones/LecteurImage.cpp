@@ -20,6 +20,19 @@ bool formatAccepte(const QByteArray &format) {
     return format == "bmp" || format == "png" || format == "xpm" || vectoriel(format);
 }
 
+// The raster formats read by Qt itself, told by their signature. Naming the format spares the
+// reader from asking every image plugin whether it knows the content, which loads them all and
+// their libraries.
+QByteArray formatSigne(QByteArrayView contenu) {
+    if (contenu.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (contenu.startsWith("BM"))
+        return "bmp";
+    if (contenu.startsWith("/* XPM"))
+        return "xpm";
+    return {};
+}
+
 } // namespace
 
 QImage imageQt(QByteArrayView contenu, int cote) {
@@ -27,7 +40,9 @@ QImage imageQt(QByteArrayView contenu, int cote) {
     QBuffer tampon(&octets);
     if (!tampon.open(QIODevice::ReadOnly))
         return {};
-    QImageReader lecteur(&tampon);
+    const QByteArray signe = formatSigne(contenu);
+    QImageReader lecteur(&tampon, signe);
+    lecteur.setAutoDetectImageFormat(signe.isEmpty());
     const QByteArray format = lecteur.format();
     if (!formatAccepte(format))
         return {};
