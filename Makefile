@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test build-test format fuzz bench clean
+.PHONY: all deps build run test build-test format fuzz bench deb captures clean
 
 all: build
 
@@ -31,5 +31,13 @@ bench: deps
 	cmake --build --preset bench
 	bash scripts/bench.sh
 
+# The Debian package, in build-deb/; `make deb VERIFIER=--verifier` then lists it and runs lintian.
+deb: deps
+	bash scripts/paquet.sh $(VERIFIER)
+
+# The README's screenshots, in docs/.
+captures: build
+	bash scripts/captures.sh
+
 clean:
-	rm -rf build build-test build-fuzz build-bench
+	rm -rf build build-test build-fuzz build-bench build-deb

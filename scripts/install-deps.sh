@@ -17,6 +17,10 @@ packages=(
   fonts-dejavu-core
   # help documents open in the browser
   xdg-utils
+  # installing: icons drawn from the SVG, the Debian package and the checks of what is installed
+  librsvg2-bin debhelper fakeroot lintian desktop-file-utils appstream
+  # screenshots with real application icons
+  tango-icon-theme
 )
 
 missing=()

@@ -50,7 +50,7 @@ public:
     QAction *Horizontal = nullptr, *Vertical = nullptr;
     QMenu *Posi0 = nullptr;
     QAction *Quelconque = nullptr, *hg = nullptr, *bg = nullptr, *bm = nullptr, *bd = nullptr,
-            *RevenirPosition = nullptr;
+            *RevenirPosition = nullptr, *DemarrerSession = nullptr;
     QMenu *PopupMenuButt = nullptr;
     QAction *Lancer = nullptr, *Inserer = nullptr, *Atteindre = nullptr, *ConfigurerAppli = nullptr,
             *Detruire = nullptr;
@@ -119,6 +119,7 @@ public:
     void ModedeplacerClick();
     void AideClick();
     void AproposdeTressolaClick();
+    void DemarrerSessionClick();
     void TrayIconClick();
 
     // Routes the events of the bar's buttons to the bar's handlers.

@@ -25,7 +25,10 @@ QString cle(int i, QStringView suffixe) {
 QString CheminTableau(const QString &repProgramme) {
     const QString aCote = repProgramme + NomFichierTableau;
     const QFileInfo repertoire(repProgramme.isEmpty() ? QStringLiteral(".") : repProgramme);
-    if (QFileInfo::exists(aCote) || repertoire.isWritable())
+    if (QFileInfo::exists(aCote))
+        return aCote;
+    // Root can write an installation's bin folder too: the test is where the program lives.
+    if (!platform::estInstalle(repProgramme) && repertoire.isWritable())
         return aCote;
     const QString rep = platform::repertoireConfigurationUtilisateur();
     QDir().mkpath(rep);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -29,6 +30,19 @@ QString cheminProgramme() {
 
 void simulerCheminProgramme(const QString &chemin) {
     cheminSimule() = chemin;
+}
+
+bool estInstalle(const QString &repertoireProgramme) {
+    const QDir bin(QDir::fromNativeSeparators(repertoireProgramme));
+    return bin.dirName() == QStringLiteral("bin") &&
+           QFileInfo(bin.absoluteFilePath(QStringLiteral("../share/tressola/aide"))).isDir();
+}
+
+QString repertoireDonnees() {
+    const QString rep = QFileInfo(QDir::fromNativeSeparators(cheminProgramme())).absolutePath();
+    if (estInstalle(rep))
+        return QDir::cleanPath(rep + QStringLiteral("/../share/tressola")) + QLatin1Char('/');
+    return rep + QLatin1Char('/');
 }
 
 QString repertoireConfigurationUtilisateur() {

@@ -16,6 +16,14 @@ QString cheminProgramme();
 // there. An empty path returns to the real executable.
 void simulerCheminProgramme(const QString &chemin);
 
+// True when the executable directory is the `bin` folder of an installation: the prefix beside it
+// holds the program's shared files (share/tressola/). Such a program keeps nothing beside itself.
+bool estInstalle(const QString &repertoireProgramme);
+
+// The program's shared files: share/tressola/ of the prefix when installed, otherwise the
+// executable's own directory; with a trailing slash.
+QString repertoireDonnees();
+
 // Per-user configuration directory of the program, with a trailing separator.
 QString repertoireConfigurationUtilisateur();
 
