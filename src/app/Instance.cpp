@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
 
@@ -19,10 +19,12 @@ QString NomSocket(const QString &tableau) {
         (dossier.isEmpty() ? info.absolutePath() : dossier) + u'/' + info.fileName();
     const QByteArray empreinte =
         QCryptographicHash::hash(complet.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    QString rep = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (rep.isEmpty())
-        rep = QDir::tempPath();
-    return rep + QStringLiteral("/tressola-") + QString::fromLatin1(empreinte);
+    const QString rep = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!rep.isEmpty())
+        return rep + QStringLiteral("/tressola-") + QString::fromLatin1(empreinte);
+    // Without a runtime folder, the shared temporary folder, with the user in the name.
+    return QDir::tempPath() + QStringLiteral("/tressola-%1-").arg(getuid()) +
+           QString::fromLatin1(empreinte);
 }
 
 } // namespace

@@ -47,8 +47,8 @@ avant=$(find "$racine" -printf '%p %s %T@\n' | sort)
 pid=$!
 barre=$(attendre_fenetre Tressola) || echouer "the installed bar never showed"
 attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "no board in ~/.config/tressola/"
-xdotool windowactivate --sync "$barre" key --clearmodifiers F1
-attendre test -s "$maison/ouvert" || echouer "F1 opened nothing"
+aide() { xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1; sleep 0.3; test -s "$maison/ouvert"; }
+attendre aide || echouer "F1 opened nothing"
 grep -qx "file:///usr/share/tressola/aide/index.html\|file://$prefixe/share/tressola/aide/index.html" \
   "$maison/ouvert" || echouer "the help opened is $(cat "$maison/ouvert")"
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
@@ -59,7 +59,8 @@ attendre_fin $pid
 # 3. A board file already beside the executable is always the one used, also when installed.
 if [ "$(id -u)" = 0 ]; then
   printf '[TRESSOLA]\nPosition=0\n' > "$prefixe/bin/TRESSOLA.INI"
-  chown nobody "$prefixe/bin/TRESSOLA.INI"
+  # The user may write it there (an administrator's choice); the file is not replaced elsewhere.
+  chown nobody "$prefixe/bin" "$prefixe/bin/TRESSOLA.INI"
   rm -rf "$maison/.config"
   "${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$prefixe/bin/tressola" &
   pid=$!

@@ -16,27 +16,37 @@ entree="$XDG_CONFIG_HOME/autostart/tressola.desktop"
 pid=$!
 barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 
-# The last item of the bar menu, by its accelerator.
+# The last item of the bar menu, by its accelerator, once the menu shows.
+fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
+ouvrir_menu() {
+  xdotool windowactivate --sync "$barre" 2>/dev/null
+  xdotool key --clearmodifiers F10
+  for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant_menu" ] && return 0; sleep 0.1; done
+  return 1
+}
 basculer() {
-  xdotool windowactivate --sync "$barre" key --clearmodifiers F10 sleep 0.4 key d
+  avant_menu=$(fenetres)
+  attendre ouvrir_menu || echouer "F10 opened no menu"
+  capturer "menu-$1"
+  xdotool key d
 }
 
 # 1. Checking writes a valid entry naming the running executable; unchecking removes it; the
 #    item follows an entry removed or hidden by hand (it then writes the entry again).
-basculer
+basculer 1
 attendre test -f "$entree" || echouer "checking wrote no autostart entry"
 desktop-file-validate "$entree" || echouer "the autostart entry is not valid"
 grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "the entry runs $(grep ^Exec= "$entree")"
-basculer
+basculer 2
 attendre test ! -e "$entree" || echouer "unchecking left the entry"
 for a_la_main in supprimee cachee; do
-  basculer
+  basculer "$a_la_main-1"
   attendre test -f "$entree" || echouer "checking wrote no entry"
   if [ $a_la_main = supprimee ]; then rm "$entree"; else echo "Hidden=true" >> "$entree"; fi
-  basculer
+  basculer "$a_la_main-2"
   attendre grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "entry $a_la_main: not written again"
   grep -q Hidden "$entree" && echouer "entry $a_la_main: still hidden"
-  basculer
+  basculer "$a_la_main-3"
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
 
@@ -49,8 +59,8 @@ avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$rep/TRESSOLA.INI")
 second=$!
 attendre_fin $second
 [ "$code" = 0 ] || echouer "the second start ended with $code"
-attendre test "$(compter_fenetres Tressola)" -ge 1 || echouer "the running bar did not come back"
-attendre test "$(xdotool getactivewindow 2>/dev/null)" = "$barre" || echouer "the running bar is not active"
+revenue() { [ "$(compter_fenetres Tressola)" -ge 1 ] && [ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]; }
+attendre revenue || echouer "the running bar did not come back to the front"
 [ "$(geometrie "$barre")" = "$x $y $w $h" ] || echouer "the bar moved to $(geometrie "$barre")"
 [ "$(ls -l --time-style=full-iso "$rep"; md5sum "$rep/TRESSOLA.INI")" = "$avant" ] ||
   echouer "the second start wrote into the folder"
@@ -59,7 +69,7 @@ attendre test "$(xdotool getactivewindow 2>/dev/null)" = "$barre" || echouer "th
 cp "$binaire" "$tmp/autre/tressola"
 "$tmp/autre/tressola" &
 autre=$!
-attendre test -f "$tmp/autre/TRESSOLA.INI" || echouer "the start on another board did not run"
-attendre test "$(xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done |
-  grep -c ' 46 65$')" = 2 || echouer "the two bars do not show side by side"
+barres() { xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done; }
+deux() { [ "$(barres | grep -c ' 46 65$')" = 2 ]; }
+attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre deux || echouer "the two bars do not show side by side: $(barres)"
 echo "scenario session: ok"
