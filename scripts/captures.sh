@@ -18,20 +18,20 @@ for echelle in 1 2; do
     trap "kill \$pid 2>/dev/null; rm -rf \"\$rep\"" EXIT
     cp "$binaire" "$rep/tressola"
     bouton() { # index, picture, command, tooltip
-      printf "%sLigCom=%s\n%sName=%s\n%sIcon=0\n%sHint=%s\n" "$1" "$3" "$1" "$theme/apps/$2.svg" "$1" "$1" "$4"
+      printf "%sLigCom=%s\n%sName=%s\n%sIcon=0\n%sHint=%s\n" "$1" "$3" "$1" "$theme/$2.svg" "$1" "$1" "$4"
     }
     {
       printf "[TRESSOLA]\nPosition=4\nX=190\nY=250\nOrientation=0\n[MAIN]\n"
-      bouton 0 utilities-terminal x-terminal-emulator Terminal
-      bouton 1 internet-web-browser x-www-browser Navigateur
-      bouton 2 accessories-text-editor editor "Éditeur de texte"
-      bouton 3 system-file-manager xdg-open "Gestionnaire de fichiers"
-      bouton 4 applications-graphics xdg-open "Visionneuse d'\''images"
+      bouton 0 apps/utilities-terminal x-terminal-emulator Terminal
+      bouton 1 apps/internet-web-browser x-www-browser Navigateur
+      bouton 2 apps/accessories-text-editor editor "Éditeur de texte"
+      bouton 3 apps/system-file-manager xdg-open "Gestionnaire de fichiers"
+      bouton 4 categories/applications-graphics xdg-open "Visionneuse d'\''images"
       for i in 0 1 2 3 4; do printf "%sNomSection=SECTION%s\n" $i $i; done
       printf "Nombre=5\n[SECTION0]\n"
-      bouton 0 accessories-calculator calculatrice Calculatrice
-      bouton 1 accessories-character-map table "Table de caractères"
-      bouton 2 help-browser aide Aide
+      bouton 0 apps/accessories-calculator calculatrice Calculatrice
+      bouton 1 apps/accessories-character-map table "Table de caractères"
+      bouton 2 apps/help-browser aide Aide
       printf "Nombre=3\n"
     } > "$rep/TRESSOLA.INI"
     xsetroot -solid "#4a6f8a"
@@ -41,7 +41,7 @@ for echelle in 1 2; do
     sleep 1
     # The strip beside the first button opens its drawer.
     xdotool mousemove $((213 * e)) $((259 * e)) sleep 0.2 click 1 sleep 1 mousemove $((600 * e)) $((380 * e)) sleep 0.3
-    import -window root -crop $((360 * e))x$((260 * e))+$((130 * e))+$((60 * e)) +repage "$sortie"
+    import -window root -crop $((360 * e))x$((280 * e))+$((130 * e))+$((50 * e)) +repage "$sortie"
   ' captures "$binaire" "$theme" "$echelle" "$racine/docs/barre-${echelle}x.png"
 done
 echo "captures.sh: docs/barre-1x.png and docs/barre-2x.png"
