@@ -26,5 +26,5 @@ for f in ./usr/bin/tressola ./usr/share/tressola/aide/index.html ./usr/share/app
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
   { echo "paquet: the library dependencies were not computed" >&2; exit 1; }
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "paquet: contents and lintian: ok"

@@ -47,17 +47,23 @@ avant=$(find "$racine" -printf '%p %s %T@\n' | sort)
 pid=$!
 barre=$(attendre_fenetre Tressola) || echouer "the installed bar never showed"
 attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "no board in ~/.config/tressola/"
-aide() { xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1; sleep 0.3; test -s "$maison/ouvert"; }
+aide() { timeout 2 xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1; sleep 0.3; test -s "$maison/ouvert"; }
 attendre aide || echouer "F1 opened nothing"
-grep -qx "file:///usr/share/tressola/aide/index.html\|file://$prefixe/share/tressola/aide/index.html" \
-  "$maison/ouvert" || echouer "the help opened is $(cat "$maison/ouvert")"
+grep -qxF "file://$prefixe/share/tressola/aide/index.html" "$maison/ouvert" ||
+  echouer "the help opened is $(cat "$maison/ouvert")"
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 attendre_fin $pid
 [ "$code" = 0 ] || echouer "the installed program ended with $code"
 [ "$(find "$racine" -printf '%p %s %T@\n' | sort)" = "$avant" ] || echouer "something was written under the prefix"
 
-# 3. A board file already beside the executable is always the one used, also when installed.
+# 3. Root, who could write into bin/, keeps its board in its own configuration folder too; and a
+#    board file already beside the executable is always the one used.
 if [ "$(id -u)" = 0 ]; then
+  env XDG_CONFIG_HOME="$tmp/racine-config" "$prefixe/bin/tressola" &
+  pid=$!
+  attendre test -f "$tmp/racine-config/tressola/TRESSOLA.INI" || echouer "root has no board of its own"
+  kill $pid; wait $pid 2>/dev/null
+  [ ! -e "$prefixe/bin/TRESSOLA.INI" ] || echouer "root's board went into bin/"
   printf '[TRESSOLA]\nPosition=0\n' > "$prefixe/bin/TRESSOLA.INI"
   # The user may write it there (an administrator's choice); the file is not replaced elsewhere.
   chown nobody "$prefixe/bin" "$prefixe/bin/TRESSOLA.INI"
