@@ -65,11 +65,23 @@ attendre revenue || echouer "the running bar did not come back to the front"
 [ "$(ls -l --time-style=full-iso "$rep"; md5sum "$rep/TRESSOLA.INI")" = "$avant" ] ||
   echouer "the second start wrote into the folder"
 
-# 3. A start on another board runs beside it.
+# 3. A start on another board runs beside it. Its configuration folder cannot be made (a file
+#    stands in its way), so checking the item reports the failed write.
 cp "$binaire" "$tmp/autre/tressola"
-"$tmp/autre/tressola" &
+touch "$tmp/fichier"
+XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
 autre=$!
 barres() { xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done; }
 deux() { [ "$(barres | grep -c ' 46 65$')" = 2 ]; }
 attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre deux || echouer "the two bars do not show side by side: $(barres)"
+premiere=$barre
+for id in $(xdotool search --onlyvisible --pid "$autre" --name '^Tressola$'); do
+  [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
+done
+basculer echec
+message() { xdotool search --onlyvisible --pid "$autre" --name '^Tressola$' | while read -r i; do geometrie "$i"; done |
+  grep -qv ' 46 65$\| 22 22$\| 1 1$'; }
+attendre message || echouer "the failed write of the autostart entry was not reported"
+capturer echec
+[ "$barre" != "$premiere" ] && [ ! -e "$tmp/fichier/autostart" ] || echouer "wrong bar, or an entry was written"
 echo "scenario session: ok"
