@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test build-test format fuzz bench mutants clean
+.PHONY: all deps build run test build-test format fuzz bench mutants deb captures clean
 
 all: build
 
@@ -35,5 +35,14 @@ bench: deps
 mutants: deps
 	python3 scripts/mutants.py $(ARGS)
 
+# The Debian package, in build-deb/; `make deb VERIFIER=--verifier` then lists it and runs lintian.
+deb: deps
+	bash scripts/paquet.sh $(VERIFIER)
+
+# The README's screenshots, in docs/.
+captures: build
+	bash scripts/captures.sh
+
 clean:
-	rm -rf build build-test build-fuzz build-bench build-mutants
+	rm -rf build build-test build-fuzz build-bench build-mutants build-deb
+

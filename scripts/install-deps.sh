@@ -19,6 +19,10 @@ packages=(
   xdg-utils
   # make mutants: the syntax tree of the sources, through libclang
   python3 python3-clang-14
+  # installing: icons drawn from the SVG, the Debian package and the checks of what is installed
+  librsvg2-bin debhelper fakeroot lintian desktop-file-utils appstream
+  # screenshots with real application icons
+  tango-icon-theme
 )
 
 missing=()

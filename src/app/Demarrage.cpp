@@ -1,12 +1,16 @@
 #include "app/Demarrage.h"
 
+#include "app/Instance.h"
 #include "barre/TBarreDlg.h"
 #include "board/Globales.h"
+#include "board/Tableau.h"
 #include "dialogs/Cadres.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TChoixIconeDlg.h"
 #include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
+#include "logic/ReglesChemin.h"
+#include "platform/Programme.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -46,6 +50,19 @@ int Demarrer(QApplication &application) {
     // given ("Configurer une application"). Message boxes take the application's name.
     // The main bar ends the program itself when it closes; drawers and dialogs do not count.
     QApplication::setQuitOnLastWindowClosed(false);
+    Instance instance(CheminTableau(
+        PartieRepertoire(platform::cheminProgramme(), platform::separateursChemin())));
+    if (instance.ConfierALaCopieOuverte())
+        return 0;
+    instance.QuandRedemande([] {
+        // Forward as it stands: shown, raised and focused, but not moved.
+        if (!G.BarreDlg)
+            return;
+        G.BarreDlg->setWindowState(G.BarreDlg->windowState() & ~Qt::WindowMinimized);
+        G.BarreDlg->show();
+        G.BarreDlg->raise();
+        G.BarreDlg->activateWindow();
+    });
     QTranslator traduction;
     ApresPremiereImage suite([&] {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/tressola.svg")));

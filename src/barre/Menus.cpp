@@ -5,6 +5,7 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/Globales.h"
+#include "board/Session.h"
 #include "board/Tableau.h"
 #include "dialogs/Messages.h"
 #include "logic/Disposition.h"
@@ -81,6 +82,9 @@ void TBarreDlg::CreerMenus() {
                        this, &TBarreDlg::bdClick));
     RevenirPosition = item(PopupMenu, QStringLiteral("&Revenir à position sauvée"),
                            QKeySequence(Ctrl | Qt::Key_R), this, &TBarreDlg::RevenirPositionClick);
+    PopupMenu->addSeparator();
+    DemarrerSession = cochable(item(PopupMenu, QStringLiteral("&Démarrer avec la session"), {},
+                                    this, &TBarreDlg::DemarrerSessionClick));
 
     PopupMenuButt = new QMenu(this);
     Lancer = item(PopupMenuButt, QStringLiteral("&Lancer"), QKeySequence(Ctrl | Qt::Key_Return),
@@ -117,6 +121,7 @@ void TBarreDlg::PopupMenuPopup() {
     Quelconque->setChecked(c.Quelconque);
     StayOnTop->setChecked(c.StayOnTop);
     Fermetureautomatiquedestiroirs1->setChecked(c.Fermetureautomatiquedestiroirs1);
+    DemarrerSession->setChecked(DemarreAvecSession());
 }
 
 void TBarreDlg::PopupMenuButtPopup() {

@@ -57,7 +57,7 @@ public:
     QAction *Horizontal = nullptr, *Vertical = nullptr;
     QMenu *Posi0 = nullptr;
     QAction *Quelconque = nullptr, *hg = nullptr, *bg = nullptr, *bm = nullptr, *bd = nullptr,
-            *RevenirPosition = nullptr;
+            *RevenirPosition = nullptr, *DemarrerSession = nullptr;
     QMenu *PopupMenuButt = nullptr;
     QAction *Lancer = nullptr, *Inserer = nullptr, *Atteindre = nullptr, *ConfigurerAppli = nullptr,
             *Detruire = nullptr;
@@ -126,6 +126,7 @@ public:
     void ModedeplacerClick();
     void AideClick();
     void AproposdeTressolaClick();
+    void DemarrerSessionClick();
     void TrayIconClick();
     // The main bar's tray icon; the start block creates it once the bar is on screen.
     void CreerTrayIcon();

@@ -67,7 +67,10 @@ QList<int> IndicesPresents(const TIniFile &ini, const QString &section) {
 QString CheminTableau(const QString &repProgramme) {
     const QString aCote = repProgramme + NomFichierTableau;
     const QFileInfo repertoire(repProgramme.isEmpty() ? QStringLiteral(".") : repProgramme);
-    if (QFileInfo::exists(aCote) || repertoire.isWritable())
+    if (QFileInfo::exists(aCote))
+        return aCote;
+    // Root can write an installation's bin folder too: the test is where the program lives.
+    if (!platform::estInstalle(repProgramme) && repertoire.isWritable())
         return aCote;
     const QString rep = platform::repertoireConfigurationUtilisateur();
     QDir().mkpath(rep);

@@ -14,8 +14,9 @@ struct TBoutonTiroir;
 
 inline const QString NomFichierTableau = QStringLiteral("TRESSOLA.INI");
 
-// The board file beside the executable, unless that directory cannot be written and holds no
-// board file: then the one of the user's configuration directory.
+// A board file already beside the executable is the one used. Otherwise an installed program keeps
+// its board in the user's configuration directory, and one run from a folder of its own keeps it
+// beside itself unless that folder cannot be written.
 QString CheminTableau(const QString &repProgramme);
 
 // Writes the six global settings of G into section TRESSOLA.

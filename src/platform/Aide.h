@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Where the help document lives: a folder `aide` of HTML pages beside the executable, one page per
-// help context.
+// Where the help document lives: a folder `aide` of HTML pages among the program's shared files
+// (beside the executable, or share/tressola/ of an installation), one page per help context.
 namespace platform {
 
 inline constexpr int ContexteSommaire = 0;       // the contents page

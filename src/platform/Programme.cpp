@@ -46,6 +46,19 @@ QString fichierDuProgramme(const QString &programme) {
     return QFileInfo(programme).absoluteFilePath();
 }
 
+bool estInstalle(const QString &repertoireProgramme) {
+    const QDir bin(QDir::fromNativeSeparators(repertoireProgramme));
+    return bin.dirName() == QStringLiteral("bin") &&
+           QFileInfo(bin.absoluteFilePath(QStringLiteral("../share/tressola/aide"))).isDir();
+}
+
+QString repertoireDonnees() {
+    const QString rep = QFileInfo(QDir::fromNativeSeparators(cheminProgramme())).absolutePath();
+    if (estInstalle(rep))
+        return QDir::cleanPath(rep + QStringLiteral("/../share/tressola")) + QLatin1Char('/');
+    return rep + QLatin1Char('/');
+}
+
 QString repertoireConfigurationUtilisateur() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir::toNativeSeparators(base + QStringLiteral("/tressola/"));

@@ -21,6 +21,14 @@ void simulerCheminProgramme(const QString &chemin);
 // directory. The result is absolute; empty for an empty name.
 QString fichierDuProgramme(const QString &programme);
 
+// True when the executable directory is the `bin` folder of an installation: the prefix beside it
+// holds the program's shared files (share/tressola/). Such a program keeps nothing beside itself.
+bool estInstalle(const QString &repertoireProgramme);
+
+// The program's shared files: share/tressola/ of the prefix when installed, otherwise the
+// executable's own directory; with a trailing slash.
+QString repertoireDonnees();
+
 // Per-user configuration directory of the program, with a trailing separator.
 QString repertoireConfigurationUtilisateur();
 

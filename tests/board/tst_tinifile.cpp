@@ -1,6 +1,8 @@
 // The board file on disk: what a read gives back (blanks, quotes, the length limit, integers, the
 // two encodings a board may be written in), where edits land, what they keep, and how failed or
-// competing writes leave it. The bar's tests see plain boards, missing keys and settings.
+// competing writes leave it, and the Exec line of the autostart entry. The bar's tests see plain
+// boards, missing keys and settings.
+#include "board/Session.h"
 #include "board/TIniFile.h"
 
 #include <QCoreApplication>
@@ -418,6 +420,25 @@ private Q_SLOTS:
             QCOMPARE(p->exitCode(), 0);
         }
         QCOMPARE(TIniFile(chemin_).ReadSection(u"S"_s).size(), 2 * parProcessus);
+    }
+
+    // The autostart entry's Exec line, by the desktop entry rules: quoted when the path holds a
+    // reserved character, the quote, backquote, dollar and backslash escaped inside the quotes,
+    // then every backslash doubled by the string escape, and % doubled.
+    void entreeSession_data() {
+        QTest::addColumn<QString>("programme");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << u"/opt/t/bin/tressola"_s << u"Exec=/opt/t/bin/tressola"_s;
+        QTest::newRow("blank") << u"/tmp/ma barre/tressola"_s
+                               << u"Exec=\"/tmp/ma barre/tressola\""_s;
+        QTest::newRow("percent") << u"/tmp/100%/tressola"_s << u"Exec=/tmp/100%%/tressola"_s;
+        QTest::newRow("quote, dollar") << u"/tmp/a\"b$c/t"_s << u"Exec=\"/tmp/a\\\\\"b\\\\$c/t\""_s;
+        QTest::newRow("backslash") << u"/tmp/a\\b/t"_s << u"Exec=\"/tmp/a\\\\\\\\b/t\""_s;
+    }
+    void entreeSession() {
+        QFETCH(QString, programme);
+        QFETCH(QString, exec);
+        QVERIFY(TexteEntreeSession(programme).split(u'\n').contains(exec));
     }
 };
 
