@@ -45,4 +45,3 @@ captures: build
 
 clean:
 	rm -rf build build-test build-fuzz build-bench build-mutants build-deb
-
