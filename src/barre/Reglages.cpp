@@ -1,5 +1,7 @@
 // The bar's settings commands: orientation, start-up place and stay-on-top.
 
+#include "barre/Reglages.h"
+
 #include "barre/Disposition.h"
 #include "barre/TBarreDlg.h"
 #include "board/Boutons.h"
@@ -7,18 +9,24 @@
 #include "board/Tableau.h"
 
 #include <QTimer>
+#include <tuple>
 
-void TBarreDlg::ChoisirOrientation(quint8 orientation) {
-    // A switch that cannot be recorded does not happen: the bars, their arrows and the file
-    // all keep the old orientation.
-    const quint8 ancienne = G.Orientation;
-    G.Orientation = orientation;
+void ChangerReglages(const std::function<void()> &changer) {
+    // A change that cannot be recorded does not happen: memory, screen and file keep the old
+    // settings, so the menu's check marks never tell of a setting the bar does not have.
+    const auto avant =
+        std::tuple(G.Orientation, G.Position, G.StayOnTop, G.FermetureAuto, G.PosX, G.PosY);
+    changer();
     try {
         SauverReglages();
     } catch (...) {
-        G.Orientation = ancienne;
+        std::tie(G.Orientation, G.Position, G.StayOnTop, G.FermetureAuto, G.PosX, G.PosY) = avant;
         throw;
     }
+}
+
+void TBarreDlg::ChoisirOrientation(quint8 orientation) {
+    ChangerReglages([&] { G.Orientation = orientation; });
     Arranger(G.BarreDlg);
     ArrangerTiroirs();
     PlacerTiroirs();
@@ -32,8 +40,7 @@ void TBarreDlg::VerticalClick() {
 }
 
 void TBarreDlg::ChoisirPosition(quint8 position) {
-    G.Position = position;
-    SauverReglages();
+    ChangerReglages([&] { G.Position = position; });
     PlacerAuLancement();
 }
 
@@ -51,9 +58,12 @@ void TBarreDlg::bmClick() {
 }
 
 void TBarreDlg::QuelconqueClick() {
-    G.PosX = G.BarreDlg->x();
-    G.PosY = G.BarreDlg->y();
-    ChoisirPosition(4);
+    ChangerReglages([] {
+        G.PosX = G.BarreDlg->x();
+        G.PosY = G.BarreDlg->y();
+        G.Position = 4;
+    });
+    PlacerAuLancement();
 }
 
 void TBarreDlg::RevenirPositionClick() {
@@ -61,9 +71,8 @@ void TBarreDlg::RevenirPositionClick() {
 }
 
 void TBarreDlg::StayOnTopClick() {
-    G.StayOnTop = !G.StayOnTop;
+    ChangerReglages([] { G.StayOnTop = !G.StayOnTop; });
     AppliquerPremierPlan(this);
-    SauverReglages();
 }
 
 void TBarreDlg::FormPaint() {

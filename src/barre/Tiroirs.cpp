@@ -3,6 +3,7 @@
 #include "barre/Disposition.h"
 #include "barre/Enregistrements.h"
 #include "barre/Fleches.h"
+#include "barre/Reglages.h"
 #include "barre/TBarreDlg.h"
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
@@ -75,6 +76,5 @@ void TBarreDlg::ActiverMenuTiroirs(const TBoutonTiroir *t) {
 }
 
 void TBarreDlg::Fermetureautomatiquedestiroirs1Click() {
-    G.FermetureAuto = !G.FermetureAuto;
-    SauverReglages();
+    ChangerReglages([] { G.FermetureAuto = !G.FermetureAuto; });
 }

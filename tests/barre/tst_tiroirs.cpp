@@ -8,6 +8,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
 
@@ -155,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(banc.messages.isEmpty());
     }
 
-    // A switch of orientation that cannot be written changes nothing: bars, arrows and file keep
+    // A setting that cannot be written changes nothing: bars, arrows, check marks and file keep
     // the old one.
     void orientationNonEnregistree() {
         Banc banc;
@@ -168,12 +169,18 @@ private Q_SLOTS:
         auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
         limite.rlim_cur = 8; // the kernel refuses the bytes, even to root
         setrlimit(RLIMIT_FSIZE, &limite);
-        barre->Vertical->trigger();
+        const QPoint place = barre->pos();
+        for (QAction *a : {barre->Vertical, barre->hg, barre->Quelconque, barre->StayOnTop,
+                           barre->Fermetureautomatiquedestiroirs1})
+            a->trigger();
         setrlimit(RLIMIT_FSIZE, &normale);
         std::signal(SIGXFSZ, ancienSignal);
-        QCOMPARE(banc.messages.size(), 1);
+        QCOMPARE(banc.messages.size(), 5);
         QCOMPARE(banc.lire(), avant);
-        QCOMPARE(int(G.Orientation), 0);
+        QCOMPARE(std::tuple(int(G.Orientation), int(G.Position), G.StayOnTop, G.FermetureAuto),
+                 std::tuple(0, 4, false, false));
+        QCOMPARE(barre->pos(), place);
+        QVERIFY(!barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(barre->size(), QSize(3 * 47 - 1, 65));
         QCOMPARE(flecheDe(tiroir(barre, 0)), Fleche::FlecheBas);
         cliquer(barre, tiroir(barre, 1));
