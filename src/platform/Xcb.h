@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 namespace platform::xcb {
 
@@ -28,6 +29,13 @@ QByteArray idDemarrageFenetre(Fenetre fenetre);
 // The process of the local client that created a window, as the X server knows it (X-Resource);
 // 0 when the server cannot tell. Unlike _NET_WM_PID, every program has one, whatever its toolkit.
 qint64 pidClient(Fenetre fenetre);
+
+// The name the running window manager gives itself (_NET_WM_NAME of its check window); empty when
+// there is none or it does not say.
+QByteArray nomGestionnaire();
+
+// States the types of a window not yet mapped (_NET_WM_WINDOW_TYPE), the one most wanted first.
+void definirTypes(Fenetre fenetre, std::initializer_list<const char *> types);
 
 // Asks the window manager to maximise a mapped window (EWMH _NET_WM_STATE).
 void demanderMaximiser(Fenetre fenetre);
