@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The dialogs as a person meets them: a modal dialog that the window manager minimised all the
-# same comes back at the next click on the bar or on the tray icon, and stays usable; the icon
-# chooser is a row of icons under a caption with no button beside it.
+# The dialogs as a person meets them: every modal dialog and message box has a fixed frame that
+# the window manager lets close, but not minimise or maximise; a modal dialog that the window
+# manager minimised all the same comes back at the next click on the bar or on the tray icon, and
+# stays usable; the icon chooser is a row of icons under a caption with no button beside it.
 # Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
 set -u
 . "$(dirname "$0")/outils.sh"
@@ -18,6 +19,17 @@ barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 etat() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 actif() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 iconifie() { [ "$(etat "$1")" = Iconic ]; }
+# The window manager lets window $1 ($2) be closed, but neither minimised nor maximised.
+cadre_fixe() {
+  local permis
+  for _ in $(seq 1 50); do
+    permis=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    [[ $permis == *_CLOSE* ]] && break
+    sleep 0.1
+  done
+  [[ $permis == *_CLOSE* && $permis != *_MINIMIZE* && $permis != *_MAXIMIZE_* ]] ||
+    echouer "$2 allows: $permis"
+}
 # A modal dialog minimised by the window manager comes back, active, at a click at ($2, $3).
 ramener() {
   xdotool windowminimize "$1"
@@ -36,6 +48,7 @@ attendre actif "$dlg" || echouer "the dialog is not active"
 read -r drapeaux fonctions decorations _ < <(xprop -id "$dlg" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 [ $((drapeaux & 3)) = 3 ] && [ $((fonctions & 0x18)) = 0 ] && [ $((decorations & 0x60)) = 0 ] &&
   [ $((fonctions & 0x20)) != 0 ] || echouer "asked for $drapeaux $fonctions $decorations"
+cadre_fixe "$dlg" "the configuration dialog"
 ramener "$dlg" 223 442
 capturer dialogue-ramene
 
@@ -52,11 +65,24 @@ attendre sh -c "! xdotool search --onlyvisible --name \"^Choix de l'icône\" >/d
 xdotool key --clearmodifiers Return
 attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(grep 0Icon "$ini")"
 
+# The drawer's hint dialog, from the strip's menu, and a message box: the main bar's last button
+# cannot be destroyed.
+xdotool mousemove 223 408 sleep 0.05 click --delay 1 3 sleep 0.3 key b
+bulle=$(attendre_fenetre "Configurer l'info-bulle du tiroir") || echouer "no hint dialog"
+cadre_fixe "$bulle" "the hint dialog"
+xdotool key --clearmodifiers Escape
+xdotool mousemove 223 442 sleep 0.05 click --delay 1 3 sleep 0.3 key d
+boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ]; }
+attendre boite || echouer "no message box"
+cadre_fixe "$boite" "a message box"
+xdotool key --clearmodifiers Return
+
 # The About box, from the bar's menu, comes back at a click on the tray icon.
 xdotool mousemove 245 418 sleep 0.05 click --delay 1 3 sleep 0.3 key Down Down Down Return
 apropos=$(attendre_fenetre "A propos de Tressola") || echouer "no About box"
 icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
 [ -n "$icone" ] || echouer "no tray icon"
+cadre_fixe "$apropos" "the About box"
 read -r ix iy _ < <(geometrie "$icone")
 ramener "$apropos" $((ix + 11)) $((iy + 11))
 xdotool key --clearmodifiers Return
