@@ -25,6 +25,7 @@ void RamenerDialogueModal(QWindow *presse) {
     modal->show();
     modal->raise();
     modal->activateWindow();
+    platform::ramener(modal->windowHandle());
 }
 
 void GarderDialoguesModauxEnVue() {

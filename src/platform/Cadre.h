@@ -9,4 +9,9 @@ namespace platform {
 // shown; it holds for every later show.
 void sansReduction(QWindow *dialogue);
 
+// Brings a window of the program back in front after a click of the user elsewhere in the program,
+// restored if the window manager minimised it; the window manager is asked at once, before the
+// toolkit has even heard of the minimising.
+void ramener(QWindow *fenetre);
+
 } // namespace platform

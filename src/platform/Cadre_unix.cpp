@@ -19,4 +19,9 @@ void sansReduction(QWindow *dialogue) {
                       {"_NET_WM_WINDOW_TYPE_TOOLBAR", "_NET_WM_WINDOW_TYPE_DIALOG"});
 }
 
+void ramener(QWindow *fenetre) {
+    if (fenetre && fenetre->handle() && xcb::disponible())
+        xcb::demanderActivation(xcb::Fenetre(fenetre->winId()));
+}
+
 } // namespace platform

@@ -74,7 +74,7 @@ void envoyerALaRacine(xcb_connection_t *c, xcb_window_t w, xcb_atom_t type,
 }
 
 constexpr std::uint32_t NetWmStateRetirer = 0, NetWmStateAjouter = 1;
-constexpr std::uint32_t SourceApplication = 1;
+constexpr std::uint32_t SourceApplication = 1, SourceUtilisateur = 2;
 constexpr std::uint32_t IconicState = 3;
 
 } // namespace
@@ -158,6 +158,14 @@ void demanderMaximiser(Fenetre fenetre) {
     envoyerALaRacine(c, fenetre, atome(c, "_NET_WM_STATE"),
                      {NetWmStateAjouter, atome(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
                       atome(c, "_NET_WM_STATE_MAXIMIZED_HORZ"), SourceApplication, 0});
+}
+
+void demanderActivation(Fenetre fenetre) {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return;
+    envoyerALaRacine(c, fenetre, atome(c, "_NET_ACTIVE_WINDOW"),
+                     {SourceUtilisateur, XCB_CURRENT_TIME, 0, 0, 0});
 }
 
 void demanderIconifier(Fenetre fenetre) {

@@ -40,6 +40,11 @@ void definirTypes(Fenetre fenetre, std::initializer_list<const char *> types);
 // Asks the window manager to maximise a mapped window (EWMH _NET_WM_STATE).
 void demanderMaximiser(Fenetre fenetre);
 
+// Asks the window manager to bring a window in front and give it the focus, restoring it when it
+// is minimised, as for a click of the user (EWMH _NET_ACTIVE_WINDOW from a pager): the request an
+// application makes for itself is turned down for a window the window manager has minimised.
+void demanderActivation(Fenetre fenetre);
+
 // Asks the window manager to iconify a mapped window (ICCCM WM_CHANGE_STATE).
 void demanderIconifier(Fenetre fenetre);
 

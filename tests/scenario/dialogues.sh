@@ -49,7 +49,18 @@ read -r drapeaux fonctions decorations _ < <(xprop -id "$dlg" _MOTIF_WM_HINTS | 
 [ $((drapeaux & 3)) = 3 ] && [ $((fonctions & 0x18)) = 0 ] && [ $((decorations & 0x60)) = 0 ] &&
   [ $((fonctions & 0x20)) != 0 ] || echouer "asked for $drapeaux $fonctions $decorations"
 cadre_fixe "$dlg" "the configuration dialog"
-ramener "$dlg" 223 442
+# The file dialog that it opens keeps its minimise box, and minimising it takes the configuration
+# dialog along: a click on the bar, and one on the tray icon, bring them back.
+xdotool key --clearmodifiers alt+p
+ouvrir=$(attendre_fenetre Ouvrir) || echouer "no file dialog"
+attendre actif "$ouvrir" || echouer "the file dialog is not active"
+icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
+[ -n "$icone" ] || echouer "no tray icon"
+read -r ix iy _ < <(geometrie "$icone")
+ramener "$ouvrir" 223 442
+ramener "$ouvrir" $((ix + 11)) $((iy + 11))
+xdotool key --clearmodifiers Escape
+attendre actif "$dlg" || echouer "the configuration dialog is not back ($(etat "$dlg"))"
 capturer dialogue-ramene
 
 # Still usable: the chooser opens on the icon source, and its third icon sets the number.
@@ -77,14 +88,10 @@ attendre boite || echouer "no message box"
 cadre_fixe "$boite" "a message box"
 xdotool key --clearmodifiers Return
 
-# The About box, from the bar's menu, comes back at a click on the tray icon.
+# The About box, from the bar's menu.
 xdotool mousemove 245 418 sleep 0.05 click --delay 1 3 sleep 0.3 key Down Down Down Return
 apropos=$(attendre_fenetre "A propos de Tressola") || echouer "no About box"
-icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
-[ -n "$icone" ] || echouer "no tray icon"
 cadre_fixe "$apropos" "the About box"
-read -r ix iy _ < <(geometrie "$icone")
-ramener "$apropos" $((ix + 11)) $((iy + 11))
 xdotool key --clearmodifiers Return
 attendre sh -c "! xdotool search --onlyvisible --name '^A propos de Tressola\$' >/dev/null" || echouer "the About box stayed"
 echo "scenario dialogues: ok"
