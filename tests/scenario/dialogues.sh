@@ -81,9 +81,13 @@ attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(
 xdotool mousemove 223 408 sleep 0.05 click --delay 1 3 sleep 0.3 key b
 bulle=$(attendre_fenetre "Configurer l'info-bulle du tiroir") || echouer "no hint dialog"
 cadre_fixe "$bulle" "the hint dialog"
-xdotool key --clearmodifiers Escape
+attendre actif "$bulle" || echouer "the hint dialog is not active"
+xdotool key --clearmodifiers Return
+attendre sh -c "! xdotool search --onlyvisible --name \"^Configurer l'info-bulle\" >/dev/null" ||
+  echouer "the hint dialog stayed"
 xdotool mousemove 223 442 sleep 0.05 click --delay 1 3 sleep 0.3 key d
-boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ]; }
+boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ] &&
+  [ "$(xdotool getwindowname "$boite")" = Tressola ]; }
 attendre boite || echouer "no message box"
 cadre_fixe "$boite" "a message box"
 xdotool key --clearmodifiers Return
