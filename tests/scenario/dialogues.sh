@@ -32,8 +32,9 @@ cadre_fixe() {
 }
 # A modal dialog minimised by the window manager comes back, active, at a click at ($2, $3).
 ramener() {
-  xdotool windowminimize "$1"
-  attendre iconifie "$1" || echouer "the window manager did not minimise the dialog"
+  # Asked again until it holds: a dialog that has just appeared may still ask to be activated.
+  minimiser() { xdotool windowminimize "$1" sleep 0.2 && iconifie "$1"; }
+  attendre minimiser "$1" || echouer "the window manager did not minimise the dialog"
   xdotool mousemove "$2" "$3" sleep 0.05 click --delay 1 1
   attendre actif "$1" || echouer "a click at $2,$3 did not bring the dialog back ($(etat "$1"), bar $(etat $barre))"
   [ "$(etat "$1")" = Normal ] || echouer "the dialog is $(etat "$1")"
