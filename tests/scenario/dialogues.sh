@@ -19,6 +19,7 @@ barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 etat() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 actif() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 iconifie() { [ "$(etat "$1")" = Iconic ]; }
+disparu() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 # The window manager lets window $1 ($2) be closed, but neither minimised nor maximised.
 cadre_fixe() {
   local permis
@@ -73,7 +74,7 @@ cadre=$(xprop -id "$choix" _NET_FRAME_EXTENTS | sed 's/.*= //')
 [ "$l" = 586 ] && [ "$cadre" = "0, 0, 0, 0" ] || echouer "chooser $l wide in a frame of $cadre"
 capturer choix-icone
 xdotool mousemove $((x + 4 + 100 + 22)) $((y + h - 4 - 22 - 5)) sleep 0.05 click --delay 1 1
-attendre sh -c "! xdotool search --onlyvisible --name \"^Choix de l'icône\" >/dev/null" || echouer "the chooser stayed"
+attendre disparu "$choix" || echouer "the chooser stayed"
 xdotool key --clearmodifiers Return
 attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(grep 0Icon "$ini")"
 
@@ -84,19 +85,19 @@ bulle=$(attendre_fenetre "Configurer l'info-bulle du tiroir") || echouer "no hin
 cadre_fixe "$bulle" "the hint dialog"
 attendre actif "$bulle" || echouer "the hint dialog is not active"
 xdotool key --clearmodifiers Return
-attendre sh -c "! xdotool search --onlyvisible --name \"^Configurer l'info-bulle\" >/dev/null" ||
-  echouer "the hint dialog stayed"
+attendre disparu "$bulle" || echouer "the hint dialog stayed"
 xdotool mousemove 223 442 sleep 0.05 click --delay 1 3 sleep 0.3 key d
 boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ] &&
   [ "$(xdotool getwindowname "$boite")" = Tressola ]; }
 attendre boite || echouer "no message box"
 cadre_fixe "$boite" "a message box"
 xdotool key --clearmodifiers Return
+attendre disparu "$boite" || echouer "the message box stayed"
 
 # The About box, from the bar's menu.
 xdotool mousemove 245 418 sleep 0.05 click --delay 1 3 sleep 0.3 key Down Down Down Return
 apropos=$(attendre_fenetre "A propos de Tressola") || echouer "no About box"
 cadre_fixe "$apropos" "the About box"
 xdotool key --clearmodifiers Return
-attendre sh -c "! xdotool search --onlyvisible --name '^A propos de Tressola\$' >/dev/null" || echouer "the About box stayed"
+attendre disparu "$apropos" || echouer "the About box stayed"
 echo "scenario dialogues: ok"
