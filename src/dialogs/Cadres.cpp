@@ -1,10 +1,16 @@
 #include "dialogs/Cadres.h"
 
+#include "platform/Cadre.h"
 #include "platform/Clics.h"
 
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
+
+void DonnerCadreFixe(QWidget *dialogue) {
+    dialogue->winId(); // the native window, which must know its frame before it is first shown
+    platform::sansReduction(dialogue->windowHandle());
+}
 
 void RamenerDialogueModal(QWindow *presse) {
     QWidget *modal = QApplication::activeModalWidget();
@@ -19,6 +25,7 @@ void RamenerDialogueModal(QWindow *presse) {
     modal->show();
     modal->raise();
     modal->activateWindow();
+    platform::ramener(modal->windowHandle());
 }
 
 void GarderDialoguesModauxEnVue() {

@@ -1,5 +1,7 @@
 #include "dialogs/Messages.h"
 
+#include "dialogs/Cadres.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdlib>
@@ -18,21 +20,30 @@ std::function<void(int)> &fin() {
     return f;
 }
 
+// A box of the program's own fixed frame; the toolkit's ready-made boxes would take the window
+// manager's default one, minimise box included.
+QMessageBox::StandardButton demander(QMessageBox::Icon icone, const QString &titre,
+                                     const QString &texte, QMessageBox::StandardButtons boutons,
+                                     QMessageBox::StandardButton defaut) {
+    QMessageBox boite(icone, titre, texte, boutons, QApplication::activeWindow(), CadreFixe);
+    boite.setDefaultButton(defaut);
+    DonnerCadreFixe(&boite);
+    return QMessageBox::StandardButton(boite.exec());
+}
+
 bool montrer(Genre genre, const QString &titre, const QString &texte) {
     if (repondeur())
         return repondeur()(genre, titre, texte);
     switch (genre) {
     case Genre::Information:
-        QMessageBox::information(QApplication::activeWindow(), titre, texte);
+        demander(QMessageBox::Information, titre, texte, QMessageBox::Ok, QMessageBox::Ok);
         return true;
     case Genre::OkAnnuler:
-        return QMessageBox::question(QApplication::activeWindow(), titre, texte,
-                                     QMessageBox::Ok | QMessageBox::Cancel,
-                                     QMessageBox::Ok) == QMessageBox::Ok;
+        return demander(QMessageBox::Question, titre, texte, QMessageBox::Ok | QMessageBox::Cancel,
+                        QMessageBox::Ok) == QMessageBox::Ok;
     case Genre::OuiNon:
-        return QMessageBox::question(QApplication::activeWindow(), titre, texte,
-                                     QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes;
+        return demander(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Yes) == QMessageBox::Yes;
     }
     return false;
 }

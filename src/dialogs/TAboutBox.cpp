@@ -37,6 +37,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     setWindowTitle(QStringLiteral("A propos de Tressola"));
     setFixedSize(Echelle(406, dpi), Echelle(266, dpi));
+    DonnerCadreFixe(this);
 
     // A lowered outer bevel around a raised inner one.
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);

@@ -72,6 +72,7 @@ void TConfigDlg::Construire() {
     const int dpi = logicalDpiY();
     const auto e = [dpi](int pixels) { return Echelle(pixels, dpi); };
     setFixedSize(e(525), e(370));
+    DonnerCadreFixe(this);
 
     const auto placer = [&](QWidget *controle, int x, int y, int l, int h) {
         controle->setGeometry(e(x), e(y), e(l), e(h));

@@ -20,6 +20,7 @@ THintDlg::THintDlg(QWidget *parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     setWindowTitle(QStringLiteral("Configurer l'info-bulle du tiroir"));
     setFixedSize(Echelle(418, dpi), Echelle(93, dpi));
+    DonnerCadreFixe(this);
     move(333, 302);
 
     PlacerDessin(Label1, dpi, 17, 16);

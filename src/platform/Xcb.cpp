@@ -74,7 +74,7 @@ void envoyerALaRacine(xcb_connection_t *c, xcb_window_t w, xcb_atom_t type,
 }
 
 constexpr std::uint32_t NetWmStateRetirer = 0, NetWmStateAjouter = 1;
-constexpr std::uint32_t SourceApplication = 1;
+constexpr std::uint32_t SourceApplication = 1, SourceUtilisateur = 2;
 constexpr std::uint32_t IconicState = 3;
 
 } // namespace
@@ -130,6 +130,27 @@ qint64 pidClient(Fenetre fenetre) {
     return 0;
 }
 
+QByteArray nomGestionnaire() {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return {};
+    const auto controle =
+        propriete(c, racine(c), atome(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    return controle.isEmpty() ? QByteArray() : texte(c, controle.first(), atome(c, "_NET_WM_NAME"));
+}
+
+void definirTypes(Fenetre fenetre, std::initializer_list<const char *> types) {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return;
+    QList<std::uint32_t> atomes;
+    for (const char *type : types)
+        atomes.append(atome(c, type));
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, fenetre, atome(c, "_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM, 32, std::uint32_t(atomes.size()), atomes.constData());
+    xcb_flush(c);
+}
+
 void demanderMaximiser(Fenetre fenetre) {
     xcb_connection_t *c = connexion();
     if (!c)
@@ -137,6 +158,14 @@ void demanderMaximiser(Fenetre fenetre) {
     envoyerALaRacine(c, fenetre, atome(c, "_NET_WM_STATE"),
                      {NetWmStateAjouter, atome(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
                       atome(c, "_NET_WM_STATE_MAXIMIZED_HORZ"), SourceApplication, 0});
+}
+
+void demanderActivation(Fenetre fenetre) {
+    xcb_connection_t *c = connexion();
+    if (!c)
+        return;
+    envoyerALaRacine(c, fenetre, atome(c, "_NET_ACTIVE_WINDOW"),
+                     {SourceUtilisateur, XCB_CURRENT_TIME, 0, 0, 0});
 }
 
 void demanderIconifier(Fenetre fenetre) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 namespace platform::xcb {
 
@@ -29,8 +30,20 @@ QByteArray idDemarrageFenetre(Fenetre fenetre);
 // 0 when the server cannot tell. Unlike _NET_WM_PID, every program has one, whatever its toolkit.
 qint64 pidClient(Fenetre fenetre);
 
+// The name the running window manager gives itself (_NET_WM_NAME of its check window); empty when
+// there is none or it does not say.
+QByteArray nomGestionnaire();
+
+// States the types of a window not yet mapped (_NET_WM_WINDOW_TYPE), the one most wanted first.
+void definirTypes(Fenetre fenetre, std::initializer_list<const char *> types);
+
 // Asks the window manager to maximise a mapped window (EWMH _NET_WM_STATE).
 void demanderMaximiser(Fenetre fenetre);
+
+// Asks the window manager to bring a window in front and give it the focus, restoring it when it
+// is minimised, as for a click of the user (EWMH _NET_ACTIVE_WINDOW from a pager): the request an
+// application makes for itself is turned down for a window the window manager has minimised.
+void demanderActivation(Fenetre fenetre);
 
 // Asks the window manager to iconify a mapped window (ICCCM WM_CHANGE_STATE).
 void demanderIconifier(Fenetre fenetre);

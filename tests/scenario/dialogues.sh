@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The dialogs as a person meets them: a modal dialog that the window manager minimised all the
-# same comes back at the next click on the bar or on the tray icon, and stays usable; the icon
-# chooser is a row of icons under a caption with no button beside it.
+# The dialogs as a person meets them: every modal dialog and message box has a fixed frame that
+# the window manager lets close, but not minimise or maximise; a modal dialog that the window
+# manager minimised all the same comes back at the next click on the bar or on the tray icon, and
+# stays usable; the icon chooser is a row of icons under a caption with no button beside it.
 # Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
 set -u
 . "$(dirname "$0")/outils.sh"
@@ -18,10 +19,23 @@ barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 etat() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 actif() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 iconifie() { [ "$(etat "$1")" = Iconic ]; }
+disparu() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# The window manager lets window $1 ($2) be closed, but neither minimised nor maximised.
+cadre_fixe() {
+  local permis
+  for _ in $(seq 1 50); do
+    permis=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    [[ $permis == *_CLOSE* ]] && break
+    sleep 0.1
+  done
+  [[ $permis == *_CLOSE* && $permis != *_MINIMIZE* && $permis != *_MAXIMIZE_* ]] ||
+    echouer "$2 allows: $permis"
+}
 # A modal dialog minimised by the window manager comes back, active, at a click at ($2, $3).
 ramener() {
-  xdotool windowminimize "$1"
-  attendre iconifie "$1" || echouer "the window manager did not minimise the dialog"
+  # Asked again until it holds: a dialog that has just appeared may still ask to be activated.
+  minimiser() { xdotool windowminimize "$1" sleep 0.2 && iconifie "$1"; }
+  attendre minimiser "$1" || echouer "the window manager did not minimise the dialog"
   xdotool mousemove "$2" "$3" sleep 0.05 click --delay 1 1
   attendre actif "$1" || echouer "a click at $2,$3 did not bring the dialog back ($(etat "$1"), bar $(etat $barre))"
   [ "$(etat "$1")" = Normal ] || echouer "the dialog is $(etat "$1")"
@@ -36,7 +50,19 @@ attendre actif "$dlg" || echouer "the dialog is not active"
 read -r drapeaux fonctions decorations _ < <(xprop -id "$dlg" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 [ $((drapeaux & 3)) = 3 ] && [ $((fonctions & 0x18)) = 0 ] && [ $((decorations & 0x60)) = 0 ] &&
   [ $((fonctions & 0x20)) != 0 ] || echouer "asked for $drapeaux $fonctions $decorations"
-ramener "$dlg" 223 442
+cadre_fixe "$dlg" "the configuration dialog"
+# The file dialog that it opens keeps its minimise box, and minimising it takes the configuration
+# dialog along: a click on the bar, and one on the tray icon, bring them back.
+xdotool key --clearmodifiers alt+p
+ouvrir=$(attendre_fenetre Ouvrir) || echouer "no file dialog"
+attendre actif "$ouvrir" || echouer "the file dialog is not active"
+icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
+[ -n "$icone" ] || echouer "no tray icon"
+read -r ix iy _ < <(geometrie "$icone")
+ramener "$ouvrir" 223 442
+ramener "$ouvrir" $((ix + 11)) $((iy + 11))
+xdotool key --clearmodifiers Escape
+attendre actif "$dlg" || echouer "the configuration dialog is not back ($(etat "$dlg"))"
 capturer dialogue-ramene
 
 # Still usable: the chooser opens on the icon source, and its third icon sets the number.
@@ -48,17 +74,30 @@ cadre=$(xprop -id "$choix" _NET_FRAME_EXTENTS | sed 's/.*= //')
 [ "$l" = 586 ] && [ "$cadre" = "0, 0, 0, 0" ] || echouer "chooser $l wide in a frame of $cadre"
 capturer choix-icone
 xdotool mousemove $((x + 4 + 100 + 22)) $((y + h - 4 - 22 - 5)) sleep 0.05 click --delay 1 1
-attendre sh -c "! xdotool search --onlyvisible --name \"^Choix de l'icône\" >/dev/null" || echouer "the chooser stayed"
+attendre disparu "$choix" || echouer "the chooser stayed"
 xdotool key --clearmodifiers Return
 attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(grep 0Icon "$ini")"
 
-# The About box, from the bar's menu, comes back at a click on the tray icon.
+# The drawer's hint dialog, from the strip's menu, and a message box: the main bar's last button
+# cannot be destroyed.
+xdotool mousemove 223 408 sleep 0.05 click --delay 1 3 sleep 0.3 key b
+bulle=$(attendre_fenetre "Configurer l'info-bulle du tiroir") || echouer "no hint dialog"
+cadre_fixe "$bulle" "the hint dialog"
+attendre actif "$bulle" || echouer "the hint dialog is not active"
+xdotool key --clearmodifiers Return
+attendre disparu "$bulle" || echouer "the hint dialog stayed"
+xdotool mousemove 223 442 sleep 0.05 click --delay 1 3 sleep 0.3 key d
+boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ] &&
+  [ "$(xdotool getwindowname "$boite")" = Tressola ]; }
+attendre boite || echouer "no message box"
+cadre_fixe "$boite" "a message box"
+xdotool key --clearmodifiers Return
+attendre disparu "$boite" || echouer "the message box stayed"
+
+# The About box, from the bar's menu.
 xdotool mousemove 245 418 sleep 0.05 click --delay 1 3 sleep 0.3 key Down Down Down Return
 apropos=$(attendre_fenetre "A propos de Tressola") || echouer "no About box"
-icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
-[ -n "$icone" ] || echouer "no tray icon"
-read -r ix iy _ < <(geometrie "$icone")
-ramener "$apropos" $((ix + 11)) $((iy + 11))
+cadre_fixe "$apropos" "the About box"
 xdotool key --clearmodifiers Return
-attendre sh -c "! xdotool search --onlyvisible --name '^A propos de Tressola\$' >/dev/null" || echouer "the About box stayed"
+attendre disparu "$apropos" || echouer "the About box stayed"
 echo "scenario dialogues: ok"
