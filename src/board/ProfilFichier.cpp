@@ -62,31 +62,58 @@ qsizetype premierNonBlanc(QByteArrayView texte) {
     return i;
 }
 
-// The key of a line whose key is ASCII, read from its bytes, as spelled or folded: the same name
-// as the decoded line gives, whatever encoding the rest of the line is in. Nothing when the line
-// holds no key; the caller decodes the line when the key is not ASCII.
-std::optional<std::optional<QString>> cleAscii(QByteArrayView texte, bool repliee) {
+// Where the key of a line stands when the key is ASCII, read from its bytes: the same name as the
+// decoded line gives, whatever encoding the rest of the line is in. The caller decodes the line
+// when the key is not ASCII.
+struct BornesCle {
+    enum Sorte { Aucune, NonAscii, Ascii } sorte = Aucune;
+    qsizetype debut = 0;
+    qsizetype fin = 0;
+};
+
+BornesCle bornesCle(QByteArrayView texte) {
     const qsizetype debut = premierNonBlanc(texte);
     if (debut == texte.size() || texte[debut] == ';' || texte[debut] == '#')
-        return std::optional<QString>();
+        return {};
     const qsizetype egal = texte.indexOf('=');
     if (egal < 0)
-        return std::optional<QString>();
+        return {};
     qsizetype fin = egal;
     while (fin > debut && estBlanc(texte[fin - 1]))
         --fin;
     for (qsizetype i = 0; i < fin; ++i) {
         if (static_cast<unsigned char>(texte[i]) >= 0x80)
-            return std::nullopt;
+            return {BornesCle::NonAscii};
     }
     if (fin <= debut)
-        return std::optional<QString>();
-    QString cle(fin - debut, Qt::Uninitialized);
-    QChar *sortie = cle.data();
-    for (qsizetype i = debut; i < fin; ++i) {
-        const auto c = char16_t(static_cast<unsigned char>(texte[i]));
-        *sortie++ = QChar(repliee ? minuscule(c) : c);
+        return {};
+    return {BornesCle::Ascii, debut, fin};
+}
+
+// Widens ASCII bytes into a buffer that only ever grows, folded or not; nothing when a byte is not
+// ASCII.
+std::optional<QStringView> elargir(QByteArrayView octets, QString &tampon, bool repliee) {
+    if (tampon.size() < octets.size())
+        tampon.resize(octets.size() * 2);
+    QChar *sortie = tampon.data();
+    for (const char c : octets) {
+        const auto u = char16_t(static_cast<unsigned char>(c));
+        if (u >= 0x80)
+            return std::nullopt;
+        *sortie++ = QChar(repliee ? minuscule(u) : u);
     }
+    return QStringView(tampon.constData(), octets.size());
+}
+
+// The key of a line whose key is ASCII, as spelled or folded; nothing when the line holds no key.
+std::optional<std::optional<QString>> cleAscii(QByteArrayView texte, bool repliee) {
+    const BornesCle bornes = bornesCle(texte);
+    if (bornes.sorte == BornesCle::NonAscii)
+        return std::nullopt;
+    if (bornes.sorte == BornesCle::Aucune)
+        return std::optional<QString>();
+    QString cle(bornes.fin - bornes.debut, Qt::Uninitialized);
+    elargir(texte.sliced(bornes.debut, bornes.fin - bornes.debut), cle, repliee);
     return std::optional<QString>(std::move(cle));
 }
 
@@ -161,16 +188,58 @@ ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
         } else if (profil.sections_.isEmpty()) {
             profil.preambule_.append(std::move(ligne));
         } else {
-            Section &section = profil.sections_.last();
-            section.lignes.append(std::move(ligne));
-            indexerLigne(section, section.lignes.size() - 1);
+            profil.sections_.last().lignes.append(std::move(ligne));
         }
     }
     profil.indexerSections();
     return profil;
 }
 
-void ProfilFichier::indexerLigne(Section &section, qsizetype ligne) {
+void ProfilFichier::indexerCles(const Section &section) {
+    if (section.indexee)
+        return;
+    section.indexee = true;
+    section.cles.clear();
+    section.derniereCle = 0;
+    section.cles.reserve(section.lignes.size());
+    for (qsizetype i = 1; i < section.lignes.size(); ++i)
+        indexerLigne(section, i);
+}
+
+qsizetype ProfilFichier::chercherCle(const Section &section, const QString &repliee) {
+    // A few lookups are cheaper as a walk over the lines than as an index of every key.
+    if (!section.indexee && ++section.lectures <= 8) {
+        const char16_t premier = repliee.isEmpty() ? u'\0' : repliee.front().unicode();
+        for (qsizetype i = 1; i < section.lignes.size(); ++i) {
+            const QByteArray &texte = section.lignes.at(i).texte;
+            // Most lines are told apart by their first letter, before looking for their '='.
+            const qsizetype debut = premierNonBlanc(texte);
+            if (debut < texte.size() && premier < 0x80 &&
+                static_cast<unsigned char>(texte[debut]) < 0x80 &&
+                minuscule(char16_t(texte[debut])) != premier)
+                continue;
+            const BornesCle bornes = bornesCle(texte);
+            if (bornes.sorte == BornesCle::Ascii) {
+                if (bornes.fin - bornes.debut != repliee.size())
+                    continue;
+                qsizetype j = 0;
+                while (j < repliee.size() &&
+                       minuscule(char16_t(static_cast<unsigned char>(texte[bornes.debut + j]))) ==
+                           repliee[j].unicode())
+                    ++j;
+                if (j == repliee.size())
+                    return i;
+            } else if (bornes.sorte == BornesCle::NonAscii && cleDeLigne(texte, true) == repliee) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    indexerCles(section);
+    return section.cles.value(repliee, -1);
+}
+
+void ProfilFichier::indexerLigne(const Section &section, qsizetype ligne) {
     std::optional<QString> repliee = cleDeLigne(section.lignes.at(ligne).texte, true);
     if (!repliee)
         return;
@@ -257,6 +326,7 @@ QStringList ProfilFichier::cles(QStringView section) const {
     QStringList noms;
     if (!trouvee)
         return noms;
+    indexerCles(*trouvee);
     for (qsizetype i = 1; i < trouvee->lignes.size(); ++i) {
         std::optional<QString> cle = cleDeLigne(trouvee->lignes.at(i).texte, false);
         if (cle && trouvee->cles.value(replie(*cle), -1) == i)
@@ -270,7 +340,7 @@ std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringVi
     if (!trouvee)
         return std::nullopt;
     const qsizetype ligne =
-        avecRepliee(cle, [&](const QString &repliee) { return trouvee->cles.value(repliee, -1); });
+        avecRepliee(cle, [&](const QString &repliee) { return chercherCle(*trouvee, repliee); });
     if (ligne < 0)
         return std::nullopt;
     const QByteArray &octets = trouvee->lignes.at(ligne).texte;
@@ -279,6 +349,40 @@ std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringVi
         return QString::fromLatin1(octets.sliced(octets.indexOf('=') + 1));
     const QString texte = texteDeLigne(octets);
     return texte.mid(texte.indexOf(u'=') + 1);
+}
+
+void ProfilFichier::parcourir(QStringView section, const Visiteur &visiteur) const {
+    const Section *trouvee = trouver(section);
+    if (!trouvee)
+        return;
+    QString cle;
+    QString repliee;
+    QString brute;
+    for (qsizetype i = 1; i < trouvee->lignes.size(); ++i) {
+        const QByteArray &octets = trouvee->lignes.at(i).texte;
+        const BornesCle bornes = bornesCle(octets);
+        if (bornes.sorte == BornesCle::Aucune)
+            continue;
+        if (bornes.sorte == BornesCle::Ascii) {
+            // The key is ASCII and only blanks stand between it and its '=': the line is ASCII
+            // when its value is.
+            const std::optional<QStringView> valeur =
+                elargir(QByteArrayView(octets).sliced(octets.indexOf('=') + 1), brute, false);
+            if (valeur) {
+                const QByteArrayView nom =
+                    QByteArrayView(octets).sliced(bornes.debut, bornes.fin - bornes.debut);
+                visiteur(*elargir(nom, cle, false), *elargir(nom, repliee, true), *valeur);
+                continue;
+            }
+        }
+        // The rare line that needs decoding takes the ways of the index and of valeurBrute.
+        const std::optional<QString> nom = cleDeLigne(octets, false);
+        if (!nom)
+            continue;
+        const QString texte = texteDeLigne(octets);
+        visiteur(*nom, *cleDeLigne(octets, true),
+                 QStringView(texte).sliced(texte.indexOf(u'=') + 1));
+    }
 }
 
 bool ProfilFichier::sectionValide(QStringView section) {
@@ -327,6 +431,7 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
         nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
         const QByteArray finCle = finApres(precedente);
         nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + octetsValeur, finCle});
+        nouvelle.indexee = true;
         indexerLigne(nouvelle, 1);
         index_.insert(replie(section), sections_.size());
         sections_.append(std::move(nouvelle));
@@ -334,6 +439,7 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
     }
 
     Section &cible = sections_[*trouvee];
+    indexerCles(cible);
     const auto ligne = cible.cles.constFind(replie(cle));
     if (ligne != cible.cles.constEnd()) {
         Ligne &existante = cible.lignes[*ligne];
@@ -364,6 +470,7 @@ void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QS
     nouvelle.nom = section.toString();
     nouvelle.lignes.reserve(entrees.size() + 1);
     nouvelle.cles.reserve(entrees.size());
+    nouvelle.indexee = true;
     nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
     // A file that did not end with a line ending still does not: the last new line goes without.
     const QByteArray derniereFin = finApres(precedente);
@@ -390,6 +497,7 @@ bool ProfilFichier::dejaEnFin(QStringView section,
     if (trouvee == index_.constEnd() || *trouvee != sections_.size() - 1)
         return false;
     const Section &derniere = sections_.last();
+    indexerCles(derniere);
     if (derniere.nom != section || derniere.lignes.size() != entrees.size() + 1 ||
         derniere.cles.size() != entrees.size() || derniere.lignes.first().fin != fin_ ||
         derniere.lignes.first().texte != "[" + section.toUtf8() + "]")

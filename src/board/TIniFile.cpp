@@ -3,7 +3,6 @@
 #include "board/ValeursProfil.h"
 #include "platform/FichierDisque.h"
 
-#include <QLockFile>
 #include <utility>
 
 namespace {
@@ -144,13 +143,18 @@ QStringList TIniFile::ReadSection(const QString &section) const {
     return profil().cles(nom(section));
 }
 
+void TIniFile::ParcourirSection(const QString &section,
+                                const ProfilFichier::Visiteur &visiteur) const {
+    profil().parcourir(nom(section), visiteur);
+}
+
 bool TIniFile::SectionExists(const QString &section) const {
     return profil().sectionExiste(nom(section));
 }
 
 void TIniFile::modifier(const std::function<bool(ProfilFichier &)> &edition) {
-    QLockFile verrou(chemin_ + QStringLiteral(".lock"));
-    if (!verrou.tryLock(attenteVerrouMs)) {
+    platform::VerrouFichier verrou(chemin_ + QStringLiteral(".lock"));
+    if (!verrou.prendre(attenteVerrouMs)) {
         lireProfil(chemin_); // a board that cannot be read says so first
         throw EcritureImpossible(chemin_);
     }
