@@ -3,6 +3,9 @@
 #include "board/TexteProfil.h"
 #include "board/ValeursProfil.h"
 
+#include <QStringEncoder>
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -90,19 +93,21 @@ BornesCle bornesCle(QByteArrayView texte) {
     return {BornesCle::Ascii, debut, fin};
 }
 
-// Widens ASCII bytes into a buffer that only ever grows, folded or not; nothing when a byte is not
-// ASCII.
-std::optional<QStringView> elargir(QByteArrayView octets, QString &tampon, bool repliee) {
+// Widens ASCII bytes into a buffer that only ever grows, folded or not.
+QStringView elargir(QByteArrayView octets, QString &tampon, bool repliee) {
     if (tampon.size() < octets.size())
         tampon.resize(octets.size() * 2);
-    QChar *sortie = tampon.data();
-    for (const char c : octets) {
-        const auto u = char16_t(static_cast<unsigned char>(c));
-        if (u >= 0x80)
-            return std::nullopt;
-        *sortie++ = QChar(repliee ? minuscule(u) : u);
+    char16_t *sortie = reinterpret_cast<char16_t *>(tampon.data());
+    const char *entree = octets.data();
+    const qsizetype taille = octets.size();
+    if (repliee) {
+        for (qsizetype i = 0; i < taille; ++i)
+            sortie[i] = minuscule(char16_t(static_cast<unsigned char>(entree[i])));
+    } else {
+        for (qsizetype i = 0; i < taille; ++i)
+            sortie[i] = char16_t(static_cast<unsigned char>(entree[i]));
     }
-    return QStringView(tampon.constData(), octets.size());
+    return QStringView(tampon.constData(), taille);
 }
 
 // The key of a line whose key is ASCII, as spelled or folded; nothing when the line holds no key.
@@ -364,16 +369,18 @@ void ProfilFichier::parcourir(QStringView section, const Visiteur &visiteur) con
         if (bornes.sorte == BornesCle::Aucune)
             continue;
         if (bornes.sorte == BornesCle::Ascii) {
-            // The key is ASCII and only blanks stand between it and its '=': the line is ASCII
-            // when its value is.
-            const std::optional<QStringView> valeur =
-                elargir(QByteArrayView(octets).sliced(octets.indexOf('=') + 1), brute, false);
-            if (valeur) {
-                const QByteArrayView nom =
-                    QByteArrayView(octets).sliced(bornes.debut, bornes.fin - bornes.debut);
-                visiteur(*elargir(nom, cle, false), *elargir(nom, repliee, true), *valeur);
-                continue;
-            }
+            // The key is ASCII and only blanks stand between it and its '=', so the value alone
+            // decides how the line is read: its bytes as they are when ASCII, else decoded.
+            const QByteArrayView nom =
+                QByteArrayView(octets).sliced(bornes.debut, bornes.fin - bornes.debut);
+            const QByteArrayView valeur = QByteArrayView(octets).sliced(octets.indexOf('=') + 1);
+            const QStringView nomLu = elargir(nom, cle, false);
+            const QStringView nomReplie = elargir(nom, repliee, true);
+            if (QtPrivate::isAscii(QLatin1StringView(valeur)))
+                visiteur(nomLu, nomReplie, elargir(valeur, brute, false));
+            else
+                visiteur(nomLu, nomReplie, texteDeLigne(valeur));
+            continue;
         }
         // The rare line that needs decoding takes the ways of the index and of valeurBrute.
         const std::optional<QString> nom = cleDeLigne(octets, false);
@@ -469,26 +476,81 @@ void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QS
     Section nouvelle;
     nouvelle.nom = section.toString();
     nouvelle.lignes.reserve(entrees.size() + 1);
-    nouvelle.cles.reserve(entrees.size());
-    nouvelle.indexee = true;
     nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
     // A file that did not end with a line ending still does not: the last new line goes without.
     const QByteArray derniereFin = finApres(precedente);
-    for (const auto &[cle, valeur] : entrees) {
-        QString repliee = replie(cle);
-        const auto existante = nouvelle.cles.constFind(repliee);
-        if (existante != nouvelle.cles.constEnd()) {
-            QByteArray &texte = nouvelle.lignes[*existante].texte;
-            texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
-            continue;
+    const std::optional<std::vector<qsizetype>> valeurs = valeursRetenues(entrees);
+    if (!valeurs) {
+        nouvelle.cles.reserve(entrees.size());
+        nouvelle.indexee = true;
+        for (const auto &[cle, valeur] : entrees) {
+            QString repliee = replie(cle);
+            const auto existante = nouvelle.cles.constFind(repliee);
+            if (existante != nouvelle.cles.constEnd()) {
+                QByteArray &texte = nouvelle.lignes[*existante].texte;
+                texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
+                continue;
+            }
+            nouvelle.derniereCle = nouvelle.lignes.size();
+            nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
+            nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
         }
-        nouvelle.derniereCle = nouvelle.lignes.size();
-        nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
-        nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
+    } else {
+        // All the new lines in one block of bytes that the section keeps: a picture is then
+        // dropped as cheaply as one read from the file.
+        QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        qsizetype borne = 0;
+        for (const auto &[cle, valeur] : entrees)
+            borne += utf8.requiredSpace(cle.size()) + 1 + utf8.requiredSpace(valeur.size());
+        nouvelle.bloc = QByteArray(borne, Qt::Uninitialized);
+        char *const debut = nouvelle.bloc.data();
+        char *sortie = debut;
+        std::vector<std::pair<qsizetype, qsizetype>> bornes;
+        bornes.reserve(size_t(entrees.size()));
+        for (qsizetype i = 0; i < entrees.size(); ++i) {
+            if ((*valeurs)[size_t(i)] < 0)
+                continue;
+            const qsizetype ligne = sortie - debut;
+            sortie = utf8.appendToBuffer(sortie, entrees.at(i).first);
+            *sortie++ = '=';
+            sortie = utf8.appendToBuffer(sortie, entrees.at((*valeurs)[size_t(i)]).second);
+            bornes.emplace_back(ligne, sortie - ligne - debut);
+        }
+        for (const auto &[ligne, taille] : bornes)
+            nouvelle.lignes.append(Ligne{QByteArray::fromRawData(debut + ligne, taille), fin_});
     }
     nouvelle.lignes.last().fin = derniereFin;
     index_.insert(replie(section), sections_.size());
     sections_.append(std::move(nouvelle));
+}
+
+std::optional<std::vector<qsizetype>>
+ProfilFichier::valeursRetenues(const QList<QPair<QString, QString>> &entrees) {
+    for (const auto &entree : entrees) {
+        if (!QtPrivate::isAscii(entree.first))
+            return std::nullopt;
+    }
+    std::vector<qsizetype> ordre(size_t(entrees.size()));
+    std::iota(ordre.begin(), ordre.end(), 0);
+    // ASCII names: comparing without case is comparing folded.
+    std::stable_sort(ordre.begin(), ordre.end(), [&](qsizetype a, qsizetype b) {
+        return QStringView(entrees.at(a).first).compare(entrees.at(b).first, Qt::CaseInsensitive) <
+               0;
+    });
+    std::vector<qsizetype> valeurs(ordre.size());
+    std::iota(valeurs.begin(), valeurs.end(), 0);
+    for (size_t g = 0; g < ordre.size();) {
+        size_t f = g + 1;
+        while (f < ordre.size() &&
+               QStringView(entrees.at(ordre[g]).first)
+                       .compare(entrees.at(ordre[f]).first, Qt::CaseInsensitive) == 0) {
+            valeurs[size_t(ordre[f])] = -1;
+            ++f;
+        }
+        valeurs[size_t(ordre[g])] = ordre[f - 1];
+        g = f;
+    }
+    return valeurs;
 }
 
 bool ProfilFichier::dejaEnFin(QStringView section,
@@ -497,11 +559,20 @@ bool ProfilFichier::dejaEnFin(QStringView section,
     if (trouvee == index_.constEnd() || *trouvee != sections_.size() - 1)
         return false;
     const Section &derniere = sections_.last();
-    indexerCles(derniere);
     if (derniere.nom != section || derniere.lignes.size() != entrees.size() + 1 ||
-        derniere.cles.size() != entrees.size() || derniere.lignes.first().fin != fin_ ||
+        derniere.lignes.first().fin != fin_ ||
         derniere.lignes.first().texte != "[" + section.toUtf8() + "]")
         return false;
+    // Lines that match the entries one for one hold a key twice when the entries do.
+    const std::optional<std::vector<qsizetype>> valeurs = valeursRetenues(entrees);
+    if (valeurs) {
+        for (size_t i = 0; i < valeurs->size(); ++i) {
+            if ((*valeurs)[i] != qsizetype(i))
+                return false;
+        }
+    } else if (indexerCles(derniere); derniere.cles.size() != entrees.size()) {
+        return false;
+    }
     for (qsizetype i = 0; i < entrees.size(); ++i) {
         const Ligne &ligne = derniere.lignes.at(i + 1);
         const QByteArray cle = entrees.at(i).first.toUtf8();

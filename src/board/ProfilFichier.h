@@ -9,6 +9,7 @@
 #include <QStringView>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The picture of a profile file: its lines as raw bytes, so that whatever an edit does not touch
 // is written back byte for byte, with an index of sections and keys for lookups.
@@ -64,6 +65,7 @@ private:
     struct Section {
         QString nom;
         QList<Ligne> lignes; // lignes[0] is the header
+        QByteArray bloc;     // bytes of lines written in one go, which those lines point into
         // Built at the first need, since most sections are only ever read a few keys at a time
         // or whole: the index is then work for nothing.
         mutable QHash<QString, qsizetype> cles; // case-folded name -> line of first occurrence
@@ -75,6 +77,11 @@ private:
     static void indexerLigne(const Section &section, qsizetype ligne);
     static void indexerCles(const Section &section);
     static qsizetype chercherCle(const Section &section, const QString &repliee);
+    // For each entry, the entry whose value its line takes (its own, or a later one of the same
+    // name), or -1 when an earlier entry of that name holds the line; nothing when a name is not
+    // ASCII.
+    static std::optional<std::vector<qsizetype>>
+    valeursRetenues(const QList<QPair<QString, QString>> &entrees);
     void indexerSections();
     const Section *trouver(QStringView section) const;
     Ligne *derniereLigne();
