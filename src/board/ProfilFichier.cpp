@@ -5,6 +5,8 @@
 
 #include <QStringEncoder>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
 #include <optional>
 
@@ -285,13 +287,18 @@ QByteArray ProfilFichier::octets() const {
     for (const Section &section : sections_)
         mesurer(section.lignes);
 
-    QByteArray octets;
-    octets.reserve(taille);
-    octets += bom_;
+    QByteArray octets(taille, Qt::Uninitialized);
+    char *sortie = octets.data();
+    const auto copier = [&](const QByteArray &morceau) {
+        if (!morceau.isEmpty())
+            std::memcpy(sortie, morceau.constData(), size_t(morceau.size()));
+        sortie += morceau.size();
+    };
+    copier(bom_);
     const auto ajouter = [&](const QList<Ligne> &lignes) {
         for (const Ligne &ligne : lignes) {
-            octets += ligne.texte;
-            octets += ligne.fin;
+            copier(ligne.texte);
+            copier(ligne.fin);
         }
     };
     ajouter(preambule_);
@@ -526,29 +533,41 @@ void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QS
 
 std::optional<std::vector<qsizetype>>
 ProfilFichier::valeursRetenues(const QList<QPair<QString, QString>> &entrees) {
-    for (const auto &entree : entrees) {
-        if (!QtPrivate::isAscii(entree.first))
-            return std::nullopt;
-    }
-    std::vector<qsizetype> ordre(size_t(entrees.size()));
-    std::iota(ordre.begin(), ordre.end(), 0);
-    // ASCII names: comparing without case is comparing folded.
-    std::stable_sort(ordre.begin(), ordre.end(), [&](qsizetype a, qsizetype b) {
-        return QStringView(entrees.at(a).first).compare(entrees.at(b).first, Qt::CaseInsensitive) <
-               0;
-    });
-    std::vector<qsizetype> valeurs(ordre.size());
-    std::iota(valeurs.begin(), valeurs.end(), 0);
-    for (size_t g = 0; g < ordre.size();) {
-        size_t f = g + 1;
-        while (f < ordre.size() &&
-               QStringView(entrees.at(ordre[g]).first)
-                       .compare(entrees.at(ordre[f]).first, Qt::CaseInsensitive) == 0) {
-            valeurs[size_t(ordre[f])] = -1;
-            ++f;
+    std::vector<std::pair<std::uint64_t, qsizetype>> empreintes;
+    empreintes.reserve(size_t(entrees.size()));
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        std::uint64_t h = 14695981039346656037u;
+        for (const QChar c : entrees.at(i).first) {
+            if (c.unicode() >= 0x80)
+                return std::nullopt;
+            h = (h ^ minuscule(c.unicode())) * 1099511628211u;
         }
-        valeurs[size_t(ordre[g])] = ordre[f - 1];
-        g = f;
+        empreintes.emplace_back(h, i);
+    }
+    // Open addressing on the hashes: a name meets only the names of its slot.
+    size_t capacite = 16;
+    while (capacite < empreintes.size() * 2)
+        capacite *= 2;
+    std::vector<qsizetype> table(capacite, -1);
+    std::vector<qsizetype> valeurs(empreintes.size());
+    std::iota(valeurs.begin(), valeurs.end(), 0);
+    for (const auto &[h, i] : empreintes) {
+        for (size_t place = size_t(h) & (capacite - 1);; place = (place + 1) & (capacite - 1)) {
+            const qsizetype tenue = table[place];
+            if (tenue < 0) {
+                table[place] = i;
+                break;
+            }
+            // ASCII names: comparing without case is comparing folded. The first of a name
+            // holds the line, the last gives the value.
+            if (empreintes[size_t(tenue)].first == h &&
+                QStringView(entrees.at(tenue).first)
+                        .compare(entrees.at(i).first, Qt::CaseInsensitive) == 0) {
+                valeurs[size_t(tenue)] = i;
+                valeurs[size_t(i)] = -1;
+                break;
+            }
+        }
     }
     return valeurs;
 }
@@ -563,6 +582,22 @@ bool ProfilFichier::dejaEnFin(QStringView section,
         derniere.lignes.first().fin != fin_ ||
         derniere.lignes.first().texte != "[" + section.toUtf8() + "]")
         return false;
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    QByteArray tampon;
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        const Ligne &ligne = derniere.lignes.at(i + 1);
+        const auto &[cle, valeur] = entrees.at(i);
+        const qsizetype borne =
+            utf8.requiredSpace(cle.size()) + 1 + utf8.requiredSpace(valeur.size());
+        if (tampon.size() < borne)
+            tampon.resize(borne * 2);
+        char *fin = utf8.appendToBuffer(tampon.data(), cle);
+        *fin++ = '=';
+        fin = utf8.appendToBuffer(fin, valeur);
+        if (ligne.fin != fin_ ||
+            ligne.texte != QByteArrayView(tampon.constData(), fin - tampon.constData()))
+            return false;
+    }
     // Lines that match the entries one for one hold a key twice when the entries do.
     const std::optional<std::vector<qsizetype>> valeurs = valeursRetenues(entrees);
     if (valeurs) {
@@ -572,15 +607,6 @@ bool ProfilFichier::dejaEnFin(QStringView section,
         }
     } else if (indexerCles(derniere); derniere.cles.size() != entrees.size()) {
         return false;
-    }
-    for (qsizetype i = 0; i < entrees.size(); ++i) {
-        const Ligne &ligne = derniere.lignes.at(i + 1);
-        const QByteArray cle = entrees.at(i).first.toUtf8();
-        const QByteArray valeur = entrees.at(i).second.toUtf8();
-        if (ligne.fin != fin_ || ligne.texte.size() != cle.size() + 1 + valeur.size() ||
-            !ligne.texte.startsWith(cle) || ligne.texte.at(cle.size()) != '=' ||
-            !ligne.texte.endsWith(valeur))
-            return false;
     }
     return true;
 }

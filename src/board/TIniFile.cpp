@@ -182,9 +182,17 @@ void TIniFile::modifier(const std::function<bool(ProfilFichier &)> &edition) {
 void TIniFile::verifierEntrees(const QString &section, const Entrees &entrees) const {
     if (!sansSautDeLigne(section) || !ProfilFichier::sectionValide(nom(section)))
         throw EcritureImpossible(chemin_);
+    // One look at each character: a bar writes thousands of entries at a time.
+    const auto sansAucun = [](QStringView texte, bool egal) {
+        for (const QChar c : texte) {
+            if (c == u'\n' || c == u'\r' || (egal && c == u'='))
+                return false;
+        }
+        return true;
+    };
     for (const auto &[cle, valeur] : entrees) {
-        if (!sansSautDeLigne(cle) || !ProfilFichier::cleValide(nom(cle)) ||
-            !ProfilFichier::valeurValide(valeur))
+        if (!sansAucun(cle, true) || !sansAucun(valeur, false) ||
+            !ProfilFichier::cleValide(nom(cle)))
             throw EcritureImpossible(chemin_);
     }
 }
@@ -228,7 +236,8 @@ void TIniFile::ReplaceSection(const QString &section, const Entrees &entrees) {
     Entrees stockees;
     stockees.reserve(entrees.size());
     for (const auto &[cle, valeur] : entrees)
-        stockees.append({nom(cle).toString(), valeurAStocker(valeur)});
+        stockees.append(
+            {nom(cle).size() == cle.size() ? cle : nom(cle).toString(), valeurAStocker(valeur)});
     modifier([&](ProfilFichier &profil) {
         // A bar that closes writes its section again, most often unchanged since its last save.
         if (profil.dejaEnFin(nom(section), stockees))

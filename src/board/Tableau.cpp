@@ -26,8 +26,28 @@ constexpr int NombreCredible = 1000;
 // Stands for a Nombre that is missing or not an integer; as a count it is negative, so damaged.
 constexpr int NombreIllisible = std::numeric_limits<int>::min();
 
+// The index then the suffix, made in one allocation: a bar of a thousand buttons makes thousands.
 QString cle(int i, QStringView suffixe) {
-    return QString::number(i).append(suffixe);
+    char16_t tampon[40];
+    qsizetype n = 0;
+    char16_t chiffres[12];
+    qsizetype c = 0;
+    unsigned reste = i < 0 ? 0u - unsigned(i) : unsigned(i);
+    do {
+        chiffres[c++] = char16_t(u'0' + reste % 10);
+        reste /= 10;
+    } while (reste);
+    if (i < 0)
+        tampon[n++] = u'-';
+    while (c)
+        tampon[n++] = chiffres[--c];
+    for (const QChar ch : suffixe)
+        tampon[n++] = ch.unicode();
+    return QString(reinterpret_cast<const QChar *>(tampon), n);
+}
+
+QString nombre(int i) {
+    return cle(i, {});
 }
 
 // The button index a key starts with, or -1 for a key of no button (Nombre, strays).
@@ -269,14 +289,17 @@ ListesBarre LireBoutons(const QString &section, bool principale) {
 void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
                    const TBoutonTiroir *listeTiroirs, const TIniFile::Entrees &reste) {
     TIniFile::Entrees entrees;
+    qsizetype longueur = 0;
+    PourChaque(liste, [&](const TBoutonAppli *) { ++longueur; });
+    entrees.reserve(longueur * 8 + 1 + reste.size());
     int i = 0;
     const TBoutonTiroir *t = listeTiroirs;
     PourChaque(liste, [&](const TBoutonAppli *r) {
         entrees.append({cle(i, u"LigCom"), r->LigCom});
-        entrees.append({cle(i, u"Lancement"), QString::number(r->Lancement)});
+        entrees.append({cle(i, u"Lancement"), nombre(r->Lancement)});
         entrees.append({cle(i, u"WDir"), r->WDir});
         entrees.append({cle(i, u"Name"), r->Name});
-        entrees.append({cle(i, u"Icon"), QString::number(r->Icon)});
+        entrees.append({cle(i, u"Icon"), nombre(r->Icon)});
         entrees.append({cle(i, u"Hint"), r->Hint});
         if (t) {
             entrees.append({cle(i, u"NomSection"), t->NomSection});
@@ -286,7 +309,7 @@ void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
         }
         ++i;
     });
-    entrees.append({Nombre, QString::number(i)});
+    entrees.append({Nombre, nombre(i)});
     for (const auto &[nom, valeur] : reste)
         if (const int indice = IndiceDeCle(nom); indice >= i)
             entrees.append({nom, valeur});
