@@ -191,8 +191,10 @@ void TIniFile::verifierEntrees(const QString &section, const Entrees &entrees) c
         return true;
     };
     for (const auto &[cle, valeur] : entrees) {
-        if (!sansAucun(cle, true) || !sansAucun(valeur, false) ||
-            !ProfilFichier::cleValide(nom(cle)))
+        // What cleValide asks of the name, the line breaks and '=' being looked at above.
+        const QStringView n = nom(cle);
+        if (!sansAucun(cle, true) || !sansAucun(valeur, false) || n.isEmpty() ||
+            n.front() == u'[' || n.front() == u';' || n.front() == u'#')
             throw EcritureImpossible(chemin_);
     }
 }
