@@ -113,9 +113,10 @@ int main(int argc, char *argv[]) {
     for (std::size_t c = 0; c < std::size(cas); ++c)
         Rapporter(cas[c].nom, mesures[c]);
     const double base = Mediane(mesures[0]);
-    std::printf("ratios: 40 + 960 in drawers %.2f x 40 (goal 1.5), 400 buttons %.2f x 40 (goal "
-                "12)\n",
-                Mediane(mesures[1]) / base, Mediane(mesures[2]) / base);
+    std::printf("ratios: 40 + 960 in drawers %.2f x 40 (%.1f ms / %.1f ms, goal 1.5), 400 buttons "
+                "%.2f x 40 (%.1f ms / %.1f ms, goal 12)\n",
+                Mediane(mesures[1]) / base, Mediane(mesures[1]) / 1000, base / 1000,
+                Mediane(mesures[2]) / base, Mediane(mesures[2]) / 1000, base / 1000);
     xcb_disconnect(x);
     return 0;
 }

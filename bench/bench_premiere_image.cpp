@@ -81,7 +81,9 @@ int main(int argc, char *argv[]) {
     Rapporter("first frame, bare Qt, 10 buttons and tray", nu);
     std::printf("first frame against bare Qt: %.2fx (medians %.1f ms / %.1f ms)\n",
                 Mediane(tressola) / Mediane(nu), Mediane(tressola) / 1000, Mediane(nu) / 1000);
-    std::printf("anonymous memory: Tressola %.0f KiB, bare Qt %.0f KiB\n", Mediane(memTressola),
-                Mediane(memNu));
+    std::printf("anonymous memory: %.2f of the 4 MiB allowed (Tressola %.0f KiB / 4096 KiB), "
+                "%.2fx bare Qt (%.0f KiB)\n",
+                Mediane(memTressola) / 4096, Mediane(memTressola),
+                Mediane(memTressola) / Mediane(memNu), Mediane(memNu));
     return 0;
 }

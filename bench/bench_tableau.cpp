@@ -1,6 +1,7 @@
 // A bar of 1,000 buttons in the board file: loading it after another program wrote the file, and
 // saving it, each against its floor (reading the same bytes and splitting their lines; writing
-// the same bytes to a temporary file, flushed, renamed over the board), from one run.
+// the same bytes to a temporary file, flushed, renamed over the board, and the folder flushed so
+// that the rename is on disk, as the program does), from one run.
 
 #include "Mesures.h"
 #include "barre/Enregistrements.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,6 +27,10 @@ void remplacer(const QByteArray &chemin, const QByteArray &octets) {
         ::fsync(fd) != 0 || ::close(fd) != 0 ||
         ::rename(temporaire.constData(), chemin.constData()) != 0)
         qFatal("the floor could not replace the board");
+    const QByteArray rep = QFile::encodeName(QFileInfo(QFile::decodeName(chemin)).path());
+    const int dossier = ::open(rep.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dossier < 0 || ::fsync(dossier) != 0 || ::close(dossier) != 0)
+        qFatal("the floor could not flush the folder");
 }
 
 } // namespace
@@ -92,7 +98,7 @@ int main(int argc, char *argv[]) {
     Rapporter("floor: read the file and split its lines", lire);
     Rapporter("load 1,000 buttons after another program wrote", charger);
     Rapporter("load them again, file unchanged", relire);
-    Rapporter("floor: replace the file (temporary, fsync, rename)", plancher);
+    Rapporter("floor: replace the file (temp, fsync, rename, fsync dir)", plancher);
     Rapporter("save 1,000 buttons", sauver);
     Rapporter("save them again unchanged (a bar that closes)", inchange);
     Rapporter("save the settings into that board", reglage);

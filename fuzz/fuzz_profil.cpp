@@ -84,6 +84,25 @@ void verifierValeur(const QString &valeur) {
            "a stored value does not read back");
 }
 
+// One walk over a section gives, at the first line of each name, what a lookup gives.
+void verifierParcours(const ProfilFichier &profil) {
+    for (const QString &section : profil.sections()) {
+        QHash<QString, QString> premieres;
+        QStringList noms;
+        profil.parcourir(section, [&](QStringView cle, QStringView repliee, QStringView brute) {
+            exiger(repliee == cle.toString().toCaseFolded(), "a walked name is folded otherwise");
+            if (premieres.contains(repliee.toString()))
+                return;
+            premieres.insert(repliee.toString(), brute.toString());
+            noms.append(cle.toString());
+        });
+        exiger(noms == profil.cles(section), "a walk lists other keys");
+        for (const QString &cle : noms)
+            exiger(premieres.value(cle.toCaseFolded()) == *profil.valeurBrute(section, cle),
+                   "a walk reads another value");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille) {
@@ -91,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const ProfilFichier profil = ProfilFichier::depuisOctets(octets);
     exiger(profil.octets() == octets, "bytes do not read back unchanged");
 
+    verifierParcours(profil);
     const Cliche avant = cliche(profil, false);
     for (const QString &lue : avant)
         (void)entierLu(lue);
@@ -182,6 +202,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         exiger(enUneFois.octets() == uneAUne.octets(), "a replaced section differs");
         exiger(cliche(enUneFois, true) == cliche(uneAUne, true), "a replaced picture differs");
         exiger(enUneFois.cles(section) == uneAUne.cles(section), "replaced keys differ");
+        if (enUneFois.dejaEnFin(section, entrees)) {
+            ProfilFichier encore = enUneFois;
+            encore.remplacer(section, entrees);
+            exiger(encore.octets() == enUneFois.octets(), "a section said unchanged would change");
+        }
+        verifierParcours(enUneFois);
     }
     return 0;
 }

@@ -3,6 +3,11 @@
 #include "board/TexteProfil.h"
 #include "board/ValeursProfil.h"
 
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -62,31 +67,60 @@ qsizetype premierNonBlanc(QByteArrayView texte) {
     return i;
 }
 
-// The key of a line whose key is ASCII, read from its bytes, as spelled or folded: the same name
-// as the decoded line gives, whatever encoding the rest of the line is in. Nothing when the line
-// holds no key; the caller decodes the line when the key is not ASCII.
-std::optional<std::optional<QString>> cleAscii(QByteArrayView texte, bool repliee) {
+// Where the key of a line stands when the key is ASCII, read from its bytes: the same name as the
+// decoded line gives, whatever encoding the rest of the line is in. The caller decodes the line
+// when the key is not ASCII.
+struct BornesCle {
+    enum Sorte { Aucune, NonAscii, Ascii } sorte = Aucune;
+    qsizetype debut = 0;
+    qsizetype fin = 0;
+};
+
+BornesCle bornesCle(QByteArrayView texte) {
     const qsizetype debut = premierNonBlanc(texte);
     if (debut == texte.size() || texte[debut] == ';' || texte[debut] == '#')
-        return std::optional<QString>();
+        return {};
     const qsizetype egal = texte.indexOf('=');
     if (egal < 0)
-        return std::optional<QString>();
+        return {};
     qsizetype fin = egal;
     while (fin > debut && estBlanc(texte[fin - 1]))
         --fin;
     for (qsizetype i = 0; i < fin; ++i) {
         if (static_cast<unsigned char>(texte[i]) >= 0x80)
-            return std::nullopt;
+            return {BornesCle::NonAscii};
     }
     if (fin <= debut)
-        return std::optional<QString>();
-    QString cle(fin - debut, Qt::Uninitialized);
-    QChar *sortie = cle.data();
-    for (qsizetype i = debut; i < fin; ++i) {
-        const auto c = char16_t(static_cast<unsigned char>(texte[i]));
-        *sortie++ = QChar(repliee ? minuscule(c) : c);
+        return {};
+    return {BornesCle::Ascii, debut, fin};
+}
+
+// Widens ASCII bytes into a buffer that only ever grows, folded or not.
+QStringView elargir(QByteArrayView octets, QString &tampon, bool repliee) {
+    if (tampon.size() < octets.size())
+        tampon.resize(octets.size() * 2);
+    char16_t *sortie = reinterpret_cast<char16_t *>(tampon.data());
+    const char *entree = octets.data();
+    const qsizetype taille = octets.size();
+    if (repliee) {
+        for (qsizetype i = 0; i < taille; ++i)
+            sortie[i] = minuscule(char16_t(static_cast<unsigned char>(entree[i])));
+    } else {
+        for (qsizetype i = 0; i < taille; ++i)
+            sortie[i] = char16_t(static_cast<unsigned char>(entree[i]));
     }
+    return QStringView(tampon.constData(), taille);
+}
+
+// The key of a line whose key is ASCII, as spelled or folded; nothing when the line holds no key.
+std::optional<std::optional<QString>> cleAscii(QByteArrayView texte, bool repliee) {
+    const BornesCle bornes = bornesCle(texte);
+    if (bornes.sorte == BornesCle::NonAscii)
+        return std::nullopt;
+    if (bornes.sorte == BornesCle::Aucune)
+        return std::optional<QString>();
+    QString cle(bornes.fin - bornes.debut, Qt::Uninitialized);
+    elargir(texte.sliced(bornes.debut, bornes.fin - bornes.debut), cle, repliee);
     return std::optional<QString>(std::move(cle));
 }
 
@@ -161,16 +195,58 @@ ProfilFichier ProfilFichier::depuisOctets(const QByteArray &octets) {
         } else if (profil.sections_.isEmpty()) {
             profil.preambule_.append(std::move(ligne));
         } else {
-            Section &section = profil.sections_.last();
-            section.lignes.append(std::move(ligne));
-            indexerLigne(section, section.lignes.size() - 1);
+            profil.sections_.last().lignes.append(std::move(ligne));
         }
     }
     profil.indexerSections();
     return profil;
 }
 
-void ProfilFichier::indexerLigne(Section &section, qsizetype ligne) {
+void ProfilFichier::indexerCles(const Section &section) {
+    if (section.indexee)
+        return;
+    section.indexee = true;
+    section.cles.clear();
+    section.derniereCle = 0;
+    section.cles.reserve(section.lignes.size());
+    for (qsizetype i = 1; i < section.lignes.size(); ++i)
+        indexerLigne(section, i);
+}
+
+qsizetype ProfilFichier::chercherCle(const Section &section, const QString &repliee) {
+    // A few lookups are cheaper as a walk over the lines than as an index of every key.
+    if (!section.indexee && ++section.lectures <= 8) {
+        const char16_t premier = repliee.isEmpty() ? u'\0' : repliee.front().unicode();
+        for (qsizetype i = 1; i < section.lignes.size(); ++i) {
+            const QByteArray &texte = section.lignes.at(i).texte;
+            // Most lines are told apart by their first letter, before looking for their '='.
+            const qsizetype debut = premierNonBlanc(texte);
+            if (debut < texte.size() && premier < 0x80 &&
+                static_cast<unsigned char>(texte[debut]) < 0x80 &&
+                minuscule(char16_t(texte[debut])) != premier)
+                continue;
+            const BornesCle bornes = bornesCle(texte);
+            if (bornes.sorte == BornesCle::Ascii) {
+                if (bornes.fin - bornes.debut != repliee.size())
+                    continue;
+                qsizetype j = 0;
+                while (j < repliee.size() &&
+                       minuscule(char16_t(static_cast<unsigned char>(texte[bornes.debut + j]))) ==
+                           repliee[j].unicode())
+                    ++j;
+                if (j == repliee.size())
+                    return i;
+            } else if (bornes.sorte == BornesCle::NonAscii && cleDeLigne(texte, true) == repliee) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    indexerCles(section);
+    return section.cles.value(repliee, -1);
+}
+
+void ProfilFichier::indexerLigne(const Section &section, qsizetype ligne) {
     std::optional<QString> repliee = cleDeLigne(section.lignes.at(ligne).texte, true);
     if (!repliee)
         return;
@@ -211,13 +287,18 @@ QByteArray ProfilFichier::octets() const {
     for (const Section &section : sections_)
         mesurer(section.lignes);
 
-    QByteArray octets;
-    octets.reserve(taille);
-    octets += bom_;
+    QByteArray octets(taille, Qt::Uninitialized);
+    char *sortie = octets.data();
+    const auto copier = [&](const QByteArray &morceau) {
+        if (!morceau.isEmpty())
+            std::memcpy(sortie, morceau.constData(), size_t(morceau.size()));
+        sortie += morceau.size();
+    };
+    copier(bom_);
     const auto ajouter = [&](const QList<Ligne> &lignes) {
         for (const Ligne &ligne : lignes) {
-            octets += ligne.texte;
-            octets += ligne.fin;
+            copier(ligne.texte);
+            copier(ligne.fin);
         }
     };
     ajouter(preambule_);
@@ -257,6 +338,7 @@ QStringList ProfilFichier::cles(QStringView section) const {
     QStringList noms;
     if (!trouvee)
         return noms;
+    indexerCles(*trouvee);
     for (qsizetype i = 1; i < trouvee->lignes.size(); ++i) {
         std::optional<QString> cle = cleDeLigne(trouvee->lignes.at(i).texte, false);
         if (cle && trouvee->cles.value(replie(*cle), -1) == i)
@@ -270,7 +352,7 @@ std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringVi
     if (!trouvee)
         return std::nullopt;
     const qsizetype ligne =
-        avecRepliee(cle, [&](const QString &repliee) { return trouvee->cles.value(repliee, -1); });
+        avecRepliee(cle, [&](const QString &repliee) { return chercherCle(*trouvee, repliee); });
     if (ligne < 0)
         return std::nullopt;
     const QByteArray &octets = trouvee->lignes.at(ligne).texte;
@@ -279,6 +361,42 @@ std::optional<QString> ProfilFichier::valeurBrute(QStringView section, QStringVi
         return QString::fromLatin1(octets.sliced(octets.indexOf('=') + 1));
     const QString texte = texteDeLigne(octets);
     return texte.mid(texte.indexOf(u'=') + 1);
+}
+
+void ProfilFichier::parcourir(QStringView section, const Visiteur &visiteur) const {
+    const Section *trouvee = trouver(section);
+    if (!trouvee)
+        return;
+    QString cle;
+    QString repliee;
+    QString brute;
+    for (qsizetype i = 1; i < trouvee->lignes.size(); ++i) {
+        const QByteArray &octets = trouvee->lignes.at(i).texte;
+        const BornesCle bornes = bornesCle(octets);
+        if (bornes.sorte == BornesCle::Aucune)
+            continue;
+        if (bornes.sorte == BornesCle::Ascii) {
+            // The key is ASCII and only blanks stand between it and its '=', so the value alone
+            // decides how the line is read: its bytes as they are when ASCII, else decoded.
+            const QByteArrayView nom =
+                QByteArrayView(octets).sliced(bornes.debut, bornes.fin - bornes.debut);
+            const QByteArrayView valeur = QByteArrayView(octets).sliced(octets.indexOf('=') + 1);
+            const QStringView nomLu = elargir(nom, cle, false);
+            const QStringView nomReplie = elargir(nom, repliee, true);
+            if (QtPrivate::isAscii(QLatin1StringView(valeur)))
+                visiteur(nomLu, nomReplie, elargir(valeur, brute, false));
+            else
+                visiteur(nomLu, nomReplie, texteDeLigne(valeur));
+            continue;
+        }
+        // The rare line that needs decoding takes the ways of the index and of valeurBrute.
+        const std::optional<QString> nom = cleDeLigne(octets, false);
+        if (!nom)
+            continue;
+        const QString texte = texteDeLigne(octets);
+        visiteur(*nom, *cleDeLigne(octets, true),
+                 QStringView(texte).sliced(texte.indexOf(u'=') + 1));
+    }
 }
 
 bool ProfilFichier::sectionValide(QStringView section) {
@@ -327,6 +445,7 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
         nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
         const QByteArray finCle = finApres(precedente);
         nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + octetsValeur, finCle});
+        nouvelle.indexee = true;
         indexerLigne(nouvelle, 1);
         index_.insert(replie(section), sections_.size());
         sections_.append(std::move(nouvelle));
@@ -334,6 +453,7 @@ void ProfilFichier::ecrire(QStringView section, QStringView cle, const QString &
     }
 
     Section &cible = sections_[*trouvee];
+    indexerCles(cible);
     const auto ligne = cible.cles.constFind(replie(cle));
     if (ligne != cible.cles.constEnd()) {
         Ligne &existante = cible.lignes[*ligne];
@@ -363,25 +483,93 @@ void ProfilFichier::remplacer(QStringView section, const QList<QPair<QString, QS
     Section nouvelle;
     nouvelle.nom = section.toString();
     nouvelle.lignes.reserve(entrees.size() + 1);
-    nouvelle.cles.reserve(entrees.size());
     nouvelle.lignes.append(Ligne{"[" + section.toUtf8() + "]", fin_});
     // A file that did not end with a line ending still does not: the last new line goes without.
     const QByteArray derniereFin = finApres(precedente);
-    for (const auto &[cle, valeur] : entrees) {
-        QString repliee = replie(cle);
-        const auto existante = nouvelle.cles.constFind(repliee);
-        if (existante != nouvelle.cles.constEnd()) {
-            QByteArray &texte = nouvelle.lignes[*existante].texte;
-            texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
-            continue;
+    const std::optional<std::vector<qsizetype>> valeurs = valeursRetenues(entrees);
+    if (!valeurs) {
+        nouvelle.cles.reserve(entrees.size());
+        nouvelle.indexee = true;
+        for (const auto &[cle, valeur] : entrees) {
+            QString repliee = replie(cle);
+            const auto existante = nouvelle.cles.constFind(repliee);
+            if (existante != nouvelle.cles.constEnd()) {
+                QByteArray &texte = nouvelle.lignes[*existante].texte;
+                texte = texte.first(texte.indexOf('=') + 1) + valeur.toUtf8();
+                continue;
+            }
+            nouvelle.derniereCle = nouvelle.lignes.size();
+            nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
+            nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
         }
-        nouvelle.derniereCle = nouvelle.lignes.size();
-        nouvelle.cles.insert(std::move(repliee), nouvelle.derniereCle);
-        nouvelle.lignes.append(Ligne{cle.toUtf8() + "=" + valeur.toUtf8(), fin_});
+    } else {
+        // All the new lines in one block of bytes that the section keeps: a picture is then
+        // dropped as cheaply as one read from the file.
+        QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        qsizetype borne = 0;
+        for (const auto &[cle, valeur] : entrees)
+            borne += utf8.requiredSpace(cle.size()) + 1 + utf8.requiredSpace(valeur.size());
+        nouvelle.bloc = QByteArray(borne, Qt::Uninitialized);
+        char *const debut = nouvelle.bloc.data();
+        char *sortie = debut;
+        std::vector<std::pair<qsizetype, qsizetype>> bornes;
+        bornes.reserve(size_t(entrees.size()));
+        for (qsizetype i = 0; i < entrees.size(); ++i) {
+            if ((*valeurs)[size_t(i)] < 0)
+                continue;
+            const qsizetype ligne = sortie - debut;
+            sortie = utf8.appendToBuffer(sortie, entrees.at(i).first);
+            *sortie++ = '=';
+            sortie = utf8.appendToBuffer(sortie, entrees.at((*valeurs)[size_t(i)]).second);
+            bornes.emplace_back(ligne, sortie - ligne - debut);
+        }
+        for (const auto &[ligne, taille] : bornes)
+            nouvelle.lignes.append(Ligne{QByteArray::fromRawData(debut + ligne, taille), fin_});
     }
     nouvelle.lignes.last().fin = derniereFin;
     index_.insert(replie(section), sections_.size());
     sections_.append(std::move(nouvelle));
+}
+
+std::optional<std::vector<qsizetype>>
+ProfilFichier::valeursRetenues(const QList<QPair<QString, QString>> &entrees) {
+    std::vector<std::pair<std::uint64_t, qsizetype>> empreintes;
+    empreintes.reserve(size_t(entrees.size()));
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        std::uint64_t h = 14695981039346656037u;
+        for (const QChar c : entrees.at(i).first) {
+            if (c.unicode() >= 0x80)
+                return std::nullopt;
+            h = (h ^ minuscule(c.unicode())) * 1099511628211u;
+        }
+        empreintes.emplace_back(h, i);
+    }
+    // Open addressing on the hashes: a name meets only the names of its slot.
+    size_t capacite = 16;
+    while (capacite < empreintes.size() * 2)
+        capacite *= 2;
+    std::vector<qsizetype> table(capacite, -1);
+    std::vector<qsizetype> valeurs(empreintes.size());
+    std::iota(valeurs.begin(), valeurs.end(), 0);
+    for (const auto &[h, i] : empreintes) {
+        for (size_t place = size_t(h) & (capacite - 1);; place = (place + 1) & (capacite - 1)) {
+            const qsizetype tenue = table[place];
+            if (tenue < 0) {
+                table[place] = i;
+                break;
+            }
+            // ASCII names: comparing without case is comparing folded. The first of a name
+            // holds the line, the last gives the value.
+            if (empreintes[size_t(tenue)].first == h &&
+                QStringView(entrees.at(tenue).first)
+                        .compare(entrees.at(i).first, Qt::CaseInsensitive) == 0) {
+                valeurs[size_t(tenue)] = i;
+                valeurs[size_t(i)] = -1;
+                break;
+            }
+        }
+    }
+    return valeurs;
 }
 
 bool ProfilFichier::dejaEnFin(QStringView section,
@@ -391,17 +579,34 @@ bool ProfilFichier::dejaEnFin(QStringView section,
         return false;
     const Section &derniere = sections_.last();
     if (derniere.nom != section || derniere.lignes.size() != entrees.size() + 1 ||
-        derniere.cles.size() != entrees.size() || derniere.lignes.first().fin != fin_ ||
+        derniere.lignes.first().fin != fin_ ||
         derniere.lignes.first().texte != "[" + section.toUtf8() + "]")
         return false;
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    QByteArray tampon;
     for (qsizetype i = 0; i < entrees.size(); ++i) {
         const Ligne &ligne = derniere.lignes.at(i + 1);
-        const QByteArray cle = entrees.at(i).first.toUtf8();
-        const QByteArray valeur = entrees.at(i).second.toUtf8();
-        if (ligne.fin != fin_ || ligne.texte.size() != cle.size() + 1 + valeur.size() ||
-            !ligne.texte.startsWith(cle) || ligne.texte.at(cle.size()) != '=' ||
-            !ligne.texte.endsWith(valeur))
+        const auto &[cle, valeur] = entrees.at(i);
+        const qsizetype borne =
+            utf8.requiredSpace(cle.size()) + 1 + utf8.requiredSpace(valeur.size());
+        if (tampon.size() < borne)
+            tampon.resize(borne * 2);
+        char *fin = utf8.appendToBuffer(tampon.data(), cle);
+        *fin++ = '=';
+        fin = utf8.appendToBuffer(fin, valeur);
+        if (ligne.fin != fin_ ||
+            ligne.texte != QByteArrayView(tampon.constData(), fin - tampon.constData()))
             return false;
+    }
+    // Lines that match the entries one for one hold a key twice when the entries do.
+    const std::optional<std::vector<qsizetype>> valeurs = valeursRetenues(entrees);
+    if (valeurs) {
+        for (size_t i = 0; i < valeurs->size(); ++i) {
+            if ((*valeurs)[i] != qsizetype(i))
+                return false;
+        }
+    } else if (indexerCles(derniere); derniere.cles.size() != entrees.size()) {
+        return false;
     }
     return true;
 }

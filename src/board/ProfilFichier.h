@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
+#include <vector>
 
 // The picture of a profile file: its lines as raw bytes, so that whatever an edit does not touch
 // is written back byte for byte, with an index of sections and keys for lookups.
@@ -32,6 +34,11 @@ public:
     QStringList cles(QStringView section) const; // in file order, as spelled in the file
     // The text after the key's '=', as it stands in the file (blanks and quotes included).
     std::optional<QString> valeurBrute(QStringView section, QStringView cle) const;
+    // Every line of the section that holds a key, in file order, duplicates included: its key as
+    // spelled and folded, and the text after its '=' as valeurBrute gives it. The views live only
+    // for the call. Reading a whole section this way takes no lookup per key.
+    using Visiteur = std::function<void(QStringView cle, QStringView repliee, QStringView brute)>;
+    void parcourir(QStringView section, const Visiteur &visiteur) const;
 
     static bool sectionValide(QStringView section);
     static bool cleValide(QStringView cle);
@@ -57,12 +64,24 @@ private:
     };
     struct Section {
         QString nom;
-        QList<Ligne> lignes;            // lignes[0] is the header
-        QHash<QString, qsizetype> cles; // case-folded name -> line of its first occurrence
-        qsizetype derniereCle = 0;
+        QList<Ligne> lignes; // lignes[0] is the header
+        QByteArray bloc;     // bytes of lines written in one go, which those lines point into
+        // Built at the first need, since most sections are only ever read a few keys at a time
+        // or whole: the index is then work for nothing.
+        mutable QHash<QString, qsizetype> cles; // case-folded name -> line of first occurrence
+        mutable qsizetype derniereCle = 0;
+        mutable bool indexee = false;
+        mutable int lectures = 0; // lookups made without the index
     };
 
-    static void indexerLigne(Section &section, qsizetype ligne);
+    static void indexerLigne(const Section &section, qsizetype ligne);
+    static void indexerCles(const Section &section);
+    static qsizetype chercherCle(const Section &section, const QString &repliee);
+    // For each entry, the entry whose value its line takes (its own, or a later one of the same
+    // name), or -1 when an earlier entry of that name holds the line; nothing when a name is not
+    // ASCII.
+    static std::optional<std::vector<qsizetype>>
+    valeursRetenues(const QList<QPair<QString, QString>> &entrees);
     void indexerSections();
     const Section *trouver(QStringView section) const;
     Ligne *derniereLigne();

@@ -3,7 +3,6 @@
 #include "board/ValeursProfil.h"
 #include "platform/FichierDisque.h"
 
-#include <QLockFile>
 #include <utility>
 
 namespace {
@@ -144,13 +143,18 @@ QStringList TIniFile::ReadSection(const QString &section) const {
     return profil().cles(nom(section));
 }
 
+void TIniFile::ParcourirSection(const QString &section,
+                                const ProfilFichier::Visiteur &visiteur) const {
+    profil().parcourir(nom(section), visiteur);
+}
+
 bool TIniFile::SectionExists(const QString &section) const {
     return profil().sectionExiste(nom(section));
 }
 
 void TIniFile::modifier(const std::function<bool(ProfilFichier &)> &edition) {
-    QLockFile verrou(chemin_ + QStringLiteral(".lock"));
-    if (!verrou.tryLock(attenteVerrouMs)) {
+    platform::VerrouFichier verrou(chemin_ + QStringLiteral(".lock"));
+    if (!verrou.prendre(attenteVerrouMs)) {
         lireProfil(chemin_); // a board that cannot be read says so first
         throw EcritureImpossible(chemin_);
     }
@@ -178,9 +182,19 @@ void TIniFile::modifier(const std::function<bool(ProfilFichier &)> &edition) {
 void TIniFile::verifierEntrees(const QString &section, const Entrees &entrees) const {
     if (!sansSautDeLigne(section) || !ProfilFichier::sectionValide(nom(section)))
         throw EcritureImpossible(chemin_);
+    // One look at each character: a bar writes thousands of entries at a time.
+    const auto sansAucun = [](QStringView texte, bool egal) {
+        for (const QChar c : texte) {
+            if (c == u'\n' || c == u'\r' || (egal && c == u'='))
+                return false;
+        }
+        return true;
+    };
     for (const auto &[cle, valeur] : entrees) {
-        if (!sansSautDeLigne(cle) || !ProfilFichier::cleValide(nom(cle)) ||
-            !ProfilFichier::valeurValide(valeur))
+        // What cleValide asks of the name, the line breaks and '=' being looked at above.
+        const QStringView n = nom(cle);
+        if (!sansAucun(cle, true) || !sansAucun(valeur, false) || n.isEmpty() ||
+            n.front() == u'[' || n.front() == u';' || n.front() == u'#')
             throw EcritureImpossible(chemin_);
     }
 }
@@ -224,7 +238,8 @@ void TIniFile::ReplaceSection(const QString &section, const Entrees &entrees) {
     Entrees stockees;
     stockees.reserve(entrees.size());
     for (const auto &[cle, valeur] : entrees)
-        stockees.append({nom(cle).toString(), valeurAStocker(valeur)});
+        stockees.append(
+            {nom(cle).size() == cle.size() ? cle : nom(cle).toString(), valeurAStocker(valeur)});
     modifier([&](ProfilFichier &profil) {
         // A bar that closes writes its section again, most often unchanged since its last save.
         if (profil.dejaEnFin(nom(section), stockees))

@@ -85,6 +85,10 @@ public:
     // Names of the keys of a section, in file order; empty when the section is missing.
     QStringList ReadSection(const QString &section) const;
     bool SectionExists(const QString &section) const;
+    // The keys of a section in one walk, in file order, duplicates included (the first of a name
+    // is the one the reads give): each key as spelled and case-folded, with its raw value, which
+    // valeurLue and entierLu turn into what ReadString and ReadInteger give.
+    void ParcourirSection(const QString &section, const ProfilFichier::Visiteur &visiteur) const;
 
     // Each throws EcritureImpossible when the file cannot be written, LectureImpossible when it
     // cannot be read; the file then stays as it was.

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+#include <array>
 #include <limits>
 #include <numeric>
 #include <set>
@@ -24,12 +26,32 @@ constexpr int NombreCredible = 1000;
 // Stands for a Nombre that is missing or not an integer; as a count it is negative, so damaged.
 constexpr int NombreIllisible = std::numeric_limits<int>::min();
 
+// The index then the suffix, made in one allocation: a bar of a thousand buttons makes thousands.
 QString cle(int i, QStringView suffixe) {
-    return QString::number(i).append(suffixe);
+    char16_t tampon[40];
+    qsizetype n = 0;
+    char16_t chiffres[12];
+    qsizetype c = 0;
+    unsigned reste = i < 0 ? 0u - unsigned(i) : unsigned(i);
+    do {
+        chiffres[c++] = char16_t(u'0' + reste % 10);
+        reste /= 10;
+    } while (reste);
+    if (i < 0)
+        tampon[n++] = u'-';
+    while (c)
+        tampon[n++] = chiffres[--c];
+    for (const QChar ch : suffixe)
+        tampon[n++] = ch.unicode();
+    return QString(reinterpret_cast<const QChar *>(tampon), n);
+}
+
+QString nombre(int i) {
+    return cle(i, {});
 }
 
 // The button index a key starts with, or -1 for a key of no button (Nombre, strays).
-int IndiceDeCle(const QString &nom) {
+int IndiceDeCle(QStringView nom) {
     qsizetype chiffres = 0;
     while (chiffres < nom.size() && nom[chiffres].unicode() < 128 && nom[chiffres].isDigit())
         ++chiffres;
@@ -145,53 +167,139 @@ QList<int> IndicesBoutons(const TIniFile &ini, const QString &section) {
     return indices;
 }
 
+namespace {
+
+// The fields of a button that a bar reads, by their folded key suffix.
+enum Champ { LigCom, WDir, Name, Icon, Lancement, Hint, NomSection, THint, NombreChamps };
+constexpr std::array<QStringView, NombreChamps> suffixesLus = {
+    u"ligcom", u"wdir", u"name", u"icon", u"lancement", u"hint", u"nomsection", u"thint"};
+
+struct CleLue {
+    int indice;
+    Champ champ;
+};
+
+// The button index and field a folded key names, spelled as the bar writes its keys (the index
+// without leading zeros: "07Name" is no key of button 7).
+std::optional<CleLue> champDeCle(QStringView repliee) {
+    qsizetype chiffres = 0;
+    while (chiffres < repliee.size() && repliee[chiffres] >= u'0' && repliee[chiffres] <= u'9')
+        ++chiffres;
+    if (chiffres == 0 || chiffres > 9 || (chiffres > 1 && repliee[0] == u'0'))
+        return std::nullopt;
+    const QStringView suffixe = repliee.sliced(chiffres);
+    // Told apart by length and first letter before a whole comparison.
+    for (int c = 0; c < NombreChamps; ++c) {
+        if (suffixe.size() == suffixesLus[c].size() && suffixe.front() == suffixesLus[c].front() &&
+            suffixe == suffixesLus[c]) {
+            int indice = 0;
+            for (qsizetype k = 0; k < chiffres; ++k)
+                indice = indice * 10 + (repliee[k].unicode() - u'0');
+            return CleLue{indice, Champ(c)};
+        }
+    }
+    return std::nullopt;
+}
+
+void affecter(TBoutonAppli &r, TBoutonTiroir *t, Champ champ, QStringView brute) {
+    switch (champ) {
+    case LigCom:
+        r.LigCom = valeurLue(brute);
+        break;
+    case WDir:
+        r.WDir = valeurLue(brute);
+        break;
+    case Name:
+        r.Name = valeurLue(brute);
+        break;
+    case Icon:
+        r.Icon = entierLu(valeurLue(brute)).value_or(-1);
+        break;
+    case Lancement:
+        r.Lancement = static_cast<quint8>(entierLu(valeurLue(brute)).value_or(0));
+        break;
+    case Hint:
+        r.Hint = valeurLue(brute);
+        break;
+    case NomSection:
+        if (t)
+            t->NomSection = valeurLue(brute);
+        break;
+    case THint:
+        if (t)
+            t->THint = valeurLue(brute);
+        break;
+    case NombreChamps:
+        break;
+    }
+}
+
+template <class T>
+T *enCercle(const std::vector<T *> &enregistrements) {
+    for (size_t k = 0; k + 1 < enregistrements.size(); ++k)
+        enregistrements[k]->Suivant = enregistrements[k + 1];
+    if (enregistrements.empty())
+        return nullptr;
+    enregistrements.back()->Suivant = enregistrements.front();
+    return enregistrements.front();
+}
+
+} // namespace
+
 ListesBarre LireBoutons(const QString &section, bool principale) {
     const TIniFile ini(G.FichierTableau);
     const QList<int> indices = IndicesBoutons(ini, section);
+    std::vector<TBoutonAppli *> applis(size_t(indices.size()));
+    std::vector<TBoutonTiroir *> tiroirs(principale ? applis.size() : 0);
+    for (auto &r : applis)
+        r = new TBoutonAppli;
+    for (auto &t : tiroirs)
+        t = new TBoutonTiroir;
+    // The whole section in one walk: the first key of a name is the one read, as by a lookup.
+    std::vector<std::uint16_t> lus(applis.size());
+    QSet<QString> misDeCote;
     ListesBarre listes;
-    // Keys of buttons the bar does not show stay in the file as they are.
-    for (const QString &cleLue : ini.ReadSection(section))
-        if (const int i = IndiceDeCle(cleLue);
-            i >= 0 && !std::binary_search(indices.begin(), indices.end(), i))
-            listes.Reste.append({cleLue, ini.ReadString(section, cleLue, {})});
-    TBoutonAppli *derniere = nullptr;
-    TBoutonTiroir *dernierTiroir = nullptr;
-    for (const int i : indices) {
-        auto *r = new TBoutonAppli;
-        r->LigCom = ini.ReadString(section, cle(i, u"LigCom"), {});
-        r->WDir = ini.ReadString(section, cle(i, u"WDir"), {});
-        r->Name = ini.ReadString(section, cle(i, u"Name"), {});
-        r->Icon = ini.ReadInteger(section, cle(i, u"Icon"), -1);
-        r->Lancement = static_cast<quint8>(ini.ReadInteger(section, cle(i, u"Lancement"), 0));
-        r->Hint = ini.ReadString(section, cle(i, u"Hint"), {});
-        (derniere ? derniere->Suivant : listes.Liste) = r;
-        derniere = r;
-        if (principale) {
-            auto *t = new TBoutonTiroir;
-            t->NomSection = ini.ReadString(section, cle(i, u"NomSection"), {});
-            t->THint = ini.ReadString(section, cle(i, u"THint"), {});
-            (dernierTiroir ? dernierTiroir->Suivant : listes.ListeTiroirs) = t;
-            dernierTiroir = t;
+    ini.ParcourirSection(section, [&](QStringView cle, QStringView repliee, QStringView brute) {
+        if (const std::optional<CleLue> lue = champDeCle(repliee)) {
+            const auto place = std::lower_bound(indices.begin(), indices.end(), lue->indice);
+            if (place != indices.end() && *place == lue->indice) {
+                const auto k = size_t(place - indices.begin());
+                if (!(lus[k] & (1u << lue->champ))) {
+                    lus[k] |= std::uint16_t(1u << lue->champ);
+                    affecter(*applis[k], principale ? tiroirs[k] : nullptr, lue->champ, brute);
+                }
+                return;
+            }
         }
-    }
-    if (derniere)
-        derniere->Suivant = listes.Liste;
-    if (dernierTiroir)
-        dernierTiroir->Suivant = listes.ListeTiroirs;
+        // Keys of buttons the bar does not show stay in the file as they are.
+        const int i = IndiceDeCle(cle);
+        if (i < 0 || std::binary_search(indices.begin(), indices.end(), i))
+            return;
+        QString nomReplie = repliee.toString();
+        if (misDeCote.contains(nomReplie))
+            return;
+        misDeCote.insert(std::move(nomReplie));
+        listes.Reste.append({cle.toString(), valeurLue(brute)});
+    });
+    listes.Liste = enCercle(applis);
+    listes.ListeTiroirs = enCercle(tiroirs);
     return listes;
 }
 
 void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
                    const TBoutonTiroir *listeTiroirs, const TIniFile::Entrees &reste) {
     TIniFile::Entrees entrees;
+    qsizetype longueur = 0;
+    PourChaque(liste, [&](const TBoutonAppli *) { ++longueur; });
+    entrees.reserve(longueur * 8 + 1 + reste.size());
     int i = 0;
     const TBoutonTiroir *t = listeTiroirs;
     PourChaque(liste, [&](const TBoutonAppli *r) {
         entrees.append({cle(i, u"LigCom"), r->LigCom});
-        entrees.append({cle(i, u"Lancement"), QString::number(r->Lancement)});
+        entrees.append({cle(i, u"Lancement"), nombre(r->Lancement)});
         entrees.append({cle(i, u"WDir"), r->WDir});
         entrees.append({cle(i, u"Name"), r->Name});
-        entrees.append({cle(i, u"Icon"), QString::number(r->Icon)});
+        entrees.append({cle(i, u"Icon"), nombre(r->Icon)});
         entrees.append({cle(i, u"Hint"), r->Hint});
         if (t) {
             entrees.append({cle(i, u"NomSection"), t->NomSection});
@@ -201,7 +309,7 @@ void EcrireBoutons(const QString &section, const TBoutonAppli *liste,
         }
         ++i;
     });
-    entrees.append({Nombre, QString::number(i)});
+    entrees.append({Nombre, nombre(i)});
     for (const auto &[nom, valeur] : reste)
         if (const int indice = IndiceDeCle(nom); indice >= i)
             entrees.append({nom, valeur});

@@ -53,4 +53,23 @@ std::optional<EmpreinteFichier> remplacerFichier(const QString &chemin, const QB
 // file's lock, so that no replacement is under way.
 void supprimerTemporairesOrphelins(const QString &chemin);
 
+// An advisory lock shared by every copy of the program: a lock file ("NAME.lock") beside the
+// file, locked with flock and removed on release. The kernel drops the lock of a process that
+// dies, so no lock is ever left stale, and taking it writes nothing to disk.
+class VerrouFichier {
+public:
+    explicit VerrouFichier(const QString &cheminVerrou);
+    ~VerrouFichier();
+    VerrouFichier(const VerrouFichier &) = delete;
+    VerrouFichier &operator=(const VerrouFichier &) = delete;
+
+    // Waits at most attenteMs for the lock; false when another process still holds it or the
+    // lock file cannot be made.
+    bool prendre(int attenteMs);
+
+private:
+    QByteArray chemin_;
+    int fd_ = -1;
+};
+
 } // namespace platform

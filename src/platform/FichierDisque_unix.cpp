@@ -7,6 +7,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -213,6 +214,51 @@ void supprimerTemporairesOrphelins(const QString &chemin) {
             ::unlinkat(::dirfd(flux), entree->d_name, 0);
     }
     ::closedir(flux);
+}
+
+VerrouFichier::VerrouFichier(const QString &cheminVerrou)
+    : chemin_(QFile::encodeName(cheminVerrou)) {}
+
+VerrouFichier::~VerrouFichier() {
+    if (fd_ < 0)
+        return;
+    // Removed while still held: a waiter that opened this file finds it gone once it gets the
+    // lock, and starts again on the next one.
+    ::unlink(chemin_.constData());
+    ::close(fd_);
+}
+
+bool VerrouFichier::prendre(int attenteMs) {
+    timespec debut{};
+    clock_gettime(CLOCK_MONOTONIC, &debut);
+    timespec pause{0, 1'000'000};
+    for (;;) {
+        const int fd = ::open(chemin_.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EINTR)
+            return false;
+        if (fd >= 0) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                struct stat tenu {};
+                struct stat present {};
+                if (::fstat(fd, &tenu) == 0 && ::stat(chemin_.constData(), &present) == 0 &&
+                    tenu.st_dev == present.st_dev && tenu.st_ino == present.st_ino) {
+                    fd_ = fd;
+                    return true;
+                }
+            } else if (errno != EWOULDBLOCK && errno != EINTR) {
+                ::close(fd);
+                return false;
+            }
+            ::close(fd);
+        }
+        timespec maintenant{};
+        clock_gettime(CLOCK_MONOTONIC, &maintenant);
+        if (ns(maintenant) - ns(debut) >= std::int64_t(attenteMs) * 1'000'000)
+            return false;
+        ::nanosleep(&pause, nullptr);
+        // Another copy holds the lock for a few milliseconds; a longer wait is polled less often.
+        pause.tv_nsec = std::min<long>(pause.tv_nsec * 2, 20'000'000);
+    }
 }
 
 } // namespace platform

@@ -71,6 +71,11 @@ private Q_SLOTS:
         QTest::newRow("nombre absent") << deux << deuxLus;
         QTest::newRow("nombre illisible") << deux + "Nombre=2x\n" << deuxLus;
         QTest::newRow("nombre négatif") << deux + "Nombre=-1\n" << deuxLus;
+        // Read as any key is: any case, the first of a name, blanks and quotes off, Windows-1252.
+        QTest::newRow("clés en vrac")
+            << QByteArray("[MAIN]\n 0ligcom = 'caf\xE9' \n0LigCom=b\n00Icon=5\n0ICON=\"3\"\n"
+                          "0nomsection=SECTION0\nNombre=1\n")
+            << QStringList{u"café|SECTION0|3"_qs};
         QTest::newRow("une clé d'indice haut")
             << QByteArray("[MAIN]\n1500Hint=x\nNombre=2000000000\n") << QStringList{u"||-1"_qs};
         // A slot never shares a section, nor names MAIN or TRESSOLA: it gets a fresh one, and

@@ -193,6 +193,10 @@ private Q_SLOTS:
             << "[B]\n[A]\r\nx=1\r\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\r\nx=1\r\n"_ba;
         QTest::newRow("replace, unchanged but a comment")
             << "[B]\n[A]\nx=1\n;c\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\nx=1\n"_ba;
+        QTest::newRow("replace, a key twice: first place, last value")
+            << "[B]\n"_ba << u"r,A,x=1;y=2;X=3"_s << "[B]\n[A]\nx=3\ny=2\n"_ba;
+        QTest::newRow("replace, a key twice in the file and in the entries")
+            << "[B]\n[A]\nx=1\nX=1\n"_ba << u"r,A,x=1;X=1"_s << "[B]\n[A]\nx=1\n"_ba;
         QTest::newRow("replace with nothing erases")
             << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
         // A value wholly quoted that holds its quote inside gets one more pair, which a read takes
