@@ -212,11 +212,6 @@ private Q_SLOTS:
         const TIniFile ini(banc.tableau());
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
-        barre->StayOnTopClick();
-        QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(barre->isVisible());
-        QCOMPARE(barre->pos(), QPoint(10, 20));
-        QVERIFY(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false));
     }
 
     // A drawer bar's menu differs by its first item and cannot enter move mode; it shows the
