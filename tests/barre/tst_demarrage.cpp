@@ -29,20 +29,6 @@ QByteArray tableauDe(int nombre) {
 class TestDemarrage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void premierDemarrage() {
-        Banc banc;
-        TBarreDlg *barre = banc.demarrer();
-        QVERIFY(banc.messages.isEmpty());
-        const TIniFile ini(banc.tableau());
-        // The slot was written before its drawer had a name; the name comes with the next save.
-        QCOMPARE(ini.ReadInteger(u"MAIN"_qs, u"Nombre"_qs, -1), 1);
-        QCOMPARE(ini.ReadString(u"MAIN"_qs, u"0NomSection"_qs, u"absent"_qs), QString());
-        QCOMPARE(ini.ReadString(u"MAIN"_qs, u"0Name"_qs, {}), banc.rep.filePath(u"tressola"_qs));
-        QCOMPARE(ini.ReadInteger(u"MAIN"_qs, u"0Icon"_qs, 0), -1);
-        QVERIFY(barre->Liste->Bouton->icon().isNull());
-        QVERIFY(barre->ListeTiroirs->Bouton->icon().isNull()); // empty drawer: no arrow
-    }
-
     // Settings keep their low byte only.
     void reglagesLus() {
         Banc banc;
@@ -53,8 +39,9 @@ private Q_SLOTS:
         QVERIFY(G.StayOnTop);
     }
 
-    // Each slot as command|drawer section|icon, whatever MAIN's count says. These boards have no
-    // settings: the bar takes the top left corner, and none are written.
+    // Each slot as command|drawer section|icon, whatever MAIN's count says (damaged counts are
+    // read as a drawer's, tried in the drawer tests). These boards have no settings: the bar takes
+    // the top left corner, and none are written.
     void boutonsLus_data() {
         QTest::addColumn<QByteArray>("tableau");
         QTest::addColumn<QStringList>("creneaux");
@@ -65,14 +52,6 @@ private Q_SLOTS:
         QTest::newRow("nombre trop grand")
             << QByteArray("[MAIN]\n0LigCom=a\n1LigCom=b\n2Hint=c\nNombre=5000000\n")
             << QStringList{u"a||-1"_qs, u"b||-1"_qs, u"||-1"_qs};
-        // A damaged count: the buttons whose keys are there, never fewer, never more.
-        const QByteArray deux = "[MAIN]\n0LigCom=a\n0NomSection=SECTION0\n3Icon=2\n";
-        const QStringList deuxLus{u"a|SECTION0|-1"_qs, u"||2"_qs};
-        QTest::newRow("nombre absent") << deux << deuxLus;
-        QTest::newRow("nombre illisible") << deux + "Nombre=2x\n" << deuxLus;
-        QTest::newRow("nombre négatif") << deux + "Nombre=-1\n" << deuxLus;
-        QTest::newRow("une clé d'indice haut")
-            << QByteArray("[MAIN]\n1500Hint=x\nNombre=2000000000\n") << QStringList{u"||-1"_qs};
         // A slot never shares a section, nor names MAIN or TRESSOLA: it gets a fresh one, and
         // MAIN is written with it.
         QTest::newRow("sections partagées")
@@ -141,29 +120,6 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadString(u"SECTION0"_qs, u"0Hint"_qs, {}), u"caché"_qs);
         QCOMPARE(ini.ReadString(u"SECTION1"_qs, u"0Hint"_qs, {}), u"ouvert"_qs);
         QVERIFY(banc.messages.isEmpty());
-    }
-
-    // Neither the board file nor the user's configuration directory can be written: the error
-    // is reported, and the bar still shows its slot and closes normally.
-    void tableauImpossibleAEcrire() {
-        Banc banc;
-        QFile bouchon(banc.rep.filePath(u"fichier"_qs));
-        QVERIFY(bouchon.open(QIODevice::WriteOnly));
-        bouchon.close();
-        platform::simulerCheminProgramme(banc.rep.filePath(u"fichier/tressola"_qs));
-        qputenv("XDG_CONFIG_HOME", banc.rep.filePath(u"fichier/config"_qs).toUtf8());
-        TBarreDlg *barre = banc.demarrer();
-        qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(banc.messages.size(), 1);
-        QVERIFY2(banc.messages.first().startsWith(u"Unable to write to "_qs) &&
-                     banc.messages.first().endsWith(u"TRESSOLA.INI."_qs),
-                 qPrintable(banc.messages.first()));
-        QVERIFY(barre->isVisible());
-        QCOMPARE(Longueur(barre->Liste), 1);
-        QVERIFY(barre->Liste->Bouton);
-        QVERIFY(!G.SauvegardeBloquee);
-        barre->close();
-        QCOMPARE(banc.messages.size(), 2);
     }
 
     // A board that is no regular file, or far too large for one: the start neither hangs nor
@@ -266,11 +222,10 @@ private Q_SLOTS:
         if (nom.isEmpty()) {
             // A line one device pixel wide along the left edge.
             nom = banc.rep.filePath(u"trait.svg"_qs);
-            QFile svg(nom);
-            QVERIFY(svg.open(QIODevice::WriteOnly));
-            svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='32' height='32' "
-                      "viewBox='0 0 64 64'><rect width='64' height='64' fill='white'/>"
-                      "<rect width='1' height='64' fill='black'/></svg>");
+            QVERIFY(ecrireTout(nom,
+                               "<svg xmlns='http://www.w3.org/2000/svg' width='32' height='32' "
+                               "viewBox='0 0 64 64'><rect width='64' height='64' fill='white'/>"
+                               "<rect width='1' height='64' fill='black'/></svg>"));
         }
         banc.ecrire("[MAIN]\n0Name=" + nom.toUtf8() + "\n0Icon=" + QByteArray::number(icone) +
                     "\n0NomSection=S\nNombre=1\n[S]\nNombre=1\n");

@@ -55,9 +55,7 @@ attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(
 # The About box, from the bar's menu, comes back at a click on the tray icon.
 xdotool mousemove 245 418 sleep 0.05 click --delay 1 3 sleep 0.3 key Down Down Down Return
 apropos=$(attendre_fenetre "A propos de Tressola") || echouer "no About box"
-icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
-[ -n "$icone" ] || echouer "no tray icon"
-read -r ix iy _ < <(geometrie "$icone")
+read -r ix iy < <(icone_plateau) || echouer "no tray icon"
 ramener "$apropos" $((ix + 11)) $((iy + 11))
 xdotool key --clearmodifiers Return
 attendre sh -c "! xdotool search --onlyvisible --name '^A propos de Tressola\$' >/dev/null" || echouer "the About box stayed"
