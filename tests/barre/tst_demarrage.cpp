@@ -3,7 +3,6 @@
 #include "board/TIniFile.h"
 #include "board/Tableau.h"
 #include "platform/AideIcones.h"
-#include "platform/icons.h"
 #include "support/Banc.h"
 
 #include <QApplication>
@@ -174,7 +173,7 @@ private Q_SLOTS:
                                     .toImage();
         QTest::newRow("sans numero") << dll << -1 << QImage();
         QTest::newRow("fichier absent") << u"/nulle/part/absent.exe"_qs << 0 << question;
-        QTest::newRow("bibliotheque") << dll << 1 << iconImage(dll, 1);
+        QTest::newRow("bibliotheque") << dll << 1 << motif(0x0A0B0C, 0xC0B0A0, true);
     }
     void glyphes() {
         QFETCH(QString, nom);
