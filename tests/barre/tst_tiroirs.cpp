@@ -229,6 +229,19 @@ private Q_SLOTS:
         QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
         QVERIFY(!ouvert->Modedeplacer->isEnabled());
         QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked());
+        // The one place checked is the board's Position; 5 names none.
+        const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
+                                 u"En bas à droite"_qs,   u"En bas au milieu"_qs,
+                                 u"&Quelconque (ici)"_qs, QString()};
+        for (int position = 0; position < places.size(); ++position) {
+            G.Position = quint8(position);
+            ouvert->PopupMenuPopup();
+            QStringList cochees;
+            for (QAction *a : {ouvert->hg, ouvert->bg, ouvert->bd, ouvert->bm, ouvert->Quelconque})
+                if (a->isChecked())
+                    cochees.append(a->text());
+            QCOMPARE(cochees.join(u'|'), places[position]);
+        }
     }
 
     // The same keys mean different things by focus. The drawer menu's obey the state of the
