@@ -35,6 +35,9 @@ private Q_SLOTS:
             << Seul << QPoint(1271, 300) << QPoint(1271, 300) << QPoint(1140, 300);
         QTest::newRow("au-dessus à gauche, hors du panneau")
             << Deux << QPoint(-500, -300) << QPoint(0, 24) << QPoint(0, 24);
+        // As far from one as from the other: the first, the primary one.
+        QTest::newRow("au-dessus des deux, à égale distance")
+            << Deux << QPoint(1250, -300) << QPoint(1140, 24) << QPoint(1140, 24);
         const QPoint loin(5000, 5000);
         QTest::newRow("sans moniteur") << QList<Moniteur>{} << loin << loin << loin;
     }
