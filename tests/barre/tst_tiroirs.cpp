@@ -228,7 +228,8 @@ private Q_SLOTS:
         ouvert->PopupMenuPopup();
         QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
         QVERIFY(!ouvert->Modedeplacer->isEnabled());
-        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked());
+        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked() &&
+                !ouvert->Vertical->isChecked());
         // The one place checked is the board's Position; 5 names none.
         const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
                                  u"En bas à droite"_qs,   u"En bas au milieu"_qs,
