@@ -18,16 +18,7 @@ class TestLancement : public QObject {
     QString depart_;    // the process's directory before the tests
 
     // The working directory and the arguments of the program started; empty when none started.
-    QStringList attendreTemoin(int attente = 5000) {
-        if (!QTest::qWaitFor([this] { return QFile::exists(temoin_); }, attente))
-            return {};
-        QFile f(temoin_);
-        f.open(QIODevice::ReadOnly);
-        QStringList l = QString::fromUtf8(f.readAll()).split(QChar(0));
-        l.removeLast();
-        QFile::remove(temoin_);
-        return l;
-    }
+    QStringList attendreTemoin(int attente = 5000) { return lireTemoin(temoin_, attente); }
 
     // A bar of one button that starts the program, focused.
     TBarreDlg *barreAvec(Banc &banc) {

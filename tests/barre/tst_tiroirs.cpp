@@ -219,11 +219,6 @@ private Q_SLOTS:
         const TIniFile ini(banc.tableau());
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
-        barre->StayOnTopClick();
-        QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(barre->isVisible());
-        QCOMPARE(barre->pos(), QPoint(10, 20));
-        QVERIFY(TIniFile(banc.tableau()).ReadBool(u"TRESSOLA"_qs, u"StayOnTop"_qs, false));
     }
 
     // A drawer bar's menu differs by its first item and cannot enter move mode; it shows the
@@ -240,7 +235,21 @@ private Q_SLOTS:
         ouvert->PopupMenuPopup();
         QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
         QVERIFY(!ouvert->Modedeplacer->isEnabled());
-        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked());
+        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked() &&
+                !ouvert->Vertical->isChecked());
+        // The one place checked is the board's Position; 5 names none.
+        const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
+                                 u"En bas à droite"_qs,   u"En bas au milieu"_qs,
+                                 u"&Quelconque (ici)"_qs, QString()};
+        for (int position = 0; position < places.size(); ++position) {
+            G.Position = quint8(position);
+            ouvert->PopupMenuPopup();
+            QStringList cochees;
+            for (QAction *a : {ouvert->hg, ouvert->bg, ouvert->bd, ouvert->bm, ouvert->Quelconque})
+                if (a->isChecked())
+                    cochees.append(a->text());
+            QCOMPARE(cochees.join(u'|'), places[position]);
+        }
     }
 
     // The same keys mean different things by focus. The drawer menu's obey the state of the

@@ -1,5 +1,6 @@
 #include "BancDialogues.h"
 #include "dialogs/TChoixIconeDlg.h"
+#include "platform/AideIcones.h"
 #include "platform/icons.h"
 
 #include <QDir>
@@ -35,233 +36,225 @@ QImage argb(const QImage &image) {
 class TestIcones : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void rangeeDIcones_data();
-    void rangeeDIcones();
-    void sansIcone_data();
-    void sansIcone();
-    void boutonsDetruitsApresLeClic();
-    void sauver_data();
-    void sauver();
-    void bitmapEffacee();
-
 private:
     QTemporaryDir rep_;
-};
 
-// The chooser's row of icons, and where it shows against the screen's edges.
-void TestIcones::rangeeDIcones_data() {
-    QTest::addColumn<QString>("fichier");
-    QTest::addColumn<bool>("partage");     // the program's own chooser
-    QTest::addColumn<int>("largeurEcran"); // the offscreen screen is 800 wide
-    QTest::addColumn<int>("gaucheAvant");  // where the user left it; -1: a first show
-    QTest::addColumn<int>("gauche");
+private Q_SLOTS:
+    // The chooser's row of icons, and where it shows against the screen's edges.
+    void rangeeDIcones_data() {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<bool>("partage");     // the program's own chooser
+        QTest::addColumn<int>("largeurEcran"); // the offscreen screen is 800 wide
+        QTest::addColumn<int>("gaucheAvant");  // where the user left it; -1: a first show
+        QTest::addColumn<int>("gauche");
 
-    // A name far past the old path limits is kept whole.
-    QString dossier = rep_.path();
-    while (dossier.size() < 300)
-        dossier += u"/un-dossier-au-nom-plutot-long"_s;
-    QVERIFY(QDir().mkpath(dossier));
-    QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), dossier + u"/icones.dll"_s));
+        // A name far past the old path limits is kept whole.
+        QString dossier = rep_.path();
+        while (dossier.size() < 300)
+            dossier += u"/un-dossier-au-nom-plutot-long"_s;
+        QVERIFY(QDir().mkpath(dossier));
+        QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), dossier + u"/icones.dll"_s));
 
-    // Twelve icons make it 586 wide.
-    const QString douze = donnees(u"groupes64.dll"_s);
-    QTest::newRow("centrée") << douze << false << 800 << -1 << (800 - 586) / 2;
-    QTest::newRow("le choix du programme, nom de 300 caractères")
-        << dossier + u"/icones.dll"_s << true << 800 << -1 << 107;
-    QTest::newRow("reste où elle était") << douze << false << 800 << 150 << 150;
-    QTest::newRow("largeur d'écran du programme") << douze << false << 500 << -1 << 0;
-}
-
-void TestIcones::rangeeDIcones() {
-    QFETCH(QString, fichier);
-    QFETCH(bool, partage);
-    QFETCH(int, largeurEcran);
-    QFETCH(int, gaucheAvant);
-    QFETCH(int, gauche);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    std::unique_ptr<TChoixIconeDlg> programme;
-    if (partage) {
-        programme = std::make_unique<TChoixIconeDlg>();
-        G.ChoixIconeDlg = programme.get();
-    }
-    G.LargeurEcran = largeurEcran;
-    d.Executable->setText(fichier);
-    d.Numero->setValue(-1);
-    if (gaucheAvant >= 0) {
-        quandModal([](QWidget *modal) { modal->hide(); });
-        d.ChoisirClick();
-        d.ChoixIcone()->move(gaucheAvant, 40);
+        // Twelve icons make it 586 wide.
+        const QString douze = donnees(u"groupes64.dll"_s);
+        QTest::newRow("centrée") << douze << false << 800 << -1 << (800 - 586) / 2;
+        QTest::newRow("le choix du programme, nom de 300 caractères")
+            << dossier + u"/icones.dll"_s << true << 800 << -1 << 107;
+        QTest::newRow("reste où elle était") << douze << false << 800 << 150 << 150;
+        QTest::newRow("largeur d'écran du programme") << douze << false << 500 << -1 << 0;
     }
 
-    const int dernier = 11;
-    QPoint vue(-1, -1);
-    quandModal([&](QWidget *modal) {
-        auto *choix = qobject_cast<TChoixIconeDlg *>(modal);
-        QVERIFY(choix);
-        if (partage)
-            QCOMPARE(choix, programme.get());
-        QCOMPARE(choix->NomFichier, fichier);
-        QCOMPARE(boutonsVisibles(choix), choix->Boutons);
-        QCOMPARE(choix->Boutons.size(), dernier + 1);
-        // The glyph is the icon of the same index.
-        QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
-                 argb(iconImage(fichier, dernier)));
-        vue = choix->pos();
-        QTest::mouseClick(choix->Boutons[dernier], Qt::LeftButton);
-        QVERIFY(!choix->isVisible());
-    });
-    d.Choisir->click();
-    G.ChoixIconeDlg = nullptr;
-    QCOMPARE(vue.x(), gauche);
-    if (gaucheAvant >= 0)
-        QCOMPARE(vue.y(), 40);
-    QCOMPARE(d.Numero->value(), dernier);
-    QVERIFY(banc.messages.isEmpty());
-}
+    void rangeeDIcones() {
+        QFETCH(QString, fichier);
+        QFETCH(bool, partage);
+        QFETCH(int, largeurEcran);
+        QFETCH(int, gaucheAvant);
+        QFETCH(int, gauche);
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        std::unique_ptr<TChoixIconeDlg> programme;
+        if (partage) {
+            programme = std::make_unique<TChoixIconeDlg>();
+            G.ChoixIconeDlg = programme.get();
+        }
+        G.LargeurEcran = largeurEcran;
+        d.Executable->setText(fichier);
+        d.Numero->setValue(-1);
+        if (gaucheAvant >= 0) {
+            quandModal([](QWidget *modal) { modal->hide(); });
+            d.ChoisirClick();
+            d.ChoixIcone()->move(gaucheAvant, 40);
+        }
 
-// No icon to be had: the user is told why, and nothing is shown, asked or changed.
-void TestIcones::sansIcone_data() {
-    QTest::addColumn<bool>("sauver"); // the save button; else the chooser's
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("message");
-
-    const QString introuvable = u"Fichier introuvable."_s;
-    const QString aucune = u"Ce fichier ne contient pas d'icônes."_s;
-    const QString douze = donnees(u"groupes64.dll"_s), absent = donnees(u"absent.dll"_s);
-    const QString pasDe = u"Ce fichier n'a pas d'icône numéro %1 : rien n'a été enregistré."_s;
-    QTest::newRow("choisir: champ vide") << false << QString() << 5 << introuvable;
-    QTest::newRow("choisir: sans icône") << false << donnees(u"sans-icone.dll"_s) << 5 << aucune;
-    QTest::newRow("sauver: numéro trop grand") << true << douze << 12 << pasDe.arg(12);
-    QTest::newRow("sauver: fichier absent") << true << absent << 0 << introuvable;
-    QTest::newRow("sauver: sans icône") << true << donnees(u"sans-icone.dll"_s) << 0 << aucune;
-}
-
-void TestIcones::sansIcone() {
-    QFETCH(bool, sauver);
-    QFETCH(QString, source);
-    QFETCH(int, numero);
-    QFETCH(QString, message);
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    d.Executable->setText(source);
-    d.Numero->setValue(numero);
-    banc.fichier = rep_.filePath(u"icone.bmp"_s);
-    bool ouvert = false;
-    quandModal([&ouvert](QWidget *modal) { ouvert = modal != nullptr; });
-    (sauver ? d.SauverBMP : d.Choisir)->click();
-    QCOMPARE(banc.messages, QStringList{message});
-    QCOMPARE(d.Numero->value(), numero);
-    QCOMPARE(d.Executable->text(), source);
-    QVERIFY(banc.demandes.isEmpty());
-    QCoreApplication::processEvents();
-    QVERIFY(!ouvert);
-}
-
-void TestIcones::boutonsDetruitsApresLeClic() {
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    d.Executable->setText(donnees(u"groupes64.dll"_s));
-    TChoixIconeDlg *choix = d.ChoixIcone();
-    d.Numero->setValue(-1);
-    QPointer<QToolButton> clique;
-    // The click is handled to its end, the number written, before its button goes.
-    int numeroALaDestruction = -2;
-    quandModal([&](QWidget *modal) {
-        auto *c = qobject_cast<TChoixIconeDlg *>(modal);
-        clique = c->Boutons[5];
-        connect(clique, &QObject::destroyed, [&] { numeroALaDestruction = d.Numero->value(); });
-        QTest::mouseClick(clique, Qt::LeftButton);
-    });
-    d.ChoisirClick();
-    QCOMPARE(d.Numero->value(), 5);
-
-    // Shown again at once, before the old buttons are gone: only the new ones are there.
-    // Escape closes it and changes nothing.
-    d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
-    int montres = -1;
-    quandModal([&montres](QWidget *modal) {
-        montres = int(boutonsVisibles(modal).size());
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    d.ChoisirClick();
-    QCOMPARE(montres, 40);
-    QCOMPARE(d.Numero->value(), 5);
-    QVERIFY(choix->Boutons.isEmpty());
-
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(clique.isNull());
-    QCOMPARE(numeroALaDestruction, 5);
-    QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
-}
-
-// Saving icon 8 of the source under the name the user gives, which alone decides the format.
-void TestIcones::sauver_data() {
-    QTest::addColumn<QString>("nom");          // empty: cancelled
-    QTest::addColumn<QByteArray>("signature"); // empty: nothing written
-
-    QTest::newRow("ICONE.bmp") << u"ICONE.bmp"_s << QByteArray("BM");
-    QTest::newRow("icone.ico") << u"icone.ico"_s << QByteArray("\0\0\1\0", 4);
-    QTest::newRow("icone.png: rien") << u"icone.png"_s << QByteArray();
-    QTest::newRow("annulé") << QString() << QByteArray();
-    QTest::newRow("dans un fichier: message") << u"fichier/a.bmp"_s << QByteArray();
-}
-
-void TestIcones::sauver() {
-    QFETCH(QString, nom);
-    QFETCH(QByteArray, signature);
-    QTemporaryDir rep;
-    QFile fichier(rep.filePath(u"fichier"_s));
-    QVERIFY(fichier.open(QIODevice::WriteOnly));
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    const QString source = donnees(u"groupes64.dll"_s);
-    d.Executable->setText(source);
-    d.Numero->setValue(8);
-    banc.fichier = nom.isEmpty() ? QString() : rep.filePath(nom);
-    d.SauverBMP->click();
-
-    QCOMPARE(banc.demandes.size(), 1);
-    const Fichiers::Demande &demande = banc.demandes.constFirst();
-    QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
-    QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
-    if (nom.startsWith(u"fichier/"_s)) {
-        QCOMPARE(banc.messages.size(), 1);
-        QVERIFY2(banc.messages[0].contains(banc.fichier), qPrintable(banc.messages[0]));
-    } else {
+        const int dernier = 11;
+        QPoint vue(-1, -1);
+        quandModal([&](QWidget *modal) {
+            auto *choix = qobject_cast<TChoixIconeDlg *>(modal);
+            QVERIFY(choix);
+            if (partage)
+                QCOMPARE(choix, programme.get());
+            QCOMPARE(choix->NomFichier, fichier);
+            QCOMPARE(boutonsVisibles(choix), choix->Boutons);
+            QCOMPARE(choix->Boutons.size(), dernier + 1);
+            // The glyph is the last icon's picture (group 40 of the test library).
+            QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
+                     motif(0xFF0000, 0x0000FF, false));
+            vue = choix->pos();
+            QTest::mouseClick(choix->Boutons[dernier], Qt::LeftButton);
+            QVERIFY(!choix->isVisible());
+        });
+        d.Choisir->click();
+        G.ChoixIconeDlg = nullptr;
+        QCOMPARE(vue.x(), gauche);
+        if (gaucheAvant >= 0)
+            QCOMPARE(vue.y(), 40);
+        QCOMPARE(d.Numero->value(), dernier);
         QVERIFY(banc.messages.isEmpty());
     }
-    if (signature.isEmpty()) {
-        QCOMPARE(QDir(rep.path()).entryList(QDir::Files), QStringList{u"fichier"_s});
-        return;
-    }
-    QFile ecrit(banc.fichier);
-    QVERIFY(ecrit.open(QIODevice::ReadOnly));
-    QCOMPARE(ecrit.read(signature.size()), signature);
-    QCOMPARE(argb(iconImage(banc.fichier, 0)), argb(iconImage(source, 8)));
-}
 
-void TestIcones::bitmapEffacee() {
-    // An opaque icon first, then one with transparent parts: the second bitmap shows nothing of
-    // the first where its icon is transparent.
-    QTemporaryDir rep;
-    BancDialogues banc;
-    TConfigDlg &d = *banc.dlg;
-    const QString source = donnees(u"groupes64.dll"_s);
-    d.Executable->setText(source);
-    d.Numero->setValue(5); // 24 bits, its corner drawn by the mask
-    banc.fichier = rep.filePath(u"a.bmp"_s);
-    d.SauverBMPICOClick();
-    d.Numero->setValue(0);
-    banc.fichier = rep.filePath(u"b.bmp"_s);
-    d.SauverBMPICOClick();
-    QVERIFY(banc.messages.isEmpty());
-    const QImage seconde = argb(iconImage(banc.fichier, 0));
-    QCOMPARE(qAlpha(seconde.pixel(2, 2)), 0);
-    QCOMPARE(seconde, argb(iconImage(source, 0)));
-}
+    // No icon to be had: the user is told why, and nothing is shown, asked or changed.
+    void sansIcone_data() {
+        QTest::addColumn<bool>("sauver"); // the save button; else the chooser's
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("message");
+
+        const QString introuvable = u"Fichier introuvable."_s;
+        const QString aucune = u"Ce fichier ne contient pas d'icônes."_s;
+        const QString douze = donnees(u"groupes64.dll"_s), absent = donnees(u"absent.dll"_s);
+        const QString pasDe = u"Ce fichier n'a pas d'icône numéro %1 : rien n'a été enregistré."_s;
+        QTest::newRow("choisir: champ vide") << false << QString() << 5 << introuvable;
+        QTest::newRow("choisir: sans icône")
+            << false << donnees(u"sans-icone.dll"_s) << 5 << aucune;
+        QTest::newRow("sauver: numéro trop grand") << true << douze << 12 << pasDe.arg(12);
+        QTest::newRow("sauver: fichier absent") << true << absent << 0 << introuvable;
+        QTest::newRow("sauver: sans icône") << true << donnees(u"sans-icone.dll"_s) << 0 << aucune;
+    }
+
+    void sansIcone() {
+        QFETCH(bool, sauver);
+        QFETCH(QString, source);
+        QFETCH(int, numero);
+        QFETCH(QString, message);
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        d.Executable->setText(source);
+        d.Numero->setValue(numero);
+        banc.fichier = rep_.filePath(u"icone.bmp"_s);
+        bool ouvert = false;
+        quandModal([&ouvert](QWidget *modal) { ouvert = modal != nullptr; });
+        (sauver ? d.SauverBMP : d.Choisir)->click();
+        QCOMPARE(banc.messages, QStringList{message});
+        QCOMPARE(d.Numero->value(), numero);
+        QCOMPARE(d.Executable->text(), source);
+        QVERIFY(banc.demandes.isEmpty());
+        QCoreApplication::processEvents();
+        QVERIFY(!ouvert);
+    }
+
+    void boutonsDetruitsApresLeClic() {
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        d.Executable->setText(donnees(u"groupes64.dll"_s));
+        TChoixIconeDlg *choix = d.ChoixIcone();
+        d.Numero->setValue(-1);
+        QPointer<QToolButton> clique;
+        // The click is handled to its end, the number written, before its button goes.
+        int numeroALaDestruction = -2;
+        quandModal([&](QWidget *modal) {
+            auto *c = qobject_cast<TChoixIconeDlg *>(modal);
+            clique = c->Boutons[5];
+            connect(clique, &QObject::destroyed, [&] { numeroALaDestruction = d.Numero->value(); });
+            QTest::mouseClick(clique, Qt::LeftButton);
+        });
+        d.ChoisirClick();
+        QCOMPARE(d.Numero->value(), 5);
+
+        // Shown again at once, before the old buttons are gone: only the new ones are there.
+        // Escape closes it and changes nothing.
+        d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
+        int montres = -1;
+        quandModal([&montres](QWidget *modal) {
+            montres = int(boutonsVisibles(modal).size());
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        d.ChoisirClick();
+        QCOMPARE(montres, 40);
+        QCOMPARE(d.Numero->value(), 5);
+        QVERIFY(choix->Boutons.isEmpty());
+
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(clique.isNull());
+        QCOMPARE(numeroALaDestruction, 5);
+        QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
+    }
+
+    // Saving icon 8 of the source under the name the user gives, which alone decides the format.
+    void sauver_data() {
+        QTest::addColumn<QString>("nom");          // empty: cancelled
+        QTest::addColumn<QByteArray>("signature"); // empty: nothing written
+
+        QTest::newRow("ICONE.bmp") << u"ICONE.bmp"_s << QByteArray("BM");
+        QTest::newRow("icone.ico") << u"icone.ico"_s << QByteArray("\0\0\1\0", 4);
+        QTest::newRow("icone.png: rien") << u"icone.png"_s << QByteArray();
+        QTest::newRow("annulé") << QString() << QByteArray();
+        QTest::newRow("dans un fichier: message") << u"fichier/a.bmp"_s << QByteArray();
+    }
+
+    void sauver() {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, signature);
+        QTemporaryDir rep;
+        QFile fichier(rep.filePath(u"fichier"_s));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        const QString source = donnees(u"groupes64.dll"_s);
+        d.Executable->setText(source);
+        d.Numero->setValue(8);
+        banc.fichier = nom.isEmpty() ? QString() : rep.filePath(nom);
+        d.SauverBMP->click();
+
+        QCOMPARE(banc.demandes.size(), 1);
+        const Fichiers::Demande &demande = banc.demandes.constFirst();
+        QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
+        QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
+        if (nom.startsWith(u"fichier/"_s)) {
+            QCOMPARE(banc.messages.size(), 1);
+            QVERIFY2(banc.messages[0].contains(banc.fichier), qPrintable(banc.messages[0]));
+        } else {
+            QVERIFY(banc.messages.isEmpty());
+        }
+        if (signature.isEmpty()) {
+            QCOMPARE(QDir(rep.path()).entryList(QDir::Files), QStringList{u"fichier"_s});
+            return;
+        }
+        QFile ecrit(banc.fichier);
+        QVERIFY(ecrit.open(QIODevice::ReadOnly));
+        QCOMPARE(ecrit.read(signature.size()), signature);
+        QCOMPARE(argb(iconImage(banc.fichier, 0)), argb(iconImage(source, 8)));
+    }
+
+    void bitmapEffacee() {
+        // An opaque icon first, then one with transparent parts: the second bitmap shows nothing of
+        // the first where its icon is transparent.
+        QTemporaryDir rep;
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        const QString source = donnees(u"groupes64.dll"_s);
+        d.Executable->setText(source);
+        d.Numero->setValue(5); // 24 bits, its corner drawn by the mask
+        banc.fichier = rep.filePath(u"a.bmp"_s);
+        d.SauverBMPICOClick();
+        d.Numero->setValue(0);
+        banc.fichier = rep.filePath(u"b.bmp"_s);
+        d.SauverBMPICOClick();
+        QVERIFY(banc.messages.isEmpty());
+        const QImage seconde = argb(iconImage(banc.fichier, 0));
+        QCOMPARE(qAlpha(seconde.pixel(2, 2)), 0);
+        QCOMPARE(seconde, motif(0x30C030, 0xC03030, true));
+    }
+};
 
 QTEST_MAIN(TestIcones)
 #include "tst_iconedlg.moc"

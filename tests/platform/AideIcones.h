@@ -1,24 +1,15 @@
 #pragma once
 
-#include <QFile>
+#include "support/Fichiers.h"
+
 #include <QImage>
 #include <QString>
 
-// What the icon tests share: the test data, files written whole, and the picture that fabrique.py
+// What the icon tests share: the test data and the picture that fabrique.py
 // draws in every entry of the test icons.
 
 inline QString donneesIcones(const QString &nom) {
     return QStringLiteral(DONNEES_ICONES "/") + nom;
-}
-
-inline QByteArray lireTout(const QString &chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool ecrireTout(const QString &chemin, const QByteArray &octets) {
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
 // The pattern at cote x cote (c): columns below c/2 - 1 are a, the others b; rows above c/4 are

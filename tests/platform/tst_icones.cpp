@@ -91,312 +91,305 @@ class TestIcones : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void decodage_data();
-    void decodage();
-    void choix_data();
-    void choix();
-    void source_data();
-    void source();
-    void pasUneSource();
-    void fichierQuiChange();
-    void sauvegarde_data();
-    void sauvegarde();
+    void initTestCase() {
+        // The desktop's theme lacks the test's icons, as it would lack most: they must come from
+        // the fallback theme.
+        QIcon::setThemeSearchPaths({donneesIcones(QStringLiteral("theme"))});
+        QIcon::setThemeName(QStringLiteral("tressola-inexistant"));
+        QIcon::setFallbackThemeName(QStringLiteral("tressola-essai"));
+    }
+
+    void decodage_data() {
+        QTest::addColumn<QByteArray>("entree");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row; none: no picture
+
+        const QByteArray rougeBleu = u32(rouge) + u32(bleu);
+        const QByteArray png = enregistree(unie(QSize(16, 16), rouge), "PNG");
+        QTest::newRow("8 bits, index hors de la palette en noir")
+            << dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2) << QSize(2, 1)
+            << QList<QRgb>{bleu, noir};
+        QTest::newRow("24 bits, rangées complétées à 4 octets")
+            << dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0))
+            << QSize(1, 2) << QList<QRgb>{0xFF060504, 0xFF030201};
+        QTest::newRow("32 bits, l'alpha l'emporte sur le masque")
+            << dib(2, 1, 32, u32(0x80112233) + u32(0xFF445566) + QByteArray("\xC0\0\0\0", 4))
+            << QSize(2, 1) << QList<QRgb>{0x80112233, 0xFF445566};
+        QTest::newRow("32 bits sans alpha, le masque décide")
+            << dib(2, 1, 32, u32(0x00112233) + u32(0x00445566) + QByteArray("\x40\0\0\0", 4))
+            << QSize(2, 1) << QList<QRgb>{0xFF112233, 0};
+        QTest::newRow("32 bits sans masque") << dib(2, 1, 32, u32(0x10112233) + u32(0x00445566))
+                                             << QSize(2, 1) << QList<QRgb>{0x10112233, 0};
+
+        const std::pair<const char *, QByteArray> illisibles[] = {
+            {"8 bits sans masque", dib(2, 1, 8, rougeBleu + u32(0), 2)},
+            {"pixels tronqués", dib(2, 2, 32, u32(0) + u32(0) + u32(0))},
+            {"hauteur négative", dib(2, -1, 32, u32(noir) + u32(noir) + u32(0))},
+            {"palette de quatre milliards", dib(2, 1, 8, QByteArray(16, '\0'), 0xFFFFFFFF)},
+            {"7 bits par pixel", dib(1, 1, 7, QByteArray(64, '\0'))},
+            {"compression RLE", dib(1, 1, 8, QByteArray(1100, '\0'), 0, 1)},
+            {"en-tête de 12 octets",
+             u32(12) + u16(1) + u16(1) + u16(1) + u16(32) + QByteArray(64, 0)},
+            {"PNG de 65535 × 65535",
+             QByteArray(png).replace(16, 8, QByteArray("\0\0\xFF\xFF\0\0\xFF\xFF", 8))},
+            {"PNG tronqué", png.first(60)},
+            {"vide", {}},
+        };
+        for (const auto &[nom, entree] : illisibles)
+            QTest::newRow(nom) << entree << QSize() << QList<QRgb>();
+    }
+
+    void decodage() {
+        QFETCH(QByteArray, entree);
+        QFETCH(QSize, taille);
+        QFETCH(QList<QRgb>, pixels);
+        const QImage image = decoderEntree(Octets(entree));
+        QCOMPARE(image.isNull() ? QSize() : image.size(), taille);
+        if (image.isNull())
+            return;
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        QList<QRgb> lus;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                lus.append(image.pixel(x, y));
+        QCOMPARE(lus, pixels);
+    }
+
+    void choix_data() {
+        using A = std::optional<ApercuEntree>;
+        QTest::addColumn<QList<A>>("entrees");
+        QTest::addColumn<int>("cote"); // device pixels of the glyph
+        QTest::addColumn<int>("choisie");
+        const auto e = [](int cote, int profondeur) {
+            return A(ApercuEntree{cote, cote, profondeur, false});
+        };
+        QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 32 << 0;
+        QTest::newRow("la taille exacte avant la couleur")
+            << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 32 << 1;
+        QTest::newRow("à taille égale, la plus profonde")
+            << QList<A>{e(48, 8), e(48, 32)} << 32 << 1;
+        QTest::newRow("sinon la plus grande des petites")
+            << QList<A>{e(16, 32), e(24, 4)} << 32 << 1;
+        QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 32 << 1;
+        QTest::newRow("aucune") << QList<A>{A(), A()} << 32 << -1;
+        QTest::newRow("pas carrée: plus petite d'un côté")
+            << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 32 << 1;
+        // Twice as many device pixels.
+        QTest::newRow("2x: 64 exacte") << QList<A>{e(32, 32), e(64, 8), e(48, 32)} << 64 << 1;
+        QTest::newRow("2x: la plus petite des grandes, la plus profonde")
+            << QList<A>{e(32, 32), e(256, 32), e(128, 8), e(128, 32)} << 64 << 3;
+        QTest::newRow("2x: sinon la plus grande des petites")
+            << QList<A>{e(32, 32), e(48, 8), e(16, 32)} << 64 << 1;
+    }
+
+    void choix() {
+        QFETCH(QList<std::optional<ApercuEntree>>, entrees);
+        QFETCH(int, cote);
+        QFETCH(int, choisie);
+        QCOMPARE(meilleureEntree(entrees, cote), choisie);
+    }
+
+    void source_data() {
+        QTest::addColumn<QString>("nom");
+        // In desktop entries, "%" stands for the test's folder.
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QImage>("attendue"); // null: no icon
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<bool>("parPath"); // asked for by its bare name, found through PATH
+
+        const QImage theme = motif(0x4080C0, 0xC08040, true);
+        const QImage monochrome = motif(0x102030, 0xF0E0D0, false);
+        QImage moitie = unie(QSize(64, 64), rouge);
+        QPainter(&moitie).fillRect(32, 0, 32, 64, QColor(0, 0, 255));
+        const QImage alpha = motif(0x102030, 0x405060, true);
+        QImage bandeau = unie(QSize(32, 32), 0);
+        QPainter(&bandeau).fillRect(0, 12, 32, 8, QColor(255, 0, 0));
+        const QByteArray ico1 = lireTout(donneesIcones(QStringLiteral("monochrome.ico")));
+        const auto modifie = [&](int position, const QByteArray &octets) {
+            return QByteArray(ico1).replace(position, octets.size(), octets);
+        };
+        const QByteArray elf("\x7f"
+                             "ELF\2\1\1\0\0\0\0\0\0\0\0\0",
+                             16);
+        const auto ajoute = [](const char *ligne, const char *nom, const QByteArray &contenu,
+                               const QImage &attendue, int tolerance = 0, bool executable = false,
+                               bool parPath = false) {
+            QTest::newRow(ligne) << QString::fromUtf8(nom) << contenu << executable << attendue
+                                 << tolerance << parPath;
+        };
+
+        ajoute("icône d'une image", "a.ico", ico1, monochrome);
+        ajoute("icône de plusieurs tailles et profondeurs", "a.ico",
+               lireTout(donneesIcones(QStringLiteral("plusieurs-tailles.ico"))),
+               motif(0xC00000, 0x00C000, true));
+        ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
+        ajoute("icône: 65535 entrées, une présente", "a.ico", modifie(4, u16(0xFFFF)), {});
+        ajoute("icône: image hors du fichier", "a.ico", modifie(18, u32(0xFFFFFFF0)), {});
+        ajoute("icône: tronquée", "a.ico", ico1.first(ico1.size() - 1), {});
+
+        ajoute("PNG nommé .bmp", "a.bmp", enregistree(alpha, "PNG"), alpha);
+        ajoute("PNG pas carré", "a.png", enregistree(unie(QSize(64, 16), rouge), "PNG"), bandeau);
+        ajoute(
+            "SVG", "a.svg",
+            "<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
+            "height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>",
+            moitie.scaled(32, 32), 1);
+        ajoute("BMP de 65535 × 65535", "a.bmp",
+               "BM" + u32(0) + u32(0) + u32(54) + u32(40) + u32(65535) + u32(65535) + u16(1) +
+                   u16(32) + QByteArray(24, '\0'),
+               {});
+        ajoute("JPEG", "a.jpg", enregistree(alpha, "JPEG"), {});
+        ajoute("vide", "a.ico", {}, {});
+
+        ajoute("programme que le thème connaît", "tressola-essai", elf, theme, 3, true);
+        ajoute("programme nommé sans répertoire", "tressola-essai", elf, theme, 3, true, true);
+        ajoute("programme non exécutable", "tressola-essai", elf, {});
+        ajoute("programme que le thème ignore", "tressola-inconnu", elf, {}, 0, true);
+
+        ajoute("entrée: nom du thème", "a.desktop",
+               "[Desktop Entry]\nType=Application\nIcon = tressola-essai \n", theme, 3);
+        ajoute("entrée: nom du thème avec extension", "a.desktop",
+               "[Desktop Entry]\nIcon=tressola-essai.png\n", theme, 3);
+        ajoute("entrée: chemin avec échappements", "a.DESKTOP",
+               "[Desktop Entry]\nIcon=%avec\\sespace\\\\.ico\n", monochrome);
+        ajoute("entrée: une autre entrée", "a.desktop", "[Desktop Entry]\nIcon=%b.desktop\n", {});
+        ajoute("entrée: Icon dans un autre groupe", "a.desktop",
+               "[Desktop Action x]\nIcon=tressola-essai\n[Desktop Entry]\nName=a\n", {});
+        ajoute("entrée: Icon traduit seulement", "a.desktop",
+               "[Desktop Entry]\nIcon[fr]=tressola-essai\n#Icon=tressola-essai\n", {});
+        ajoute("entrée: chemin relatif", "a.desktop", "[Desktop Entry]\nIcon=apps/tressola-essai\n",
+               {});
+    }
+
+    void source() {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        QFETCH(bool, executable);
+        QFETCH(QImage, attendue);
+        QFETCH(int, tolerance);
+        QFETCH(bool, parPath);
+
+        QTemporaryDir dossier;
+        const QByteArray path = qgetenv("PATH");
+        const auto retablir = qScopeGuard([&] { qputenv("PATH", path); });
+        if (parPath)
+            qputenv("PATH", QFile::encodeName(dossier.path()) + ':' + path);
+        const QString chemin = parPath ? nom : dossier.filePath(nom);
+        // A second entry that the first may name, naming the first in turn.
+        QVERIFY(ecrireTout(dossier.filePath(QStringLiteral("b.desktop")),
+                           "[Desktop Entry]\nIcon=" + chemin.toUtf8() + "\n"));
+        QVERIFY(QFile::copy(donneesIcones(QStringLiteral("monochrome.ico")),
+                            dossier.filePath(QStringLiteral("avec espace\\.ico"))));
+        if (nom.endsWith(u".desktop", Qt::CaseInsensitive))
+            contenu.replace('%', QFile::encodeName(dossier.path() + u'/'));
+        QVERIFY(ecrireTout(dossier.filePath(nom), contenu));
+        QFile::setPermissions(dossier.filePath(nom),
+                              QFile::ReadOwner | QFile::WriteOwner |
+                                  (executable ? QFile::ExeOwner : QFile::Permissions()));
+
+        QCOMPARE(iconCount(chemin), attendue.isNull() ? 0 : 1);
+        const QImage icone = iconImage(chemin, 0);
+        if (!icone.isNull())
+            QCOMPARE(icone.format(), QImage::Format_ARGB32);
+        QVERIFY2(memeImage(icone, attendue, tolerance), "not the expected picture");
+        QVERIFY(iconImage(chemin, 1).isNull());
+        QVERIFY(iconImage(chemin, -1).isNull());
+    }
+
+    // A named pipe is no icon source, and asking it for one must not wait for a writer.
+    void pasUneSource() {
+        QTemporaryDir dossier;
+        const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+        for (const QString &chemin : {QString(), tube, donneesIcones(u"sans-icone.dll"_s)}) {
+            QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
+            QVERIFY(iconImage(chemin, 0).isNull());
+        }
+    }
+
+    // A file read before and changed since gives its new icons, however it was changed.
+    void fichierQuiChange() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("a.ico"));
+        const QString autre = dossier.filePath(QStringLiteral("b.ico"));
+        const QImage rouge32 = unie(QSize(32, 32), rouge);
+        const QImage bleu32 = unie(QSize(32, 32), bleu);
+        QVERIFY(saveIconAsIco(rouge32, chemin));
+        QCOMPARE(iconImage(chemin, 0), rouge32);
+
+        // Rewritten in place, same size, within the same tick of the file's clock.
+        QVERIFY(saveIconAsIco(bleu32, autre));
+        QFile surPlace(chemin);
+        QVERIFY(surPlace.open(QIODevice::ReadWrite));
+        surPlace.write(lireTout(autre));
+        surPlace.close();
+        QCOMPARE(iconImage(chemin, 0), bleu32);
+
+        // Replaced by another file.
+        QVERIFY(saveIconAsIco(rouge32, chemin));
+        QCOMPARE(iconImage(chemin, 0), rouge32);
+
+        // Cut short, then gone.
+        QVERIFY(QFile::resize(chemin, 100));
+        QCOMPARE(iconCount(chemin), 0);
+        QVERIFY(QFile::remove(chemin));
+        QCOMPARE(iconCount(chemin), 0);
+    }
+
+    void sauvegarde_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>(
+            "cible"); // in the test's folder, which holds "icone" and "dossier"
+        QTest::addColumn<bool>("avecIcone");
+        QTest::addColumn<bool>("reussit");
+        for (int f = 0; f < 2; ++f) {
+            const char *nom = formats[f].nom;
+            QTest::addRow("%s sur un fichier plus grand", nom) << f << u"icone"_s << true << true;
+            QTest::addRow("%s sur un dossier", nom) << f << u"dossier"_s << true << false;
+            QTest::addRow("%s sans icône", nom) << f << u"icone"_s << false << false;
+        }
+    }
+
+    // Saved over a larger file, which goes as a whole; another reader than ours sees one 32 x 32
+    // picture too, the same, its transparent parts transparent. A failed save tells why, even with
+    // no place for the reason, and leaves what was there.
+    void sauvegarde() {
+        QFETCH(int, format);
+        QFETCH(QString, cible);
+        QFETCH(bool, avecIcone);
+        QFETCH(bool, reussit);
+        const auto &f = formats[format];
+        const QImage icone = avecIcone ? iconImage(donneesIcones(u"groupes64.dll"_s), 0)
+                                       : QImage(); // half-transparent
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkdir(u"dossier"_s));
+        const QString ancien = dossier.filePath(u"icone"_s);
+        QVERIFY(ecrireTout(ancien, QByteArray(100000, 'x')));
+        QString erreur;
+        QCOMPARE(f.sauver(icone, dossier.filePath(cible), &erreur), reussit);
+        QCOMPARE(erreur.isEmpty(), reussit);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"icone"_s});
+        if (!reussit) {
+            QCOMPARE(QFileInfo(ancien).size(), 100000);
+            QVERIFY(!f.sauver(icone, dossier.filePath(cible), nullptr));
+            return;
+        }
+        QCOMPARE(QFileInfo(ancien).size(), f.taille);
+        QCOMPARE(iconCount(ancien), 1);
+        QCOMPARE(iconImage(ancien, 0), icone);
+
+        QImageReader lecteur(ancien, f.nom);
+        QCOMPARE(lecteur.imageCount(), 1);
+        const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(lue.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                QVERIFY(qAlpha(icone.pixel(x, y)) == 0
+                            ? qAlpha(lue.pixel(x, y)) == 0
+                            : proches(lue.pixel(x, y), icone.pixel(x, y), f.tolerance));
+    }
 };
-
-void TestIcones::initTestCase() {
-    // The desktop's theme lacks the test's icons, as it would lack most: they must come from the
-    // fallback theme.
-    QIcon::setThemeSearchPaths({donneesIcones(QStringLiteral("theme"))});
-    QIcon::setThemeName(QStringLiteral("tressola-inexistant"));
-    QIcon::setFallbackThemeName(QStringLiteral("tressola-essai"));
-}
-
-void TestIcones::decodage_data() {
-    QTest::addColumn<QByteArray>("entree");
-    QTest::addColumn<QSize>("taille");
-    QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row; none: no picture
-
-    const QByteArray rougeBleu = u32(rouge) + u32(bleu);
-    const QByteArray png = enregistree(unie(QSize(16, 16), rouge), "PNG");
-    QTest::newRow("8 bits, index hors de la palette en noir")
-        << dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2) << QSize(2, 1)
-        << QList<QRgb>{bleu, noir};
-    QTest::newRow("24 bits, rangées complétées à 4 octets")
-        << dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0))
-        << QSize(1, 2) << QList<QRgb>{0xFF060504, 0xFF030201};
-    QTest::newRow("32 bits, l'alpha l'emporte sur le masque")
-        << dib(2, 1, 32, u32(0x80112233) + u32(0xFF445566) + QByteArray("\xC0\0\0\0", 4))
-        << QSize(2, 1) << QList<QRgb>{0x80112233, 0xFF445566};
-    QTest::newRow("32 bits sans alpha, le masque décide")
-        << dib(2, 1, 32, u32(0x00112233) + u32(0x00445566) + QByteArray("\x40\0\0\0", 4))
-        << QSize(2, 1) << QList<QRgb>{0xFF112233, 0};
-    QTest::newRow("32 bits sans masque") << dib(2, 1, 32, u32(0x10112233) + u32(0x00445566))
-                                         << QSize(2, 1) << QList<QRgb>{0x10112233, 0};
-
-    const std::pair<const char *, QByteArray> illisibles[] = {
-        {"8 bits sans masque", dib(2, 1, 8, rougeBleu + u32(0), 2)},
-        {"pixels tronqués", dib(2, 2, 32, u32(0) + u32(0) + u32(0))},
-        {"hauteur négative", dib(2, -1, 32, u32(noir) + u32(noir) + u32(0))},
-        {"palette de quatre milliards", dib(2, 1, 8, QByteArray(16, '\0'), 0xFFFFFFFF)},
-        {"7 bits par pixel", dib(1, 1, 7, QByteArray(64, '\0'))},
-        {"compression RLE", dib(1, 1, 8, QByteArray(1100, '\0'), 0, 1)},
-        {"en-tête de 12 octets", u32(12) + u16(1) + u16(1) + u16(1) + u16(32) + QByteArray(64, 0)},
-        {"PNG de 65535 × 65535",
-         QByteArray(png).replace(16, 8, QByteArray("\0\0\xFF\xFF\0\0\xFF\xFF", 8))},
-        {"PNG tronqué", png.first(60)},
-        {"vide", {}},
-    };
-    for (const auto &[nom, entree] : illisibles)
-        QTest::newRow(nom) << entree << QSize() << QList<QRgb>();
-}
-
-void TestIcones::decodage() {
-    QFETCH(QByteArray, entree);
-    QFETCH(QSize, taille);
-    QFETCH(QList<QRgb>, pixels);
-    const QImage image = decoderEntree(Octets(entree));
-    QCOMPARE(image.isNull() ? QSize() : image.size(), taille);
-    if (image.isNull())
-        return;
-    QCOMPARE(image.format(), QImage::Format_ARGB32);
-    QList<QRgb> lus;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            lus.append(image.pixel(x, y));
-    QCOMPARE(lus, pixels);
-}
-
-void TestIcones::choix_data() {
-    using A = std::optional<ApercuEntree>;
-    QTest::addColumn<QList<A>>("entrees");
-    QTest::addColumn<int>("cote"); // device pixels of the glyph
-    QTest::addColumn<int>("choisie");
-    const auto e = [](int cote, int profondeur) {
-        return A(ApercuEntree{cote, cote, profondeur, false});
-    };
-    QTest::newRow("à profondeur égale, la première") << QList<A>{e(32, 8), e(32, 8)} << 32 << 0;
-    QTest::newRow("la taille exacte avant la couleur")
-        << QList<A>{e(48, 32), e(32, 4), e(16, 32)} << 32 << 1;
-    QTest::newRow("à taille égale, la plus profonde") << QList<A>{e(48, 8), e(48, 32)} << 32 << 1;
-    QTest::newRow("sinon la plus grande des petites") << QList<A>{e(16, 32), e(24, 4)} << 32 << 1;
-    QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 32 << 1;
-    QTest::newRow("aucune") << QList<A>{A(), A()} << 32 << -1;
-    QTest::newRow("pas carrée: plus petite d'un côté")
-        << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 32 << 1;
-    // Twice as many device pixels.
-    QTest::newRow("2x: 64 exacte") << QList<A>{e(32, 32), e(64, 8), e(48, 32)} << 64 << 1;
-    QTest::newRow("2x: la plus petite des grandes, la plus profonde")
-        << QList<A>{e(32, 32), e(256, 32), e(128, 8), e(128, 32)} << 64 << 3;
-    QTest::newRow("2x: sinon la plus grande des petites")
-        << QList<A>{e(32, 32), e(48, 8), e(16, 32)} << 64 << 1;
-}
-
-void TestIcones::choix() {
-    QFETCH(QList<std::optional<ApercuEntree>>, entrees);
-    QFETCH(int, cote);
-    QFETCH(int, choisie);
-    QCOMPARE(meilleureEntree(entrees, cote), choisie);
-}
-
-void TestIcones::source_data() {
-    QTest::addColumn<QString>("nom");
-    // In desktop entries, "%" stands for the test's folder.
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<bool>("executable");
-    QTest::addColumn<QImage>("attendue"); // null: no icon
-    QTest::addColumn<int>("tolerance");
-    QTest::addColumn<bool>("parPath"); // asked for by its bare name, found through PATH
-
-    const QImage theme = motif(0x4080C0, 0xC08040, true);
-    const QImage monochrome = motif(0x102030, 0xF0E0D0, false);
-    QImage moitie = unie(QSize(64, 64), rouge);
-    QPainter(&moitie).fillRect(32, 0, 32, 64, QColor(0, 0, 255));
-    const QImage alpha = motif(0x102030, 0x405060, true);
-    QImage bandeau = unie(QSize(32, 32), 0);
-    QPainter(&bandeau).fillRect(0, 12, 32, 8, QColor(255, 0, 0));
-    const QByteArray ico1 = lireTout(donneesIcones(QStringLiteral("monochrome.ico")));
-    const auto modifie = [&](int position, const QByteArray &octets) {
-        return QByteArray(ico1).replace(position, octets.size(), octets);
-    };
-    const QByteArray elf("\x7f"
-                         "ELF\2\1\1\0\0\0\0\0\0\0\0\0",
-                         16);
-    const auto ajoute = [](const char *ligne, const char *nom, const QByteArray &contenu,
-                           const QImage &attendue, int tolerance = 0, bool executable = false,
-                           bool parPath = false) {
-        QTest::newRow(ligne) << QString::fromUtf8(nom) << contenu << executable << attendue
-                             << tolerance << parPath;
-    };
-
-    ajoute("icône d'une image", "a.ico", ico1, monochrome);
-    ajoute("icône de plusieurs tailles et profondeurs", "a.ico",
-           lireTout(donneesIcones(QStringLiteral("plusieurs-tailles.ico"))),
-           motif(0xC00000, 0x00C000, true));
-    ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
-    ajoute("icône: 65535 entrées, une présente", "a.ico", modifie(4, u16(0xFFFF)), {});
-    ajoute("icône: image hors du fichier", "a.ico", modifie(18, u32(0xFFFFFFF0)), {});
-    ajoute("icône: tronquée", "a.ico", ico1.first(ico1.size() - 1), {});
-
-    ajoute("PNG nommé .bmp", "a.bmp", enregistree(alpha, "PNG"), alpha);
-    ajoute("PNG pas carré", "a.png", enregistree(unie(QSize(64, 16), rouge), "PNG"), bandeau);
-    ajoute("SVG", "a.svg",
-           "<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
-           "height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>",
-           moitie.scaled(32, 32), 1);
-    ajoute("BMP de 65535 × 65535", "a.bmp",
-           "BM" + u32(0) + u32(0) + u32(54) + u32(40) + u32(65535) + u32(65535) + u16(1) + u16(32) +
-               QByteArray(24, '\0'),
-           {});
-    ajoute("JPEG", "a.jpg", enregistree(alpha, "JPEG"), {});
-    ajoute("vide", "a.ico", {}, {});
-
-    ajoute("programme que le thème connaît", "tressola-essai", elf, theme, 3, true);
-    ajoute("programme nommé sans répertoire", "tressola-essai", elf, theme, 3, true, true);
-    ajoute("programme non exécutable", "tressola-essai", elf, {});
-    ajoute("programme que le thème ignore", "tressola-inconnu", elf, {}, 0, true);
-
-    ajoute("entrée: nom du thème", "a.desktop",
-           "[Desktop Entry]\nType=Application\nIcon = tressola-essai \n", theme, 3);
-    ajoute("entrée: nom du thème avec extension", "a.desktop",
-           "[Desktop Entry]\nIcon=tressola-essai.png\n", theme, 3);
-    ajoute("entrée: chemin avec échappements", "a.DESKTOP",
-           "[Desktop Entry]\nIcon=%avec\\sespace\\\\.ico\n", monochrome);
-    ajoute("entrée: une autre entrée", "a.desktop", "[Desktop Entry]\nIcon=%b.desktop\n", {});
-    ajoute("entrée: Icon dans un autre groupe", "a.desktop",
-           "[Desktop Action x]\nIcon=tressola-essai\n[Desktop Entry]\nName=a\n", {});
-    ajoute("entrée: Icon traduit seulement", "a.desktop",
-           "[Desktop Entry]\nIcon[fr]=tressola-essai\n#Icon=tressola-essai\n", {});
-    ajoute("entrée: chemin relatif", "a.desktop", "[Desktop Entry]\nIcon=apps/tressola-essai\n",
-           {});
-}
-
-void TestIcones::source() {
-    QFETCH(QString, nom);
-    QFETCH(QByteArray, contenu);
-    QFETCH(bool, executable);
-    QFETCH(QImage, attendue);
-    QFETCH(int, tolerance);
-    QFETCH(bool, parPath);
-
-    QTemporaryDir dossier;
-    const QByteArray path = qgetenv("PATH");
-    const auto retablir = qScopeGuard([&] { qputenv("PATH", path); });
-    if (parPath)
-        qputenv("PATH", QFile::encodeName(dossier.path()) + ':' + path);
-    const QString chemin = parPath ? nom : dossier.filePath(nom);
-    // A second entry that the first may name, naming the first in turn.
-    QVERIFY(ecrireTout(dossier.filePath(QStringLiteral("b.desktop")),
-                       "[Desktop Entry]\nIcon=" + chemin.toUtf8() + "\n"));
-    QVERIFY(QFile::copy(donneesIcones(QStringLiteral("monochrome.ico")),
-                        dossier.filePath(QStringLiteral("avec espace\\.ico"))));
-    if (nom.endsWith(u".desktop", Qt::CaseInsensitive))
-        contenu.replace('%', QFile::encodeName(dossier.path() + u'/'));
-    QVERIFY(ecrireTout(dossier.filePath(nom), contenu));
-    QFile::setPermissions(dossier.filePath(nom),
-                          QFile::ReadOwner | QFile::WriteOwner |
-                              (executable ? QFile::ExeOwner : QFile::Permissions()));
-
-    QCOMPARE(iconCount(chemin), attendue.isNull() ? 0 : 1);
-    const QImage icone = iconImage(chemin, 0);
-    if (!icone.isNull())
-        QCOMPARE(icone.format(), QImage::Format_ARGB32);
-    QVERIFY2(memeImage(icone, attendue, tolerance), "not the expected picture");
-    QVERIFY(iconImage(chemin, 1).isNull());
-    QVERIFY(iconImage(chemin, -1).isNull());
-}
-
-// A named pipe is no icon source, and asking it for one must not wait for a writer.
-void TestIcones::pasUneSource() {
-    QTemporaryDir dossier;
-    const QString tube = dossier.filePath(QStringLiteral("tube.ico"));
-    QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
-    for (const QString &chemin : {QString(), tube, donneesIcones(u"sans-icone.dll"_s)}) {
-        QVERIFY2(iconCount(chemin) == 0, qPrintable(chemin));
-        QVERIFY(iconImage(chemin, 0).isNull());
-    }
-}
-
-// A file read before and changed since gives its new icons, however it was changed.
-void TestIcones::fichierQuiChange() {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("a.ico"));
-    const QString autre = dossier.filePath(QStringLiteral("b.ico"));
-    const QImage rouge32 = unie(QSize(32, 32), rouge);
-    const QImage bleu32 = unie(QSize(32, 32), bleu);
-    QVERIFY(saveIconAsIco(rouge32, chemin));
-    QCOMPARE(iconImage(chemin, 0), rouge32);
-
-    // Rewritten in place, same size, within the same tick of the file's clock.
-    QVERIFY(saveIconAsIco(bleu32, autre));
-    QFile surPlace(chemin);
-    QVERIFY(surPlace.open(QIODevice::ReadWrite));
-    surPlace.write(lireTout(autre));
-    surPlace.close();
-    QCOMPARE(iconImage(chemin, 0), bleu32);
-
-    // Replaced by another file.
-    QVERIFY(saveIconAsIco(rouge32, chemin));
-    QCOMPARE(iconImage(chemin, 0), rouge32);
-
-    // Cut short, then gone.
-    QVERIFY(QFile::resize(chemin, 100));
-    QCOMPARE(iconCount(chemin), 0);
-    QVERIFY(QFile::remove(chemin));
-    QCOMPARE(iconCount(chemin), 0);
-}
-
-void TestIcones::sauvegarde_data() {
-    QTest::addColumn<int>("format");
-    QTest::addColumn<QString>("cible"); // in the test's folder, which holds "icone" and "dossier"
-    QTest::addColumn<bool>("avecIcone");
-    QTest::addColumn<bool>("reussit");
-    for (int f = 0; f < 2; ++f) {
-        const char *nom = formats[f].nom;
-        QTest::addRow("%s sur un fichier plus grand", nom) << f << u"icone"_s << true << true;
-        QTest::addRow("%s sur un dossier", nom) << f << u"dossier"_s << true << false;
-        QTest::addRow("%s sans icône", nom) << f << u"icone"_s << false << false;
-    }
-}
-
-// Saved over a larger file, which goes as a whole; another reader than ours sees one 32 x 32
-// picture too, the same, its transparent parts transparent. A failed save tells why, even with no
-// place for the reason, and leaves what was there.
-void TestIcones::sauvegarde() {
-    QFETCH(int, format);
-    QFETCH(QString, cible);
-    QFETCH(bool, avecIcone);
-    QFETCH(bool, reussit);
-    const auto &f = formats[format];
-    const QImage icone =
-        avecIcone ? iconImage(donneesIcones(u"groupes64.dll"_s), 0) : QImage(); // half-transparent
-    QTemporaryDir dossier;
-    QVERIFY(QDir(dossier.path()).mkdir(u"dossier"_s));
-    const QString ancien = dossier.filePath(u"icone"_s);
-    QVERIFY(ecrireTout(ancien, QByteArray(100000, 'x')));
-    QString erreur;
-    QCOMPARE(f.sauver(icone, dossier.filePath(cible), &erreur), reussit);
-    QCOMPARE(erreur.isEmpty(), reussit);
-    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"icone"_s});
-    if (!reussit) {
-        QCOMPARE(QFileInfo(ancien).size(), 100000);
-        QVERIFY(!f.sauver(icone, dossier.filePath(cible), nullptr));
-        return;
-    }
-    QCOMPARE(QFileInfo(ancien).size(), f.taille);
-    QCOMPARE(iconCount(ancien), 1);
-    QCOMPARE(iconImage(ancien, 0), icone);
-
-    QImageReader lecteur(ancien, f.nom);
-    QCOMPARE(lecteur.imageCount(), 1);
-    const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(lue.size(), QSize(32, 32));
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            QVERIFY(qAlpha(icone.pixel(x, y)) == 0
-                        ? qAlpha(lue.pixel(x, y)) == 0
-                        : proches(lue.pixel(x, y), icone.pixel(x, y), f.tolerance));
-}
 
 QTEST_MAIN(TestIcones)
 #include "tst_icones.moc"

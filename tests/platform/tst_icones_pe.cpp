@@ -103,97 +103,96 @@ class TestIconesPE : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void groupe_data();
-    void groupe();
-    void abime_data();
-    void abime();
-    void tronque();
-};
-
-void TestIconesPE::groupe_data() {
-    QTest::addColumn<int>("index");
-    for (int i = -1; i <= nombreGroupes; ++i)
-        QTest::addRow("%d", i) << i;
-}
-
-// The same icons from the 32-bit and the 64-bit library; none out of range.
-void TestIconesPE::groupe() {
-    QFETCH(int, index);
-    for (const QString &dll : {QStringLiteral("groupes64.dll"), QStringLiteral("groupes32.dll")}) {
-        QCOMPARE(iconCount(donneesIcones(dll)), nombreGroupes);
-        const QImage icone = iconImage(donneesIcones(dll), index);
-        if (index < 0 || index >= nombreGroupes)
-            QVERIFY(icone.isNull());
-        else if (const Groupe &g = groupes[index]; g.exact)
-            QCOMPARE(icone, motif(g.a, g.b, g.demi));
-        else
-            QVERIFY2(montreMotif(icone, g), qPrintable(dll));
+    void groupe_data() {
+        QTest::addColumn<int>("index");
+        for (int i = -1; i <= nombreGroupes; ++i)
+            QTest::addRow("%d", i) << i;
     }
-}
 
-void TestIconesPE::abime_data() {
-    QTest::addColumn<Alteration>("alteration");
-    QTest::addColumn<int>("nombre");   // count of icons
-    QTest::addColumn<bool>("intacte"); // whether the first icon stays as it was, else it is none
-    const int n = nombreGroupes;
-    const auto ligne = [](const char *nom, int nombre, bool intacte, Alteration a) {
-        QTest::newRow(nom) << a << nombre << intacte;
-    };
-    // One row for each check of the library's structures that the reader makes.
-    ligne("signature PE effacée", 0, false, [](PlanPE &p) { p.ecrire32(p.pe(), 0); });
-    ligne("en-tête optionnel inconnu", 0, false,
-          [](PlanPE &p) { p.ecrire16(p.optionnel(), 0x999); });
-    ligne("pas de table des ressources", 0, false,
-          [](PlanPE &p) { p.ecrire32(p.optionnel() + 108, 2); });
-    ligne("en-tête optionnel plus long que le fichier", 0, false,
-          [](PlanPE &p) { p.ecrire16(p.pe() + 20, 0xFFFF); });
-    ligne("ressources hors des sections", 0, false,
-          [](PlanPE &p) { p.ecrire32(p.optionnel() + 112 + 16, 0x7FFFFFF0); });
-    ligne("65535 sections annoncées", n, true, [](PlanPE &p) { p.ecrire16(p.pe() + 6, 0xFFFF); });
-    ligne("racine de 131070 entrées", 0, false,
-          [](PlanPE &p) { p.ecrire32(p.racine + 12, 0xFFFFFFFF); });
-    ligne("langues qui se contiennent", n, false, [](PlanPE &p) {
-        const quint32 langues = p.sousRepertoire(p.groupes(), 0);
-        p.ecrire32(p.entree(langues, 0) + 4, 0x80000000 | (langues - p.racine));
-    });
-    ligne("groupe de quatre milliards d'octets", n, false,
-          [](PlanPE &p) { p.ecrire32(p.entreeGroupe(0) + 4, ~0u); });
-    ligne("groupe qui annonce 65535 images", n, true,
-          [](PlanPE &p) { p.ecrire16(p.groupe(0) + 4, 0xFFFF); });
-    ligne("groupe d'un autre type", n, false, [](PlanPE &p) { p.ecrire16(p.groupe(0) + 2, 2); });
-    ligne("image introuvable", n, false, [](PlanPE &p) { p.ecrire16(p.groupe(0) + 6 + 12, 999); });
-}
+    // The same icons from the 32-bit and the 64-bit library; none out of range.
+    void groupe() {
+        QFETCH(int, index);
+        for (const QString &dll :
+             {QStringLiteral("groupes64.dll"), QStringLiteral("groupes32.dll")}) {
+            QCOMPARE(iconCount(donneesIcones(dll)), nombreGroupes);
+            const QImage icone = iconImage(donneesIcones(dll), index);
+            if (index < 0 || index >= nombreGroupes)
+                QVERIFY(icone.isNull());
+            else if (const Groupe &g = groupes[index]; g.exact)
+                QCOMPARE(icone, motif(g.a, g.b, g.demi));
+            else
+                QVERIFY2(montreMotif(icone, g), qPrintable(dll));
+        }
+    }
 
-void TestIconesPE::abime() {
-    QFETCH(Alteration, alteration);
-    QFETCH(int, nombre);
-    QFETCH(bool, intacte);
-    const QString original = donneesIcones(QStringLiteral("groupes64.dll"));
-    PlanPE plan(lireTout(original));
-    QVERIFY(plan.racine != 0);
-    alteration(plan);
-    QTemporaryDir dossier;
-    const QString copie = dossier.filePath(QStringLiteral("copie.dll"));
-    QVERIFY(ecrireTout(copie, plan.octets));
+    void abime_data() {
+        QTest::addColumn<Alteration>("alteration");
+        QTest::addColumn<int>("nombre"); // count of icons
+        QTest::addColumn<bool>(
+            "intacte"); // whether the first icon stays as it was, else it is none
+        const int n = nombreGroupes;
+        const auto ligne = [](const char *nom, int nombre, bool intacte, Alteration a) {
+            QTest::newRow(nom) << a << nombre << intacte;
+        };
+        // One row for each check of the library's structures that the reader makes.
+        ligne("signature PE effacée", 0, false, [](PlanPE &p) { p.ecrire32(p.pe(), 0); });
+        ligne("en-tête optionnel inconnu", 0, false,
+              [](PlanPE &p) { p.ecrire16(p.optionnel(), 0x999); });
+        ligne("pas de table des ressources", 0, false,
+              [](PlanPE &p) { p.ecrire32(p.optionnel() + 108, 2); });
+        ligne("en-tête optionnel plus long que le fichier", 0, false,
+              [](PlanPE &p) { p.ecrire16(p.pe() + 20, 0xFFFF); });
+        ligne("ressources hors des sections", 0, false,
+              [](PlanPE &p) { p.ecrire32(p.optionnel() + 112 + 16, 0x7FFFFFF0); });
+        ligne("65535 sections annoncées", n, true,
+              [](PlanPE &p) { p.ecrire16(p.pe() + 6, 0xFFFF); });
+        ligne("racine de 131070 entrées", 0, false,
+              [](PlanPE &p) { p.ecrire32(p.racine + 12, 0xFFFFFFFF); });
+        ligne("langues qui se contiennent", n, false, [](PlanPE &p) {
+            const quint32 langues = p.sousRepertoire(p.groupes(), 0);
+            p.ecrire32(p.entree(langues, 0) + 4, 0x80000000 | (langues - p.racine));
+        });
+        ligne("groupe de quatre milliards d'octets", n, false,
+              [](PlanPE &p) { p.ecrire32(p.entreeGroupe(0) + 4, ~0u); });
+        ligne("groupe qui annonce 65535 images", n, true,
+              [](PlanPE &p) { p.ecrire16(p.groupe(0) + 4, 0xFFFF); });
+        ligne("groupe d'un autre type", n, false,
+              [](PlanPE &p) { p.ecrire16(p.groupe(0) + 2, 2); });
+        ligne("image introuvable", n, false,
+              [](PlanPE &p) { p.ecrire16(p.groupe(0) + 6 + 12, 999); });
+    }
 
-    const int compte = iconCount(copie);
-    QCOMPARE(compte, nombre);
-    QCOMPARE(iconImage(copie, 0), intacte ? iconImage(original, 0) : QImage());
-    QVERIFY(iconesSaines(copie, compte));
-}
+    void abime() {
+        QFETCH(Alteration, alteration);
+        QFETCH(int, nombre);
+        QFETCH(bool, intacte);
+        const QString original = donneesIcones(QStringLiteral("groupes64.dll"));
+        PlanPE plan(lireTout(original));
+        QVERIFY(plan.racine != 0);
+        alteration(plan);
+        QTemporaryDir dossier;
+        const QString copie = dossier.filePath(QStringLiteral("copie.dll"));
+        QVERIFY(ecrireTout(copie, plan.octets));
 
-// A library cut short anywhere gives fewer icons or none, never a crash.
-void TestIconesPE::tronque() {
-    const QByteArray octets = lireTout(donneesIcones(QStringLiteral("groupes64.dll")));
-    QTemporaryDir dossier;
-    const QString copie = dossier.filePath(QStringLiteral("copie.dll"));
-    for (qsizetype longueur = 0; longueur < octets.size(); longueur += 509) {
-        QVERIFY(ecrireTout(copie, octets.first(longueur)));
         const int compte = iconCount(copie);
-        QVERIFY(compte == 0 || compte == nombreGroupes);
+        QCOMPARE(compte, nombre);
+        QCOMPARE(iconImage(copie, 0), intacte ? iconImage(original, 0) : QImage());
         QVERIFY(iconesSaines(copie, compte));
     }
-}
+
+    // A library cut short anywhere gives fewer icons or none, never a crash.
+    void tronque() {
+        const QByteArray octets = lireTout(donneesIcones(QStringLiteral("groupes64.dll")));
+        QTemporaryDir dossier;
+        const QString copie = dossier.filePath(QStringLiteral("copie.dll"));
+        for (qsizetype longueur = 0; longueur < octets.size(); longueur += 509) {
+            QVERIFY(ecrireTout(copie, octets.first(longueur)));
+            const int compte = iconCount(copie);
+            QVERIFY(compte == 0 || compte == nombreGroupes);
+            QVERIFY(iconesSaines(copie, compte));
+        }
+    }
+};
 
 QTEST_MAIN(TestIconesPE)
 #include "tst_icones_pe.moc"

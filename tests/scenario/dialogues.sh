@@ -56,9 +56,7 @@ cadre_fixe "$dlg" "the configuration dialog"
 xdotool key --clearmodifiers alt+p
 ouvrir=$(attendre_fenetre Ouvrir) || echouer "no file dialog"
 attendre actif "$ouvrir" || echouer "the file dialog is not active"
-icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
-[ -n "$icone" ] || echouer "no tray icon"
-read -r ix iy _ < <(geometrie "$icone")
+read -r ix iy < <(icone_plateau) || echouer "no tray icon"
 ramener "$ouvrir" 223 442
 ramener "$ouvrir" $((ix + 11)) $((iy + 11))
 xdotool key --clearmodifiers Escape

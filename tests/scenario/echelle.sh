@@ -16,12 +16,6 @@ barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 attendre [ "$(geometrie "$barre")" = "200 240 280 130" ] ||
   echouer "bar at $(geometrie "$barre"), not 200 240 280 130"
 xdotool mousemove 246 258 sleep 0.05 click --delay 1 1
-tiroir() {
-  for id in $(xdotool search --onlyvisible --name '^Tressola$'); do
-    [ "$(geometrie "$id")" = "200 54 92 186" ] && return 0
-  done
-  return 1
-}
-attendre tiroir || echouer "no drawer at 200 54 92 186"
+attendre_geometrie "200 54 92 186" "the drawer"
 capturer echelle-2x
 echo "scenario echelle: ok"

@@ -24,17 +24,6 @@ demarrer() {
   pid=$!
   barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 }
-# The visible window named Tressola other than the main bar whose geometry is $1, if any.
-fenetre_en() {
-  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
-    [ "$(geometrie "$id")" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-attendre_geometrie() {
-  attendre fenetre_en "$1" >/dev/null ||
-    echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
-}
 inchange() { cmp -s "$rep/avant.INI" "$rep/TRESSOLA.INI" || echouer "the board was written ($1)"; }
 
 # On DROITE, 10 pixels from its inner edge; switching to horizontal keeps it there, where the

@@ -17,6 +17,29 @@ attendre_fenetre() {
   return 1
 }
 
+# The visible window named Tressola whose geometry is $1, if any.
+fenetre_en() {
+  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
+    [ "$(geometrie "$id")" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+attendre_geometrie() {
+  attendre fenetre_en "$1" >/dev/null ||
+    echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
+}
+
+# "left top" of the tray icon: the window the tray host embedded, 22 x 22 inside the tray.
+icone_plateau() {
+  local id
+  for _ in $(seq 1 50); do
+    id=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
+    [ -n "$id" ] && { geometrie "$id" | cut -d' ' -f1-2; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # Number of visible windows named $1.
 compter_fenetres() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 

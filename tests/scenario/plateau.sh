@@ -11,26 +11,12 @@ printf '[TRESSOLA]\nPosition=0\n[MAIN]\nNombre=2\n' > "$rep/TRESSOLA.INI"
 pid=$!
 barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 
-# The icon: the window the tray host embedded, 22 x 22 inside the tray.
-icone=""
-for _ in $(seq 1 50); do
-  icone=$(xwininfo -root -tree | awk '/"Tressola".*22x22/ {print $1; exit}')
-  [ -n "$icone" ] && break
-  sleep 0.1
-done
-[ -n "$icone" ] || echouer "no tray icon"
-read -r ix iy _ < <(geometrie "$icone")
+read -r ix iy < <(icone_plateau) || echouer "no tray icon"
 
 # A window over the bar.
 xmessage -geometry 300x200+0+0 "cache" &
 cache=$!
-fenetre_cache=""
-for _ in $(seq 1 50); do
-  fenetre_cache=$(xdotool search --onlyvisible --class xmessage 2>/dev/null | head -n 1)
-  [ -n "$fenetre_cache" ] && break
-  sleep 0.1
-done
-[ -n "$fenetre_cache" ] || echouer "the covering window never showed"
+fenetre_cache=$(attendre_fenetre xmessage) || echouer "the covering window never showed"
 xdotool windowactivate --sync "$fenetre_cache"
 sleep 0.2
 au_dessus "$fenetre_cache" "$barre" || echouer "the covering window is not above the bar"

@@ -8,6 +8,18 @@ rep=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; chmod -R u+w "$rep"; rm -rf "$rep"' EXIT
 chmod 755 "$rep"
 cp "$binaire" "$rep/tressola"
+# The visible window named Tressola whose size is (=) or is not (!=) "46 65", the bar's.
+fenetre_barre() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
+    case "$(geometrie "$id" | cut -d' ' -f3-)" in
+      "22 22" | "1 1") ;;
+      "46 65") [ "$1" = "=" ] && echo "$id" && return 0 ;;
+      *) [ "$1" = "!=" ] && echo "$id" && return 0 ;;
+    esac
+  done
+  return 1
+}
 
 # 1. First start: the board file is created and the bar shows.
 "$rep/tressola" &
@@ -16,6 +28,9 @@ barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 [ -f "$rep/TRESSOLA.INI" ] || echouer "no board file was created"
 section "$rep/TRESSOLA.INI" TRESSOLA | grep -qx 'Position=3' || echouer "TRESSOLA lacks Position=3"
 section "$rep/TRESSOLA.INI" SECTION0 | grep -qx 'Nombre=0' || echouer "SECTION0 is not reserved"
+# Its blank button names the program itself as icon source, without an icon.
+section "$rep/TRESSOLA.INI" MAIN | grep -qx "0Name=$rep/tressola" &&
+  section "$rep/TRESSOLA.INI" MAIN | grep -qx '0Icon=-1' || echouer "MAIN: $(section "$rep/TRESSOLA.INI" MAIN)"
 read -r x y w h < <(geometrie "$barre")
 [ "$w $h" = "46 65" ] || echouer "the bar is $w x $h, not 46 x 65"
 capturer premier-demarrage
@@ -46,15 +61,7 @@ read -r x y w h < <(geometrie "$boite")
 taille_ecriture="$w $h"
 capturer lecture-seule
 xdotool windowactivate --sync "$boite" key --clearmodifiers Return
-barre=""
-for _ in $(seq 1 50); do
-  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
-    [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
-  done
-  [ -n "$barre" ] && break
-  sleep 0.1
-done
-[ -n "$barre" ] || echouer "the bar did not show with its slot after the error"
+attendre fenetre_barre = >/dev/null || echouer "the bar did not show with its slot after the error"
 [ "$(md5sum < "$rep/TRESSOLA.INI")" = "$avant" ] || echouer "the read-only board changed"
 kill $pid
 wait $pid 2>/dev/null
@@ -74,18 +81,6 @@ read -r x y w h < <(geometrie "$boite")
 [ "$w $h" != "$taille_ecriture" ] || echouer "the message speaks of writing, not of reading"
 capturer illisible
 xdotool windowactivate --sync "$boite" key --clearmodifiers Return
-# The visible window named Tressola whose size is (=) or is not (!=) "46 65", the bar's.
-fenetre_barre() {
-  local id
-  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
-    case "$(geometrie "$id" | cut -d' ' -f3-)" in
-      "22 22" | "1 1") ;;
-      "46 65") [ "$1" = "=" ] && echo "$id" && return 0 ;;
-      *) [ "$1" = "!=" ] && echo "$id" && return 0 ;;
-    esac
-  done
-  return 1
-}
 attendre fenetre_barre = >/dev/null || echouer "the bar did not show after the message"
 xdotool windowactivate --sync "$(fenetre_barre =)" key --clearmodifiers alt+F4
 attendre fenetre_barre != >/dev/null || echouer "quitting did not say the board was not saved"

@@ -14,17 +14,6 @@ printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSectio
 pid=$!
 barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
 
-# The visible window named Tressola other than the main bar whose geometry is $1, if any.
-fenetre_en() {
-  for id in $(xdotool search --onlyvisible --name '^Tressola$' 2>/dev/null); do
-    [ "$(geometrie "$id")" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-attendre_geometrie() {
-  for _ in $(seq 1 50); do fenetre_en "$1" >/dev/null && return 0; sleep 0.1; done
-  echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
-}
 # Clicks the middle of strip $1 of the main bar standing at ($2, $3).
 cliquer_bande() {
   if [ "$orientation" = 0 ]; then x=$(($2 + 1 + $1 * 47 + 22)); y=$(($3 + 9))
@@ -105,20 +94,4 @@ for point in "$bx $by" "$(cliquer_bande 1 530 280 echo)"; do
   capturer "infobulle-$orientation-${point% *}"
 done
 
-# A drawer whose count is huge but that holds no button: no arrow, it does not open, and quitting
-# ends the program normally.
-kill $pid; wait $pid 2>/dev/null
-printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\nNombre=2000000000\n' \
-  "$orientation" > "$rep/TRESSOLA.INI"
-"$rep/tressola" &
-pid=$!
-barre=$(attendre_fenetre Tressola) || echouer "the bar with a huge drawer count never showed"
-avant=$(compter_fenetres Tressola)
-cliquer_bande 0 200 400
-sleep 0.5
-capturer "tiroir-vide-$orientation"
-[ "$(compter_fenetres Tressola)" = "$avant" ] || echouer "a drawer without buttons opened"
-xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
-attendre_fin $pid
-[ "$code" = 0 ] || echouer "quitting after a huge drawer count ended with $code"
 echo "scenario tiroirs $orientation: ok"

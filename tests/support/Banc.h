@@ -8,6 +8,7 @@
 #include "dialogs/TConfigDlg.h"
 #include "dialogs/THintDlg.h"
 #include "platform/Programme.h"
+#include "support/Fichiers.h"
 
 #include <QFile>
 #include <QStringList>
@@ -58,16 +59,8 @@ struct Banc {
 
     QString tableau() const { return rep.filePath(QStringLiteral("TRESSOLA.INI")); }
 
-    void ecrire(const QByteArray &contenu) const {
-        QFile f(tableau());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
-    }
-
-    QByteArray lire() const {
-        QFile f(tableau());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void ecrire(const QByteArray &contenu) const { QVERIFY(ecrireTout(tableau(), contenu)); }
+    QByteArray lire() const { return lireTout(tableau()); }
 
     TBarreDlg *demarrer() {
         G.BarrePrincipaleCreee = false;
