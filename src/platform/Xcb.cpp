@@ -121,10 +121,10 @@ qint64 pidClient(Fenetre fenetre) {
         xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &demande), nullptr));
     if (!r)
         return 0;
+    // Only process ids were asked for, so any value that comes back is one.
     for (auto it = xcb_res_query_client_ids_ids_iterator(r.get()); it.rem;
          xcb_res_client_id_value_next(&it)) {
-        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
-            xcb_res_client_id_value_value_length(it.data) >= 1)
+        if (xcb_res_client_id_value_value_length(it.data) >= 1)
             return qint64(*xcb_res_client_id_value_value(it.data));
     }
     return 0;
