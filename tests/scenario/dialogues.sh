@@ -6,9 +6,7 @@
 # Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
 set -u
 . "$(dirname "$0")/outils.sh"
-rep=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
-cp "$1" "$rep/tressola"
+copier_programme "$1"
 ini="$rep/TRESSOLA.INI"
 printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\n[MAIN]\n0LigCom=/bin/true\n0Name=%s\n0Icon=0\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\nNombre=0\n' \
   "$2" > "$ini"

@@ -4,9 +4,7 @@
 # Usage: echelle.sh BINARY ICONS_DIR
 set -u
 . "$(dirname "$0")/outils.sh"
-rep=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
-cp "$1" "$rep/tressola"
+copier_programme "$1"
 dll="$2/groupes64.dll"
 printf '[TRESSOLA]\nPosition=4\nX=100\nY=120\n[MAIN]\n0Name=%s\n0Icon=8\n0NomSection=SECTION0\n1Name=%s\n1Icon=7\n2Name=%s\n2Icon=0\nNombre=3\n[SECTION0]\n0Name=%s\n0Icon=6\n1Name=%s\n1Icon=11\nNombre=2\n' \
   "$dll" "$dll" "$dll" "$dll" "$dll" > "$rep/TRESSOLA.INI"

@@ -8,10 +8,7 @@
 # Usage: moniteurs.sh BINARY
 set -u
 . "$(dirname "$0")/outils.sh"
-rep=$(mktemp -d)
-pid=""
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
-cp "$1" "$rep/tressola"
+copier_programme "$1"
 droite="DROITE 1024/271x768/203+1280+0 none"
 
 # Starts the program on a board whose saved place is ($1, $2) with orientation $3.

@@ -2,6 +2,15 @@
 
 echouer() { echo "ÉCHEC: $*" >&2; exit 1; }
 
+# A copy of the program $1 in a folder of its own, $rep, where its board file goes; the program
+# started later as $pid is stopped and the folder removed when the script ends.
+copier_programme() {
+  rep=$(mktemp -d)
+  pid=""
+  trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
+  cp "$1" "$rep/tressola"
+}
+
 # Waits for a visible window whose name is $1, other than the tray icon's; prints its id.
 attendre_fenetre() {
   local id

@@ -3,9 +3,7 @@
 # there is one. Usage: placement.sh BINARY POSITION EXPECTED_LEFT EXPECTED_TOP
 set -u
 . "$(dirname "$0")/outils.sh"
-rep=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
-cp "$1" "$rep/tressola"
+copier_programme "$1"
 printf '[TRESSOLA]\nPosition=%s\n[MAIN]\nNombre=3\n' "$2" > "$rep/TRESSOLA.INI"
 "$rep/tressola" &
 pid=$!

@@ -5,9 +5,7 @@
 set -u
 . "$(dirname "$0")/outils.sh"
 orientation=$2
-rep=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$rep"' EXIT
-cp "$1" "$rep/tressola"
+copier_programme "$1"
 printf '[TRESSOLA]\nPosition=4\nX=200\nY=400\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\n0Hint=Bonjour\n1THint=Outils\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=1\n' \
   "$orientation" > "$rep/TRESSOLA.INI"
 "$rep/tressola" &
