@@ -126,6 +126,9 @@ class Plan:
         self.tests = []
         for t in json.loads(shown)["tests"]:
             exes = {Path(a).resolve() for a in t.get("command", []) if a.startswith(str(build))}
+            # Handed the build directory itself, a test installs and runs the real program.
+            if build.resolve() in exes:
+                exes.add((build / "tressola").resolve())
             self.tests.append((t["name"], exes))
         self.exes = dict(self.tests)
         db = json.loads((build / "compile_commands.json").read_text())
