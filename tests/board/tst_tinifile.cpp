@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -153,18 +152,16 @@ private Q_SLOTS:
         QTest::newRow("erase") << "; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C]\n"_ba << u"e,b"_s
                                << "; top\n[A]\nx=1\n\n[C]\n"_ba;
         QTest::newRow("replace section")
-            << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a;Nombre=1"_s
+            << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a; Nombre =1"_s
             << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
         QTest::newRow("replace, unchanged at the end")
             << "[B]\n[A]\r\nx=1\r\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\r\nx=1\r\n"_ba;
         QTest::newRow("replace, unchanged but a comment")
             << "[B]\n[A]\nx=1\n;c\n"_ba << u"r,A,x=1"_s << "[B]\n[A]\nx=1\n"_ba;
-        QTest::newRow("replace, a key twice: first place, last value")
-            << "[B]\n"_ba << u"r,A,x=1;y=2;X=3"_s << "[B]\n[A]\nx=3\ny=2\n"_ba;
         QTest::newRow("replace, a key twice in the file and in the entries")
             << "[B]\n[A]\nx=1\nX=1\n"_ba << u"r,A,x=1;X=1"_s << "[B]\n[A]\nx=1\n"_ba;
-        QTest::newRow("replace with nothing erases")
-            << "[A]\nx=1\n[B]\n"_ba << u"r,A,"_s << "[B]\n"_ba;
+        QTest::newRow("replace with nothing erases; a key twice: first place, last value")
+            << "[A]\nx=1\n[B]\n"_ba << u"r,A,|r,C,x=1;y=2;X=3"_s << "[B]\n[C]\nx=3\ny=2\n"_ba;
         // A value wholly quoted that holds its quote inside gets one more pair, which a read takes
         // off again; the blanks around it go. Accents are written in UTF-8.
         QTest::newRow("quoted program and argument, accents")
@@ -172,7 +169,8 @@ private Q_SLOTS:
             << "[A]\n"_ba + R"(k=""C:\P F\ed.exe" "D:\doc 1.txt"")"_ba +
                    "\nc=Cl\xC3\xA9 \xE2\x82\xAC\n";
         QTest::newRow("duplicate section: all erased")
-            << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"r,A,x=5"_s << "[B]\n[A]\nx=5\n"_ba;
+            << "[A]\nx=1\n[B]\n[a]\nx=3\n"_ba << u"r,A,x=5;é=6"_s
+            << "[B]\n[A]\nx=5\n\xC3\xA9=6\n"_ba;
         QTest::newRow("bom kept") << "\xEF\xBB\xBF[A]\nx=1\n"_ba << u"e,A|w,B,y,1"_s
                                   << "\xEF\xBB\xBF[B]\ny=1\n"_ba;
         // A line that is not UTF-8 as a whole was read as Windows-1252, its key too: it stays that
@@ -244,14 +242,12 @@ private Q_SLOTS:
 
         // A file size limit makes the kernel refuse the bytes even to root; the permissions of a
         // file stop root only once it takes another user's rights to files.
-        rlimit limite{};
-        getrlimit(RLIMIT_FSIZE, &limite);
-        const rlimit normale = limite;
+        rlimit normale{};
+        getrlimit(RLIMIT_FSIZE, &normale);
+        const rlimit plein{8, normale.rlim_max};
         auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-        if (genre == u"plein") {
-            limite.rlim_cur = 8;
-            setrlimit(RLIMIT_FSIZE, &limite);
-        }
+        if (genre == u"plein")
+            setrlimit(RLIMIT_FSIZE, &plein);
         const uid_t utilisateur = geteuid();
         if (genre == u"interdit")
             setfsuid(utilisateur == 0 ? 65534 : utilisateur);
@@ -376,8 +372,8 @@ private Q_SLOTS:
     // then every backslash doubled by the string escape, and % doubled.
     void entreeSession() {
         const auto exec = [](const QString &programme) {
-            const QStringList lignes = TexteEntreeSession(programme).split(u'\n');
-            return lignes.filter(QRegularExpression(u"^Exec="_s)).join(u'\n');
+            return u"Exec="_s +
+                   TexteEntreeSession(programme).section(u"\nExec="_s, 1, 1).section(u'\n', 0, 0);
         };
         QCOMPARE(exec(u"/opt/t/bin/tressola"_s), u"Exec=/opt/t/bin/tressola"_s);
         QCOMPARE(exec(u"/tmp/ma barre/tressola"_s), u"Exec=\"/tmp/ma barre/tressola\""_s);

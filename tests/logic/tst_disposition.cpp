@@ -28,11 +28,8 @@ const QList<Moniteur> Seul{Gauche};
 
 } // namespace
 
-// The bar, dialog and scenario tests see bars of two and three buttons in both orientations, the
-// drawers against their strips, the start-up places with no panel, one at the top and one at the
-// bottom, a place on the second monitor, below it and on one unplugged, twelve icons, 57 offering
-// 40, the chooser centred, kept, moved back and wider than the screen, /tmp given a separator and
-// icons saved as .bmp and .ico; these are the other figures.
+// The bar, dialog and scenario tests see plain bars, drawers, start-up places, monitors and
+// dialog figures; these are the other figures.
 class TestDisposition : public QObject {
     Q_OBJECT
 
@@ -159,7 +156,7 @@ private Q_SLOTS:
 
     // A main bar of three buttons, 140 x 65, at its saved place when the program starts, and at
     // the same place when the monitors change while it runs.
-    void placeSauvee() {
+    void moniteurs() {
         const auto places = [](const QList<Moniteur> &moniteurs, QPoint sauvee) {
             const QRect barre(sauvee, QSize(140, 65));
             return QList{PlaceSurLesMoniteurs(moniteurs, barre),
@@ -174,11 +171,8 @@ private Q_SLOTS:
         // As far from one as from the other: the first, the primary one.
         QCOMPARE(places(Deux, {1250, -300}), (L{{1140, 24}, {1140, 24}}));
         QCOMPARE(places({}, {5000, 5000}), (L{{5000, 5000}, {5000, 5000}}));
-    }
-
-    // Drawers of two buttons, as the drawer rule sets them, go onto the monitor holding most of
-    // them among those they fit on; no correction keeps a drawer inside the desk.
-    void tiroirSurDeuxMoniteurs() {
+        // Drawers of two buttons, as the drawer rule sets them, go onto the monitor holding most of
+        // them among those they fit on; no correction keeps a drawer inside the desk.
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1250, 300, 93, 46)), QPoint(1280, 300));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1200, 300, 93, 46)), QPoint(1187, 300));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1280, 654, 46, 93)), QPoint(1280, 654));
@@ -186,10 +180,7 @@ private Q_SLOTS:
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(100, -50, 46, 93)), QPoint(100, -50));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(300, 300, 1316, 46)), QPoint(300, 300));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1000, 300, 1024, 46)), QPoint(1280, 300));
-    }
-
-    // The far edges of the main bar and of the icon chooser.
-    void bordsLointains() {
+        // The far edges of the main bar and of the icon chooser.
         const auto bords = [](const QRect &barre) {
             const QRect ecran = EcranDeLaBarre(Deux, barre, QRect());
             return std::pair(ecran, GaucheSurMoniteur(barre.x(), barre.width(), ecran));

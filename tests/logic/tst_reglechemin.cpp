@@ -6,12 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString Windows = SeparateursWindows.toString();
-const QString Posix = SeparateursPosix.toString();
-
-} // namespace
+static const QString Windows = SeparateursWindows.toString();
+static const QString Posix = SeparateursPosix.toString();
 
 // The drop, dialog and launch tests see plain POSIX paths, command lines with and without
 // arguments, a real program started with a quoted path and quoted, empty and shell-looking
@@ -92,12 +88,6 @@ private Q_SLOTS:
                  attendu);
     }
 
-    // The drop scenario opens a file whose path has a space with a button's program.
-    void entreGuillemets() {
-        QCOMPARE(EntreGuillemets(uR"(C:\DOCS\A.TXT)"_s), uR"(C:\DOCS\A.TXT)"_s);
-        QCOMPARE(EntreGuillemets(uR"("C:\My Docs\a.txt")"_s), uR"("C:\My Docs\a.txt")"_s);
-    }
-
     // A line holding a double quote anywhere is started as it is; a line without one is one
     // program path, spaces and all. A working directory loses its trailing separator, but a root.
     void lancement() {
@@ -107,6 +97,9 @@ private Q_SLOTS:
         QCOMPARE(RepertoireLancement(u"/"_s, SeparateursPosix), u"/"_s);
         QCOMPARE(RepertoireLancement(QString(), SeparateursPosix), QString());
         QCOMPARE(RepertoireLancement(u"a"_s, SeparateursPosix), u"a"_s);
+        // The drop scenario opens a file whose path has a space with a button's program.
+        QCOMPARE(EntreGuillemets(uR"(C:\DOCS\A.TXT)"_s), uR"(C:\DOCS\A.TXT)"_s);
+        QCOMPARE(EntreGuillemets(uR"("C:\My Docs\a.txt")"_s), uR"("C:\My Docs\a.txt")"_s);
     }
 
     // Out of the class: moc cannot read raw strings holding quotes.
