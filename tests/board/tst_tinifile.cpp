@@ -99,7 +99,10 @@ private Q_SLOTS:
         QTest::newRow("lone quote") << "\""_ba << u"\""_s << d;
         QTest::newRow("equals inside") << "a=b=c"_ba << u"a=b=c"_s << d;
         // An undefined byte becomes the control character of the same value.
-        QTest::newRow("windows-1252") << "Caf\xE9 \x80 \x9C \x81"_ba << u"Café € œ \u0081"_s << d;
+        QTest::newRow("windows-1252")
+            << "Caf\xE9 \x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
+               "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\x9F"_ba
+            << u"Café €\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s << d;
         QTest::newRow("non-breaking space kept")
             << "\xC2\xA0x\xC2\xA0"_ba << u"\u00A0x\u00A0"_s << d;
         // At most 1023 UTF-16 units come back, never half of a surrogate pair.
@@ -301,7 +304,8 @@ private Q_SLOTS:
     // board theirs; its mode; a link to it), and clears the temporary files a killed save left
     // beside it, and only those.
     void droitsEtLienGardes() {
-        const QString cible = dossier_.filePath(u"vrai.ini"_s);
+        const QTemporaryDir rep;
+        const QString cible = rep.filePath(u"vrai.ini"_s);
         remplir(cible, "[A]\nx=1\n");
         QVERIFY(QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner |
                                                  QFile::ReadGroup | QFile::WriteGroup));
@@ -314,7 +318,7 @@ private Q_SLOTS:
         const QStringList voisins = {u"vrai.ini.a1B2c3"_s, u"vrai.ini.Zz9Yy8"_s,
                                      u"vrai.ini.a1B2c3d"_s, u"vrai.ini.notes"_s};
         for (const QString &voisin : voisins)
-            remplir(dossier_.filePath(voisin), "x");
+            remplir(rep.filePath(voisin), "x");
         TIniFile(chemin_).WriteString(u"A"_s, u"x"_s, u"2"_s);
         QVERIFY(QFileInfo(chemin_).isSymLink());
         QCOMPARE(lireTout(cible), "[A]\nx=2\n"_ba);
@@ -322,9 +326,7 @@ private Q_SLOTS:
         QCOMPARE(stat(nom.constData(), &apres), 0);
         QCOMPARE(std::tuple(apres.st_uid, apres.st_gid, apres.st_mode),
                  std::tuple(avant.st_uid, avant.st_gid, avant.st_mode));
-        QCOMPARE(QDir(dossier_.path()).entryList({u"vrai.ini.*"_s}), voisins.mid(2));
-        for (const QString &voisin : voisins + QStringList{u"vrai.ini"_s})
-            QFile::remove(dossier_.filePath(voisin));
+        QCOMPARE(QDir(rep.path()).entryList({u"vrai.ini.*"_s}), voisins.mid(2));
     }
 
     // Another program changes the board between two operations of ours: the second sees it,
