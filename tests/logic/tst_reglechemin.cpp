@@ -9,9 +9,8 @@ using namespace Qt::StringLiterals;
 static const QString Windows = SeparateursWindows.toString();
 static const QString Posix = SeparateursPosix.toString();
 
-// The drop, dialog and launch tests see plain POSIX paths, command lines with and without
-// arguments, a real program started with a quoted path and quoted, empty and shell-looking
-// arguments, and buttons filled from desktop entries; these are the other cases.
+// The drop, dialog and launch tests see plain paths, quoted, empty and shell-looking arguments
+// and buttons filled from desktop entries; these are the other cases.
 class TestReglesChemin : public QObject {
     Q_OBJECT
 
@@ -130,6 +129,7 @@ private Q_SLOTS:
         QVERIFY(e);
         QCOMPARE(ArgumentsExec(e->exec), (QStringList{u"app"_s, u"quoted \"arg\""_s}));
         QVERIFY(!LireEntreeBureau("[Desktop Action A]\nExec=b\n"));
+        QCOMPARE(LigneDeCommande({u"xterm"_s}), u"xterm"_s);
     }
 };
 
