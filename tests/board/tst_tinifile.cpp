@@ -83,8 +83,7 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadString(u"été"_s, u"CLÉ"_s, d), u"7"_s);
     }
 
-    // A value k=<stocke> read as a text and as an integer (-77, the caller's default, when it is
-    // no integer).
+    // A value k=<stocke> read as text, and as an integer (-77, the default, when it is none).
     void valeur_data() {
         QTest::addColumn<QByteArray>("stocke");
         QTest::addColumn<QString>("texte");
@@ -193,11 +192,15 @@ private Q_SLOTS:
         appliquer(ini, operations);
         QCOMPARE(lireTout(chemin_), apres);
         QCOMPARE(QFile::exists(chemin_), !apres.isNull());
-        // The picture the accessor kept is the file as a fresh accessor reads it.
+        // The picture the accessor kept, walked key by key, is the file as a fresh accessor reads
+        // it.
         const TIniFile relu(chemin_);
         for (const QString &section : {u"A"_s, u"B"_s, u"C"_s, u"MAIN"_s}) {
-            QCOMPARE(ini.ReadSection(section), relu.ReadSection(section));
-            for (const QString &cle : relu.ReadSection(section))
+            QStringList cles;
+            ini.ParcourirSection(section,
+                                 [&cles](QStringView cle, auto, auto) { cles << cle.toString(); });
+            QCOMPARE(cles, relu.ReadSection(section));
+            for (const QString &cle : cles)
                 QCOMPARE(ini.ReadString(section, cle, {}), relu.ReadString(section, cle, {}));
         }
         QVERIFY2(!QFile::exists(chemin_ + u".lock"_s), "the lock must go");
@@ -329,12 +332,10 @@ private Q_SLOTS:
         QCOMPARE(QDir(rep.path()).entryList({u"vrai.ini.*"_s}), voisins.mid(2));
     }
 
-    // Another program changes the board between two operations of ours: the second sees it,
-    // and its save keeps it. The board is stamped long ago first, so that an unchanged file's
-    // picture is kept between operations.
+    // Another program (sh; $F is the board) changes the board, stamped long ago so that an
+    // unchanged file's picture is kept, between two operations of ours (a read or a write of y=5,
+    // then x read and w=8 written): the second sees it, and its save keeps it.
     void autreProgramme() {
-        // Our first operation (a read, or a write of y=5), the other program's work in sh ($F is
-        // the board), then our second operation: x read, w=8 written. Gives x and the board.
         const auto apres = [this](bool ecrire, const QString &autre) {
             remplir(chemin_, "[A]\nx=1\n");
             QFile(chemin_).setFileTime(QDateTime::fromSecsSinceEpoch(946684800),

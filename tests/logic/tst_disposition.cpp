@@ -171,8 +171,7 @@ private Q_SLOTS:
         // As far from one as from the other: the first, the primary one.
         QCOMPARE(places(Deux, {1250, -300}), (L{{1140, 24}, {1140, 24}}));
         QCOMPARE(places({}, {5000, 5000}), (L{{5000, 5000}, {5000, 5000}}));
-        // Drawers of two buttons, as the drawer rule sets them, go onto the monitor holding most of
-        // them among those they fit on; no correction keeps a drawer inside the desk.
+        // Drawers go onto the monitor holding most of them that they fit on, not inside the desk.
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1250, 300, 93, 46)), QPoint(1280, 300));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1200, 300, 93, 46)), QPoint(1187, 300));
         QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1280, 654, 46, 93)), QPoint(1280, 654));
