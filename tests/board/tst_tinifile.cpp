@@ -285,15 +285,16 @@ private Q_SLOTS:
                  entreesAvant);
     }
 
-    // A value with a line break, a key opening a section, a section name ending in CR (a line
-    // break at the end of a name is still one, though blanks around names go) or holding ']'.
+    // A value with a line break, a key opening a section or holding '=', a section name ending in
+    // CR (a line break at the end of a name is still one, though blanks around names go) or ']'.
     void injectionRefusee() {
         const QByteArray avant = "[A]\nk=old\n[MAIN]\n0LigCom=a\nNombre=1\n";
         remplir(chemin_, avant);
         TIniFile ini(chemin_);
         for (const auto &[section, cle, valeur] :
              {std::array{u"A"_s, u"k"_s, u"v\n[B]\nx=1"_s}, std::array{u"A"_s, u"[B]"_s, u"v"_s},
-              std::array{u"A\r"_s, u"k"_s, u"v"_s}, std::array{u"A]x"_s, u"k"_s, u"v"_s}}) {
+              std::array{u"A"_s, u"k=x"_s, u"v"_s}, std::array{u"A\r"_s, u"k"_s, u"v"_s},
+              std::array{u"A]x"_s, u"k"_s, u"v"_s}}) {
             QVERIFY_THROWS_EXCEPTION(EcritureImpossible, ini.WriteString(section, cle, valeur));
             // With one bad entry among good ones nothing is written, and the section stays.
             QVERIFY_THROWS_EXCEPTION(EcritureImpossible,

@@ -191,9 +191,8 @@ private Q_SLOTS:
         QCOMPARE(bords(QRect(2400, 900, 58, 103)), std::pair(Droite.ecran, 2246));
     }
 
-    // Scaling from 120 pixels per inch rounds half up, without overflow; the icon chooser's row,
-    // its place pulled back inside the screen on either side; the trailing separator, only the
-    // one given; the export format by the first four characters of the extension, any case.
+    // Scaling rounds half up, without overflow; the icon chooser's row and place; only the given
+    // separator counts; the export format by the first four characters of the extension, any case.
     void reglesDesDialogues() {
         QCOMPARE(Echelle(19, 96), 15); // 15.2
         QCOMPARE(Echelle(3, 100), 3);  // 2.5
