@@ -119,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(ArgumentsExec(u"app --file=%f 100%% 5% %i"_s),
                  (QStringList{u"app"_s, u"--file="_s, u"100%"_s, u"5%"_s}));
         for (const QStringList &arguments :
-             {QStringList{u"firefox"_s, u"--new-window"_s, u"deux mots"_s, QString()},
+             {QStringList{u"firefox"_s, u"--new-window"_s, u"deux\\ mots"_s, QString()},
               QStringList{u"sh"_s, u"-c"_s, u"echo \"a\\\" b\\\\"_s}}) {
             const CommandeDecoupee c =
                 DecouperCommande(CommandeLancement(LigneDeCommande(arguments)));
