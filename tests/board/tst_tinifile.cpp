@@ -1,7 +1,8 @@
-// The board file on disk: what a read gives back, where edits land, what they keep, how failed or
-// competing writes leave it; the autostart entry's Exec line. The bar's tests see plain boards.
+// The board file: reads, edits, failed and competing writes; the autostart entry's Exec line.
+#include "board/Boutons.h"
+#include "board/Globales.h"
 #include "board/Session.h"
-#include "board/TIniFile.h"
+#include "board/Tableau.h"
 #include "support/Fichiers.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,8 @@ private Q_SLOTS:
     // sections of one name counts; comments and lines without '=' are no keys.
     void lecture() {
         remplir(chemin_, "[A]\nx=1\nX=2\ne=\n;c=1\n#c=2\nc=3\nn\nn=4\n  [ B b ]  \n  x\t= 5\n"
-                         "[a]\ny=3\n[C\nx=6\n[\xC3\x89t\xC3\xA9]\nCl\xC3\xA9=7\n");
+                         "[a]\ny=3\n[C\nx=6\n[\xC3\x89t\xC3\xA9]\nCl\xC3\xA9=7\n"
+                         "[T]\nNombre=1\n0WDir=w\n0Hint=h\n0WDir=x\n0Hint=i\n");
         const TIniFile ini(chemin_);
         const QString d = u"<def>"_s;
         QCOMPARE(ini.ReadString(u"a"_s, u"x"_s, d), u"1"_s);
@@ -81,6 +83,9 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadString(u"A"_s, u"y"_s, d), d);
         QCOMPARE(ini.ReadString(u"C"_s, u"x"_s, d), u"6"_s);
         QCOMPARE(ini.ReadString(u"été"_s, u"CLÉ"_s, d), u"7"_s);
+        G.FichierTableau = chemin_; // a bar's buttons too
+        const std::unique_ptr<TBoutonAppli> bouton(LireBoutons(u"T"_s, false).Liste);
+        QCOMPARE(bouton->WDir + bouton->Hint, u"wh"_s);
     }
 
     // A value k=<stocke> read as text, and as an integer (-77, the default, when it is none).
@@ -246,8 +251,7 @@ private Q_SLOTS:
         const QStringList entreesAvant =
             QDir(rep.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-        // A file size limit makes the kernel refuse the bytes even to root; the permissions of a
-        // file stop root only once it takes another user's rights to files.
+        // A size limit refuses bytes even to root; permissions stop root once it takes another's.
         rlimit normale{};
         getrlimit(RLIMIT_FSIZE, &normale);
         const rlimit plein{8, normale.rlim_max};
@@ -304,9 +308,8 @@ private Q_SLOTS:
         QCOMPARE(lireTout(chemin_), avant);
     }
 
-    // A save keeps what the replaced file was (its owner: a save made by root leaves a user's
-    // board theirs; its mode; a link to it), and clears the temporary files a killed save left
-    // beside it, and only those.
+    // A save keeps the replaced file's owner (a save by root leaves a user's board theirs), mode
+    // and link to it, and clears the temporary files a killed save left beside it, only those.
     void droitsEtLienGardes() {
         const QTemporaryDir rep;
         const QString cible = rep.filePath(u"vrai.ini"_s);
@@ -362,7 +365,6 @@ private Q_SLOTS:
     void deuxProcessusConcurrents() {
         std::array<QProcess, 2> ecrivains;
         for (QProcess &p : ecrivains) {
-            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             p.start(QCoreApplication::applicationFilePath(),
                     {u"--ecrivain"_s, chemin_, &p == &ecrivains[0] ? u"a"_s : u"b"_s});
         }

@@ -146,12 +146,10 @@ private Q_SLOTS:
     // the first one wins.
     void indiceEnPoint() {
         const QList<QRect> b{QRect(1, 20, 44, 44), QRect(48, 20, 44, 44), QRect(92, 20, 44, 44)};
-        QCOMPARE(IndiceEnPoint(b, {1, 20}), 0);
-        QCOMPARE(IndiceEnPoint(b, {45, 64}), 0);
-        QCOMPARE(IndiceEnPoint(b, {46, 30}), -1);
-        QCOMPARE(IndiceEnPoint(b, {10, 65}), -1);
-        QCOMPARE(IndiceEnPoint(b, {92, 30}), 1);
-        QCOMPARE(IndiceEnPoint(b, {93, 64}), 2);
+        QList<qsizetype> indices;
+        for (const QPoint p : {QPoint(1, 20), {45, 64}, {46, 30}, {10, 65}, {92, 30}, {93, 64}})
+            indices << IndiceEnPoint(b, p);
+        QCOMPARE(indices, (QList<qsizetype>{0, 0, -1, -1, 1, 2}));
     }
 
     // A main bar of three buttons, 140 x 65, at its saved place when the program starts, and at
