@@ -1,6 +1,14 @@
+#include "logic/ChoixIcone.h"
 #include "logic/Disposition.h"
+#include "logic/Echelle.h"
+#include "logic/Moniteurs.h"
+#include "logic/ReglesChemin.h"
+#include "logic/ReglesConfiguration.h"
 
 #include <QTest>
+#include <climits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -11,11 +19,17 @@ QRect Fenetre(int gauche, int haut, int droite, int bas) {
 
 const QSize Ecran(1920, 1080);
 
+// A desk of two monitors side by side, their tops level: the primary one with a panel of 24
+// pixels along its top, the other one smaller and without a panel.
+const Moniteur Gauche{QRect(0, 0, 1280, 800), QRect(0, 24, 1280, 776)};
+const Moniteur Droite{QRect(1280, 0, 1024, 768), QRect(1280, 0, 1024, 768)};
+const QList<Moniteur> Deux{Gauche, Droite};
+const QList<Moniteur> Seul{Gauche};
+
 } // namespace
 
-// The bar tests and the scenarios see bars of two and three buttons in both orientations, the
-// drawers against their strips, and the start-up places with no panel, one at the top and one at
-// the bottom; these are the other figures.
+// The bar, dialog and scenario tests see plain bars, drawers, start-up places, monitors and
+// dialog figures; these are the other figures.
 class TestDisposition : public QObject {
     Q_OBJECT
 
@@ -56,9 +70,7 @@ private Q_SLOTS:
         auto bouts = [](const QList<QRect> &l) {
             return l.isEmpty() ? l : QList{l.first(), l.last()};
         };
-        QCOMPARE(d.taille.has_value(), taille.isValid());
-        if (taille.isValid())
-            QCOMPARE(*d.taille, taille);
+        QCOMPARE(d.taille.value_or(QSize()), taille);
         QCOMPARE(d.boutons.size(), boutons.isEmpty() ? 0 : nombre);
         QCOMPARE(bouts(d.boutons), boutons);
         QCOMPARE(d.bandes.size(), bandes.isEmpty() ? 0 : nombre);
@@ -70,41 +82,19 @@ private Q_SLOTS:
         }
     }
 
-    void corrigerBordLointain_data() {
-        QTest::addColumn<QPoint>("hautGauche");
-        QTest::addColumn<QSize>("taille");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<QPoint>("attendu");
-
-        QTest::newRow("horizontale finit au bord")
-            << QPoint(1357, 0) << QSize(563, 65) << 0 << QPoint(1357, 0);
-        QTest::newRow("horizontale plus large que l'ecran, le haut reste")
-            << QPoint(0, 1070) << QSize(2000, 65) << 0 << QPoint(-80, 1070);
-        QTest::newRow("verticale depasse en bas, la gauche reste")
-            << QPoint(1900, 1000) << QSize(65, 563) << 1 << QPoint(1900, 517);
-        QTest::newRow("orientation 2 sans correction")
-            << QPoint(1900, 1000) << QSize(65, 563) << 2 << QPoint(1900, 1000);
-    }
-    void corrigerBordLointain() {
-        QFETCH(QPoint, hautGauche);
-        QFETCH(QSize, taille);
-        QFETCH(int, orientation);
-        QFETCH(QPoint, attendu);
-        QCOMPARE(CorrigerBordLointain(hautGauche, taille, quint8(orientation), Ecran), attendu);
-    }
-
-    // A drawer is never kept inside the screen; a hand-edited orientation acts as vertical.
-    void tiroirHorsDeLEcranEtOrientationInconnue() {
+    // The main bar's far edge, a drawer never kept inside the screen, a hand-edited orientation
+    // acting as vertical, and the panels the start-up table below does not classify.
+    void bordsEtTiroirs() {
+        QCOMPARE(CorrigerBordLointain({1357, 0}, {563, 65}, 0, Ecran), QPoint(1357, 0));
+        QCOMPARE(CorrigerBordLointain({0, 1070}, {2000, 65}, 0, Ecran), QPoint(-80, 1070));
+        QCOMPARE(CorrigerBordLointain({1900, 1000}, {65, 563}, 1, Ecran), QPoint(1900, 517));
+        QCOMPARE(CorrigerBordLointain({1900, 1000}, {65, 563}, 2, Ecran), QPoint(1900, 1000));
         QCOMPARE(PositionTiroir(QRect(1, 1, 44, 16), QRect(0, 0, 46, 65), QSize(46, 93), 0),
                  QPoint(0, -93));
         QCOMPARE(PositionTiroir(QRect(48, 48, 16, 44), QRect(100, 200, 65, 93), QSize(140, 46), 2),
                  QPoint(165, 247));
         QCOMPARE(FlecheTiroir(true, EtatTiroir::Ferme, 2), Fleche::FlecheDroite);
         QCOMPARE(FlecheTiroir(true, EtatTiroir::Ouvert, 2), Fleche::FlecheGauche);
-    }
-
-    // The start-up table below classifies the other panels.
-    void bordDuPanneau() {
         const QRect ecran(QPoint(), Ecran);
         QCOMPARE(BordDuPanneau(QRect(0, 1080, 1920, 0), ecran), BordPanneau::Aucun);
         QCOMPARE(BordDuPanneau(Fenetre(-2, -2, 50, 50), ecran), BordPanneau::Gauche);
@@ -154,22 +144,72 @@ private Q_SLOTS:
 
     // A button owns its whole edge, right and bottom included; on an edge two buttons share,
     // the first one wins.
-    void indiceEnPoint_data() {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("indice");
-        QTest::newRow("haut gauche") << QPoint(1, 20) << 0;
-        QTest::newRow("bas droit inclus") << QPoint(45, 64) << 0;
-        QTest::newRow("entre deux") << QPoint(46, 30) << -1;
-        QTest::newRow("sous la barre") << QPoint(10, 65) << -1;
-        QTest::newRow("bord partage") << QPoint(92, 30) << 1;
-        QTest::newRow("second") << QPoint(93, 64) << 2;
-    }
     void indiceEnPoint() {
-        QFETCH(QPoint, point);
-        QFETCH(int, indice);
-        const QList<QRect> boutons{QRect(1, 20, 44, 44), QRect(48, 20, 44, 44),
-                                   QRect(92, 20, 44, 44)};
-        QCOMPARE(IndiceEnPoint(boutons, point), indice);
+        const QList<QRect> b{QRect(1, 20, 44, 44), QRect(48, 20, 44, 44), QRect(92, 20, 44, 44)};
+        QList<qsizetype> indices;
+        for (const QPoint p : {QPoint(1, 20), {45, 64}, {46, 30}, {10, 65}, {92, 30}, {93, 64}})
+            indices << IndiceEnPoint(b, p);
+        QCOMPARE(indices, (QList<qsizetype>{0, 0, -1, -1, 1, 2}));
+    }
+
+    // A main bar of three buttons, 140 x 65, at its saved place when the program starts, and at
+    // the same place when the monitors change while it runs.
+    void moniteurs() {
+        const auto places = [](const QList<Moniteur> &moniteurs, QPoint sauvee) {
+            const QRect barre(sauvee, QSize(140, 65));
+            return QList{PlaceSurLesMoniteurs(moniteurs, barre),
+                         PlaceApresChangement(moniteurs, barre)};
+        };
+        using L = QList<QPoint>;
+        QCOMPARE(places(Deux, {1250, 300}), (L{{1250, 300}, {1250, 300}}));
+        QCOMPARE(places(Seul, {2000, 700}), (L{{1140, 700}, {1140, 700}}));
+        // What a window manager leaves of a bar it pulled off a lost monitor.
+        QCOMPARE(places(Seul, {1271, 300}), (L{{1271, 300}, {1140, 300}}));
+        QCOMPARE(places(Deux, {-500, -300}), (L{{0, 24}, {0, 24}}));
+        // As far from one as from the other: the first, the primary one.
+        QCOMPARE(places(Deux, {1250, -300}), (L{{1140, 24}, {1140, 24}}));
+        QCOMPARE(places({}, {5000, 5000}), (L{{5000, 5000}, {5000, 5000}}));
+        // Drawers go onto the monitor holding most of them that they fit on, not inside the desk.
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1250, 300, 93, 46)), QPoint(1280, 300));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1200, 300, 93, 46)), QPoint(1187, 300));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1280, 654, 46, 93)), QPoint(1280, 654));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1250, 760, 93, 20)), QPoint(1187, 760));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(100, -50, 46, 93)), QPoint(100, -50));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(300, 300, 1316, 46)), QPoint(300, 300));
+        QCOMPARE(TiroirSurUnMoniteur(Deux, QRect(1000, 300, 1024, 46)), QPoint(1280, 300));
+        // The far edges of the main bar and of the icon chooser.
+        const auto bords = [](const QRect &barre) {
+            const QRect ecran = EcranDeLaBarre(Deux, barre, QRect());
+            return std::pair(ecran, GaucheSurMoniteur(barre.x(), barre.width(), ecran));
+        };
+        QCOMPARE(bords(QRect(900, 100, 586, 103)), std::pair(Gauche.ecran, 694));
+        QCOMPARE(bords(QRect(1200, 100, 586, 103)), std::pair(Droite.ecran, 1280));
+        QCOMPARE(bords(QRect(1900, 100, 586, 103)), std::pair(Droite.ecran, 1718));
+        QCOMPARE(bords(QRect(2000, 100, 1930, 103)), std::pair(Droite.ecran, 1280));
+        QCOMPARE(bords(QRect(2400, 900, 58, 103)), std::pair(Droite.ecran, 2246));
+    }
+
+    // Scaling rounds half up, without overflow; the icon chooser's row and place; only the given
+    // separator counts; the export format by the first four characters of the extension, any case.
+    void reglesDesDialogues() {
+        QCOMPARE(Echelle(19, 96), 15); // 15.2
+        QCOMPARE(Echelle(3, 100), 3);  // 2.5
+        QCOMPARE(Echelle(-3, 100), -3);
+        QCOMPARE(Echelle(INT_MAX, 120), INT_MAX);
+        QCOMPARE(NombreIconesOffertes(40), 40);
+        QCOMPARE(LargeurChoixIcone(40), 1930);
+        QCOMPARE(GaucheBoutonIcone(39), 1876);
+        QCOMPARE(NombreIconesOffertes(-1), 0);
+        QCOMPARE(LargeurChoixIcone(0), 10);
+        QCOMPARE(GaucheChoixIcone(-20, 154, 1280), 0);
+        QCOMPARE(GaucheChoixIcone(1200, 154, 1280), 1126);
+        QCOMPARE(AvecSeparateurFinal(u"C:"_s, u'\\'), uR"(C:\)"_s);
+        QCOMPARE(AvecSeparateurFinal(u"/tmp/"_s, u'/'), u"/tmp/"_s);
+        QCOMPARE(AvecSeparateurFinal(QString(), u'/'), QString());
+        QCOMPARE(FormatExport(u"/tmp/icone.Ico"_s, SeparateursPosix), FormatIcone::Ico);
+        QCOMPARE(FormatExport(u"/tmp/icone.bmpx"_s, SeparateursPosix), FormatIcone::Bmp);
+        QCOMPARE(FormatExport(u"/tmp/icone.bm"_s, SeparateursPosix), FormatIcone::Aucun);
+        QCOMPARE(FormatExport(u"/tmp/icone.bmé"_s, SeparateursPosix), FormatIcone::Aucun);
     }
 };
 

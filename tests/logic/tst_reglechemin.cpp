@@ -1,18 +1,16 @@
+#include "logic/EntreeBureau.h"
+#include "logic/LigneCommande.h"
 #include "logic/ReglesChemin.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
+static const QString Windows = SeparateursWindows.toString();
+static const QString Posix = SeparateursPosix.toString();
 
-const QString Windows = SeparateursWindows.toString();
-const QString Posix = SeparateursPosix.toString();
-
-} // namespace
-
-// The drop and dialog tests see plain POSIX paths and command lines with and without arguments;
-// these are the other cases.
+// The drop, dialog and launch tests see plain paths, quoted, empty and shell-looking arguments
+// and buttons filled from desktop entries; these are the other cases.
 class TestReglesChemin : public QObject {
     Q_OBJECT
 
@@ -20,88 +18,141 @@ private Q_SLOTS:
     void partiesDuChemin_data() {
         QTest::addColumn<QString>("chemin");
         QTest::addColumn<QString>("separateurs");
-        QTest::addColumn<QString>("repertoire");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("parties"); // directory|name|extension
 
-        QTest::newRow("vide") << QString() << Windows << QString() << QString() << QString();
-        QTest::newRow("windows") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows << uR"(C:\WINDOWS\)"_s
-                                 << u"NOTEPAD.EXE"_s << u".EXE"_s;
-        QTest::newRow("deux-points separe")
-            << u"C:NOTE.TXT"_s << Windows << u"C:"_s << u"NOTE.TXT"_s << u".TXT"_s;
+        QTest::newRow("vide") << QString() << Windows << u"||"_s;
+        QTest::newRow("windows") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows
+                                 << uR"(C:\WINDOWS\|NOTEPAD.EXE|.EXE)"_s;
+        QTest::newRow("deux-points separe") << u"C:NOTE.TXT"_s << Windows << u"C:|NOTE.TXT|.TXT"_s;
         QTest::newRow("dernier point seul")
-            << uR"(C:\A.B.EXE)"_s << Windows << uR"(C:\)"_s << u"A.B.EXE"_s << u".EXE"_s;
+            << uR"(C:\A.B.EXE)"_s << Windows << uR"(C:\|A.B.EXE|.EXE)"_s;
         QTest::newRow("point du repertoire ignore")
-            << u"/opt/v1.2/README"_s << Posix << u"/opt/v1.2/"_s << u"README"_s << QString();
+            << u"/opt/v1.2/README"_s << Posix << u"/opt/v1.2/|README|"_s;
         QTest::newRow("contre-oblique pas separateur sous linux")
-            << uR"(a\b:c.d)"_s << Posix << QString() << uR"(a\b:c.d)"_s << u".d"_s;
-
-        // Extensions are cut to 255 characters, directories never.
+            << uR"(a\b:c.d)"_s << Posix << uR"(|a\b:c.d|.d)"_s;
+        // Names and extensions are cut to 255 characters, directories never.
         const QString n300 = QString(300, u'n');
         QTest::newRow("extension coupee")
-            << u"/tmp/a."_s + n300 << Posix << u"/tmp/"_s << u"a."_s + QString(253, u'n')
-            << u"."_s + QString(254, u'n');
-        QTest::newRow("repertoire jamais coupe")
-            << n300 + u"/a"_s << Posix << n300 + u"/"_s << u"a"_s << QString();
+            << u"/tmp/a."_s + n300 << Posix
+            << u"/tmp/|a."_s + n300.left(253) + u"|."_s + n300.left(254);
+        QTest::newRow("repertoire jamais coupe") << n300 + u"/a"_s << Posix << n300 + u"/|a|"_s;
         // A character outside the basic plane takes two code units; it is kept or cut whole.
-        const QString emoji = u"\U0001F600"_s;
-        QTest::newRow("paire gardee entiere")
-            << u"/"_s + QString(254, u'n') + emoji + u"x"_s << Posix << u"/"_s
-            << QString(254, u'n') + emoji << QString();
+        QTest::newRow("paire gardee entiere") << u"/"_s + n300.left(254) + u"\U0001F600x"_s << Posix
+                                              << u"/|"_s + n300.left(254) + u"\U0001F600|"_s;
     }
     void partiesDuChemin() {
         QFETCH(QString, chemin);
         QFETCH(QString, separateurs);
-        QFETCH(QString, repertoire);
-        QFETCH(QString, nom);
-        QFETCH(QString, extension);
-        QCOMPARE(PartieRepertoire(chemin, separateurs), repertoire);
-        QCOMPARE(PartieNom(chemin, separateurs), nom);
-        QCOMPARE(PartieExtension(chemin, separateurs), extension);
+        QFETCH(QString, parties);
+        QCOMPARE(PartieRepertoire(chemin, separateurs) + u'|' + PartieNom(chemin, separateurs) +
+                     u'|' + PartieExtension(chemin, separateurs),
+                 parties);
     }
 
     // What the configuration dialog takes from a command line: a working directory and a name.
     void repertoireEtNom_data() {
         QTest::addColumn<QString>("ligne");
         QTest::addColumn<QString>("separateurs");
-        QTest::addColumn<QString>("repertoire");
-        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("attendu"); // directory|name
 
-        QTest::newRow("vide") << QString() << Posix << QString() << QString();
-        QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows << uR"(C:\WINDOWS\)"_s
-                                 << u"Notepad"_s;
+        QTest::newRow("vide") << QString() << Posix << u"|"_s;
+        QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows
+                                 << uR"(C:\WINDOWS\|Notepad)"_s;
+        QTest::newRow("sans guillemets, separateur final")
+            << uR"(C:\DOCS\)"_s << Windows << uR"(C:\DOCS\|)"_s;
         QTest::newRow("option sans separateur")
-            << uR"("C:\Program Files\App\app.exe" -p)"_s << Windows << QString() << u"App"_s;
-        QTest::newRow("dernier caractere laisse") << uR"("C:\Program Files\App\app.exe" D:\DOCS\)"_s
-                                                  << Windows << uR"(D:\)"_s << QString();
+            << uR"("C:\Program Files\App\app.exe" -p)"_s << Windows << u"|App"_s;
+        QTest::newRow("argument d'une lettre")
+            << uR"("C:\A B\zed.exe" x)"_s << Windows << u"|Zed"_s;
+        QTest::newRow("dernier caractere laisse")
+            << uR"("C:\Program Files\App\app.exe" D:\DOCS\)"_s << Windows << uR"(D:\|)"_s;
         QTest::newRow("espaces finals")
-            << uR"("C:\A B\app.exe"   )"_s << Windows << uR"(C:\A B\)"_s << u"App"_s;
+            << uR"("C:\A B\app.exe"   )"_s << Windows << uR"(C:\A B\|App)"_s;
         QTest::newRow("premier point")
-            << uR"(C:\APPS\MY.TOOL.EXE)"_s << Windows << uR"(C:\APPS\)"_s << u"My"_s;
+            << uR"(C:\APPS\MY.TOOL.EXE)"_s << Windows << uR"(C:\APPS\|My)"_s;
         QTest::newRow("sans point, guillemet garde")
-            << uR"("C:\APPS\README")"_s << Windows << uR"(C:\APPS\)"_s << u"Readme\""_s;
+            << uR"("C:\APPS\README")"_s << Windows << u"C:\\APPS\\|Readme\""_s;
         QTest::newRow("point juste apres l'initiale")
-            << uR"(C:\APPS\.hidden)"_s << Windows << uR"(C:\APPS\)"_s << u"."_s;
+            << uR"(C:\APPS\.hidden)"_s << Windows << uR"(C:\APPS\|.)"_s;
         QTest::newRow("initiale accentuee")
-            << uR"(c:\apps\émile.exe)"_s << Windows << uR"(c:\apps\)"_s << u"émile"_s;
+            << uR"(c:\apps\émile.exe)"_s << Windows << uR"(c:\apps\|émile)"_s;
         QTest::newRow("initiale hors du plan de base")
-            << u"/tmp/\U0001F600ABC.txt"_s << Posix << u"/tmp/"_s << u"\U0001F600abc"_s;
+            << u"/tmp/\U0001F600ABC.txt"_s << Posix << u"/tmp/|\U0001F600abc"_s;
     }
     void repertoireEtNom() {
         QFETCH(QString, ligne);
         QFETCH(QString, separateurs);
-        QFETCH(QString, repertoire);
-        QFETCH(QString, nom);
-        QCOMPARE(RepertoireLigCom(ligne, separateurs), repertoire);
-        QCOMPARE(NomInfobulle(ligne, separateurs), nom);
+        QFETCH(QString, attendu);
+        QCOMPARE(RepertoireLigCom(ligne, separateurs) + u'|' + NomInfobulle(ligne, separateurs),
+                 attendu);
     }
 
-    // The drop scenario opens a file whose path has a space with a button's program.
-    void entreGuillemets() {
+    // A line holding a double quote anywhere is started as it is; a line without one is one
+    // program path, spaces and all. A working directory loses its trailing separator, but a root.
+    void lancement() {
+        QCOMPARE(ProgrammeLigCom(u"/opt/ed --titre=\"a b\""_s), u"/opt/ed"_s);
+        QCOMPARE(ProgrammeLigCom(u"/opt/mon app -x"_s), u"/opt/mon app -x"_s);
+        QCOMPARE(RepertoireLancement(u"/tmp/x/"_s, SeparateursPosix), u"/tmp/x"_s);
+        QCOMPARE(RepertoireLancement(u"/"_s, SeparateursPosix), u"/"_s);
+        QCOMPARE(RepertoireLancement(QString(), SeparateursPosix), QString());
+        QCOMPARE(RepertoireLancement(u"a"_s, SeparateursPosix), u"a"_s);
+        // The drop scenario opens a file whose path has a space with a button's program.
         QCOMPARE(EntreGuillemets(uR"(C:\DOCS\A.TXT)"_s), uR"(C:\DOCS\A.TXT)"_s);
         QCOMPARE(EntreGuillemets(uR"("C:\My Docs\a.txt")"_s), uR"("C:\My Docs\a.txt")"_s);
     }
+
+    // Out of the class: moc cannot read raw strings holding quotes.
+    void decouper_data();
+    void decouper() {
+        QFETCH(QString, commande);
+        QFETCH(QStringList, attendu); // the program, then the arguments
+        const CommandeDecoupee d = DecouperCommande(commande);
+        QCOMPARE(QStringList{d.programme} + d.arguments, attendu);
+    }
+
+    // The line built for a button from a desktop entry is split back, at the launch, into the
+    // same arguments; in the entry, the value's own escapes come first: a backslash written twice
+    // is one, which then escapes the quote inside the quoted argument.
+    void entreeBureau() {
+        QCOMPARE(ArgumentsExec(u"sh -c \"echo \\\"a\\\" \\$HOME\""_s),
+                 (QStringList{u"sh"_s, u"-c"_s, u"echo \"a\" $HOME"_s}));
+        QCOMPARE(ArgumentsExec(u"app --file=%f 100%% 5% %i"_s),
+                 (QStringList{u"app"_s, u"--file="_s, u"100%"_s, u"5%"_s}));
+        for (const QStringList &arguments :
+             {QStringList{u"firefox"_s, u"--new-window"_s, u"deux\\ mots"_s, QString()},
+              QStringList{u"sh"_s, u"-c"_s, u"echo \"a\\\" b\\\\"_s}}) {
+            const CommandeDecoupee c =
+                DecouperCommande(CommandeLancement(LigneDeCommande(arguments)));
+            QCOMPARE(QStringList{c.programme} + c.arguments, arguments);
+        }
+        const auto e = LireEntreeBureau("[Desktop Entry]\nExec=app \"quoted \\\\\"arg\\\\\"\"\n");
+        QVERIFY(e);
+        QCOMPARE(ArgumentsExec(e->exec), (QStringList{u"app"_s, u"quoted \"arg\""_s}));
+        QVERIFY(!LireEntreeBureau("[Desktop Action A]\nExec=b\n"));
+        QCOMPARE(LigneDeCommande({u"xterm"_s}), u"xterm"_s);
+    }
 };
+
+void TestReglesChemin::decouper_data() {
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<QStringList>("attendu");
+
+    QTest::newRow("blancs") << u" \tp a  b\tc "_s << QStringList{u"p"_s, u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("guillemets au milieu d'un mot")
+        << u"/opt/ed --titre=\"a b\""_s << QStringList{u"/opt/ed"_s, u"--titre=a b"_s};
+    QTest::newRow("3 barres et guillemet: 1 barre et guillemet litteral")
+        << uR"(p a\\\"b)"_s << QStringList{u"p"_s, uR"(a\"b)"_s};
+    QTest::newRow("piege: barre finale avant le guillemet fermant")
+        << uR"(p "C:\dir\" x)"_s << QStringList{u"p"_s, uR"(C:\dir" x)"_s};
+    QTest::newRow("guillemet double dans des guillemets")
+        << u"p \"a\"\"b\""_s << QStringList{u"p"_s, u"a\"b"_s};
+    QTest::newRow("programme: pas d'echappement")
+        << uR"("C:\dir\"x y)"_s << QStringList{uR"(C:\dir\)"_s, u"x"_s, u"y"_s};
+    QTest::newRow("argument vide et argument non ferme")
+        << u"p \"\" \"a b"_s << QStringList{u"p"_s, QString(), u"a b"_s};
+    QTest::newRow("programme non ferme")
+        << u"\"/opt/mon app -x"_s << QStringList{u"/opt/mon app -x"_s};
+}
 
 QTEST_APPLESS_MAIN(TestReglesChemin)
 #include "tst_reglechemin.moc"
