@@ -18,6 +18,7 @@ import shutil
 import struct
 import subprocess
 import sys
+import gzip
 import tempfile
 import zlib
 
@@ -224,6 +225,12 @@ def donnees(dossier, ici):
     bibliotheque("i686", dossier, "petite.rc", os.path.join(pe, "petite32.dll"))
     bibliotheque("x86_64", dossier, "petite.rc", os.path.join(pe, "petite64.dll"))
     shutil.copy(os.path.join(ici, "sans-icone.dll"), pe)
+
+    # A drawing twice as large as the icons, left half red, right half blue; and compressed.
+    svg = (b"<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
+           b"height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>")
+    ecrire(os.path.join(ici, "moitie.svg"), svg)
+    ecrire(os.path.join(ici, "moitie.svgz"), gzip.compress(svg, mtime=0))
 
     theme = os.path.join(ici, "theme")
     shutil.rmtree(theme, ignore_errors=True)
