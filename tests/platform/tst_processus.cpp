@@ -21,17 +21,11 @@ using namespace std::chrono_literals;
 
 // The children of this process that have ended and are not collected yet.
 static int zombies() {
-    int n = 0;
-    const QString moi = QString::number(QCoreApplication::applicationPid());
-    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
-        QFile f(u"/proc/%1/stat"_s.arg(pid));
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray l = f.readAll();
-        const QList<QByteArray> champs = l.mid(l.lastIndexOf(')') + 2).split(' ');
-        n += champs.size() > 1 && champs.at(0) == "Z" && champs.at(1) == moi.toUtf8();
-    }
-    return n;
+    QProcess ps;
+    ps.start(u"ps"_s, {u"-o"_s, u"stat="_s, u"--ppid"_s,
+                       QString::number(QCoreApplication::applicationPid())});
+    ps.waitForFinished();
+    return int(ps.readAllStandardOutput().count('Z'));
 }
 
 // What xprop tells of the window of the tests' programs (this program with the argument "fenetre",
