@@ -510,6 +510,9 @@ private Q_SLOTS:
         premier.reset();
         QVERIFY(second.prendre(0));
         QVERIFY(!platform::VerrouFichier(dossier.filePath(u"absent/a.lock"_s)).prendre(0));
+        // The shortest file there is, written whole.
+        QVERIFY(platform::remplacerFichier(dossier.filePath(u"a"_s), "x"));
+        QCOMPARE(lireTout(dossier.filePath(u"a"_s)), "x");
     }
 
     void sauvegarde_data() {
