@@ -138,8 +138,8 @@ private Q_SLOTS:
 
     void etatFenetre_data() {
         QTest::addColumn<int>("lancement");
-        QTest::addColumn<QStringList>("commande"); // "relais": see below
-        QTest::addColumn<QStringList>("attendu");  // in what xprop tells
+        QTest::addColumn<QStringList>("commande");
+        QTest::addColumn<QStringList>("attendu"); // in what xprop tells
         const QString moi = QCoreApplication::applicationFilePath();
         const QStringList iconifiee{u"window state: Iconic"_s};
         QTest::newRow("iconifiée") << 2 << QStringList{moi, u"fenetre"_s} << iconifiee;
@@ -151,9 +151,10 @@ private Q_SLOTS:
         QTest::newRow("sans _NET_WM_PID")
             << 2 << QStringList{u"xmessage"_s, u"-title"_s, u"tressola-fenetre"_s, u"x"_s}
             << iconifiee;
-        // A program that hands its work to a running instance (this test), which shows the window
-        // with the startup id it was given.
-        QTest::newRow("notification de démarrage") << 2 << QStringList{u"relais"_s} << iconifiee;
+        // A program that hands its work to another process and ends: the window, no longer its
+        // descendant's, carries the startup id it was given.
+        QTest::newRow("notification de démarrage")
+            << 2 << QStringList{u"sh"_s, u"-c"_s, u"\"$0\" fenetre &"_s, moi} << iconifiee;
     }
 
     void etatFenetre() {
@@ -161,25 +162,9 @@ private Q_SLOTS:
         QFETCH(QStringList, commande);
         QFETCH(QStringList, attendu);
         const int affichage = int(ModeAffichage(quint8(lancement)));
-        QWindow instance;
-        if (commande.first() == u"relais") {
-            const auto lu = lancerEtLire(
-                u"sh -c \"printf %s \\\"$DESKTOP_STARTUP_ID\\\" >\\\"$TRESSOLA_TEMOIN\\\"\""_s,
-                affichage);
-            QVERIFY(lu && !lu->value(0).isEmpty());
-            instance.setTitle(u"tressola-fenetre"_s);
-            QCOMPARE(QProcess::execute(u"xprop"_s, {u"-id"_s, QString::number(instance.winId()),
-                                                    u"-f"_s, u"_NET_STARTUP_ID"_s, u"8u"_s,
-                                                    u"-set"_s, u"_NET_STARTUP_ID"_s, lu->value(0)}),
-                     0);
-            instance.resize(200, 150);
-            instance.show();
-        } else {
-            const platform::Lance l =
-                platform::lancer(commande.first(), commande.mid(1), affichage);
-            QVERIFY(l);
-            groupes_.append(l.pid);
-        }
+        const platform::Lance l = platform::lancer(commande.first(), commande.mid(1), affichage);
+        QVERIFY(l);
+        groupes_.append(l.pid);
         const auto vu = [&] {
             const QString etat = etatDesFenetres();
             return std::all_of(attendu.cbegin(), attendu.cend(),
@@ -256,11 +241,16 @@ private Q_SLOTS:
 };
 
 int main(int argc, char *argv[]) {
+    const QString idDemarrage = qEnvironmentVariable("DESKTOP_STARTUP_ID"); // before Qt takes it
     QGuiApplication app(argc, argv);
     if (app.arguments().value(1) == u"fenetre") { // a program of the tests with one window
         QWindow fenetre;
         fenetre.setTitle(u"tressola-fenetre"_s);
         fenetre.resize(200, 150);
+        // Told as the toolkits that take part in startup notification tell it.
+        QProcess::execute(u"xprop"_s, {u"-id"_s, QString::number(fenetre.winId()), u"-f"_s,
+                                       u"_NET_STARTUP_ID"_s, u"8u"_s, u"-set"_s,
+                                       u"_NET_STARTUP_ID"_s, idDemarrage});
         fenetre.show();
         QTimer::singleShot(30000, &app, &QCoreApplication::quit); // however the test ends
         return app.exec();
