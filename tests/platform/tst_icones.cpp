@@ -168,59 +168,51 @@ private Q_SLOTS:
 
     void decodage_data() {
         QTest::addColumn<QByteArray>("entree");
-        QTest::addColumn<QSize>("taille");
-        QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row; none: no picture
-
+        QTest::addColumn<int>("largeur");        // 0: no picture
+        QTest::addColumn<QList<QRgb>>("pixels"); // from the top left, row by row
+        const auto ligne = [](const QString &nom, const QByteArray &entree, int largeur = 0,
+                              const QList<QRgb> &pixels = {}) {
+            QTest::newRow(qPrintable(nom)) << entree << largeur << pixels;
+        };
         const QByteArray rougeBleu = u32(rouge) + u32(bleu);
         const QByteArray png = enregistree(unie(QSize(16, 16), rouge), "PNG");
         const QByteArray dib32 = dib(2, 1, 32, u32(0x80112233) + u32(0xFF445566) + u32(0xC0));
-        QTest::newRow("8 bits, index hors de la palette en noir")
-            << dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2) << QSize(2, 1)
-            << QList<QRgb>{bleu, noir};
-        QTest::newRow("24 bits, rangées complétées à 4 octets")
-            << dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0))
-            << QSize(1, 2) << QList<QRgb>{0xFF060504, 0xFF030201};
-        QTest::newRow("32 bits, l'alpha l'emporte sur le masque")
-            << dib32 << QSize(2, 1) << QList<QRgb>{0x80112233, 0xFF445566};
-        QTest::newRow("32 bits sans alpha, le masque décide")
-            << dib(2, 1, 32, u32(0x00112233) + u32(0x00445566) + QByteArray("\x40\0\0\0", 4))
-            << QSize(2, 1) << QList<QRgb>{0xFF112233, 0};
-        QTest::newRow("32 bits sans masque") << dib(2, 1, 32, u32(0x10112233) + u32(0x00445566))
-                                             << QSize(2, 1) << QList<QRgb>{0x10112233, 0};
-
-        const std::pair<const char *, QByteArray> illisibles[] = {
-            {"8 bits sans masque", dib(2, 1, 8, rougeBleu + u32(0), 2)},
-            {"pixels tronqués", dib(2, 2, 32, u32(0) + u32(0) + u32(0))},
-            {"hauteur négative", dib(2, -1, 32, u32(noir) + u32(noir) + u32(0))},
-            {"palette de quatre milliards", dib(2, 1, 8, QByteArray(16, '\0'), 0xFFFFFFFF)},
-            {"7 bits par pixel", dib(1, 1, 7, QByteArray(64, '\0'))},
-            {"compression RLE", dib(1, 1, 8, QByteArray(1100, '\0'), 0, 1)},
-            {"en-tête de 12 octets", QByteArray(dib32).replace(0, 4, u32(12))},
-            {"en-tête plus long que l'entrée", QByteArray(dib32).replace(0, 4, u32(53))},
-            {"PNG de 65535 × 65535",
-             QByteArray(png).replace(16, 8, QByteArray("\0\0\xFF\xFF\0\0\xFF\xFF", 8))},
-            {"PNG tronqué", png.first(60)},
-            {"vide", {}},
-        };
-        for (const auto &[nom, entree] : illisibles)
-            QTest::newRow(nom) << entree << QSize() << QList<QRgb>();
+        ligne(u"8 bits, index hors de la palette en noir"_s,
+              dib(2, 1, 8, rougeBleu + QByteArray("\x01\x05\0\0", 4) + u32(0), 2), 2, {bleu, noir});
+        ligne(u"24 bits, rangées complétées à 4 octets"_s,
+              dib(1, 2, 24, QByteArray("\x01\x02\x03\0\x04\x05\x06\0", 8) + u32(0) + u32(0)), 1,
+              {0xFF060504, 0xFF030201});
+        ligne(u"32 bits, l'alpha l'emporte sur le masque"_s, dib32, 2, {0x80112233, 0xFF445566});
+        ligne(u"32 bits sans alpha, le masque décide"_s,
+              dib(2, 1, 32, u32(0x00112233) + u32(0x00445566) + u32(0x40)), 2, {0xFF112233, 0});
+        ligne(u"32 bits sans masque"_s, dib(2, 1, 32, u32(0x10112233) + u32(0x00445566)), 2,
+              {0x10112233, 0});
+        ligne(u"8 bits sans masque"_s, dib(2, 1, 8, rougeBleu + u32(0), 2));
+        ligne(u"pixels tronqués"_s, dib(2, 2, 32, u32(0) + u32(0) + u32(0)));
+        ligne(u"hauteur négative"_s, dib(2, -1, 32, u32(noir) + u32(noir) + u32(0)));
+        ligne(u"palette de quatre milliards"_s, dib(2, 1, 8, QByteArray(16, 0), 0xFFFFFFFF));
+        ligne(u"7 bits par pixel"_s, dib(1, 1, 7, QByteArray(64, 0)));
+        ligne(u"compression RLE"_s, dib(1, 1, 8, QByteArray(1100, 0), 0, 1));
+        ligne(u"en-tête de 12 octets"_s, QByteArray(dib32).replace(0, 4, u32(12)));
+        ligne(u"en-tête plus long que l'entrée"_s, QByteArray(dib32).replace(0, 4, u32(53)));
+        ligne(u"PNG de 65535 × 65535"_s,
+              QByteArray(png).replace(16, 8, QByteArray("\0\0\xFF\xFF\0\0\xFF\xFF", 8)));
+        ligne(u"PNG tronqué"_s, png.first(60));
         // Cut short anywhere: no picture, and no byte read past the end.
         for (int n = 0; n < 48; n += 7)
-            QTest::addRow("coupée à %d octets", n) << dib32.first(n) << QSize() << QList<QRgb>();
+            ligne(u"coupée à %1 octets"_s.arg(n), dib32.first(n));
     }
 
     void decodage() {
         QFETCH(QByteArray, entree);
-        QFETCH(QSize, taille);
+        QFETCH(int, largeur);
         QFETCH(QList<QRgb>, pixels);
         // In a block of its own size, so that a read past its end is seen.
         const auto exact = std::make_unique<char[]>(size_t(entree.size()));
         std::copy(entree.cbegin(), entree.cend(), exact.get());
         const QImage image = decoderEntree(Octets(QByteArrayView(exact.get(), entree.size())));
-        QCOMPARE(image.isNull() ? QSize() : image.size(), taille);
-        if (image.isNull())
-            return;
-        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        QCOMPARE(image.width(), largeur);
+        QVERIFY(image.isNull() || image.format() == QImage::Format_ARGB32);
         QList<QRgb> lus;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -517,15 +509,10 @@ private Q_SLOTS:
 
     void sauvegarde_data() {
         QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("cible"); // in the test's folder: "icone" and "dossier"
-        QTest::addColumn<bool>("avecIcone");
-        QTest::addColumn<bool>("reussit");
-        for (int f = 0; f < 2; ++f) {
-            const char *nom = formats[f].nom;
-            QTest::addRow("%s sur un fichier plus grand", nom) << f << u"icone"_s << true << true;
-            QTest::addRow("%s sur un dossier", nom) << f << u"dossier"_s << true << false;
-            QTest::addRow("%s sans icône", nom) << f << u"icone"_s << false << false;
-        }
+        QTest::addColumn<QString>("echec"); // none: saved over the larger file "icone"
+        for (int f = 0; f < 2; ++f)
+            for (const QString &echec : {QString(), u"sur un dossier"_s, u"sans icône"_s})
+                QTest::addRow("%s %s", formats[f].nom, qPrintable(echec)) << f << echec;
     }
 
     // Saved over a larger file, which goes as a whole; another reader than ours sees one 32 x 32
@@ -533,9 +520,10 @@ private Q_SLOTS:
     // no place for the reason, and leaves what was there.
     void sauvegarde() {
         QFETCH(int, format);
-        QFETCH(QString, cible);
-        QFETCH(bool, avecIcone);
-        QFETCH(bool, reussit);
+        QFETCH(QString, echec);
+        const bool reussit = echec.isEmpty();
+        const QString cible = echec == u"sur un dossier" ? u"dossier"_s : u"icone"_s;
+        const bool avecIcone = echec != u"sans icône";
         const auto &f = formats[format];
         const QImage icone = avecIcone ? iconImage(donneesIcones(u"groupes64.dll"_s), 0)
                                        : QImage(); // half-transparent
