@@ -29,7 +29,7 @@ static int zombies() {
 }
 
 // What xprop tells of the window of the tests' programs (this program with the argument "fenetre",
-// xmessage, or this test's own window), once there is one.
+// or xmessage), once there is one.
 static QString etatDesFenetres() {
     QProcess x;
     x.start(u"sh"_s, {u"-c"_s, u"xdotool search --name '^tressola-fenetre$' | head -n 1 | xargs "
@@ -56,18 +56,6 @@ public Q_SLOTS:
 // bar's buttons (tests/barre). Then reveals, against the file manager above on a private bus.
 class TestProcessus : public QObject {
     Q_OBJECT
-
-    // Starts a stored command line as a launch does: the fields recorded, or nothing.
-    std::optional<QStringList> lancerEtLire(const QString &ligCom, int affichage = 5) {
-        QFile::remove(temoin_);
-        const CommandeDecoupee c = DecouperCommande(CommandeLancement(ligCom));
-        const platform::Lance l = platform::lancer(c.programme, c.arguments, affichage);
-        if (!l)
-            return std::nullopt;
-        groupes_.append(l.pid);
-        const QStringList champs = lireTemoin(temoin_);
-        return champs.isEmpty() ? QStringList{u"(rien n'a été écrit)"_s} : champs;
-    }
 
     QTemporaryDir rep_;
     QString temoin_;
@@ -123,11 +111,12 @@ private Q_SLOTS:
         QFETCH(QString, ligCom);
         QFETCH(QStringList, arguments);
         QDir::setCurrent(rep_.path());
-        const auto lu =
-            lancerEtLire(ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s)));
-        QVERIFY(lu);
-        QCOMPARE(lu->value(0), QDir(rep_.path()).canonicalPath());
-        QCOMPARE(lu->mid(1), arguments);
+        const CommandeDecoupee c = DecouperCommande(CommandeLancement(
+            ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s))));
+        QVERIFY(platform::lancer(c.programme, c.arguments, 5));
+        const QStringList lu = lireTemoin(temoin_);
+        QCOMPARE(lu.value(0), QDir(rep_.path()).canonicalPath());
+        QCOMPARE(lu.mid(1), arguments);
     }
 
     void aucunZombie() {
