@@ -421,6 +421,10 @@ private Q_SLOTS:
             const quint32 langues = p.sousRepertoire(p.groupes(), 0);
             p.ecrire(p.entree(langues, 0) + 4, u32(0x80000000 | (langues - p.racine)));
         });
+        ligne("groupe sans répertoire des langues", n, false, [](PlanPE &p) {
+            const quint32 cible = p.entree(p.groupes(), 0) + 4;
+            p.ecrire(cible, u32(p.lu32(cible) & 0x7FFFFFFF));
+        });
         ligne("groupe de quatre milliards d'octets", n, false,
               [](PlanPE &p) { p.ecrire(p.entreeGroupe(0) + 4, u32(~0u)); });
         ligne("groupe qui annonce 65535 images", n, true,
