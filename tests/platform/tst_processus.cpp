@@ -1,87 +1,122 @@
 #include "logic/LigneCommande.h"
+#include "platform/Navigateur.h"
 #include "platform/Processus.h"
+#include "platform/Revelateur.h"
 #include "support/Fichiers.h"
 
+#include <QDBusConnection>
 #include <QDir>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 // The children of this process that have ended and are not collected yet.
 static int zombies() {
-    int n = 0;
-    const QString moi = QString::number(QCoreApplication::applicationPid());
-    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
-        QFile f(u"/proc/%1/stat"_s.arg(pid));
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray l = f.readAll();
-        const QList<QByteArray> champs = l.mid(l.lastIndexOf(')') + 2).split(' ');
-        n += champs.size() > 1 && champs.at(0) == "Z" && champs.at(1) == moi.toUtf8();
-    }
-    return n;
+    QProcess ps;
+    ps.start(u"ps"_s, {u"-o"_s, u"stat="_s, u"--ppid"_s,
+                       QString::number(QCoreApplication::applicationPid())});
+    ps.waitForFinished();
+    return int(ps.readAllStandardOutput().count('Z'));
 }
 
-// Programs started as a launch starts them. temoin.sh records where it ran and what it was given;
-// fenetre_temoin shows a window, whose state the window manager tells. Working directories are
-// tested from the bar's buttons (tests/barre).
+// What xprop tells of the window of the tests' programs (this program with the argument "fenetre",
+// or xmessage), once there is one.
+static QString etatDesFenetres() {
+    QProcess x;
+    x.start(u"sh"_s, {u"-c"_s, u"xdotool search --name '^tressola-fenetre$' | head -n 1 | xargs "
+                               "-r -I@ xprop -id @ _NET_WM_STATE WM_STATE"_s});
+    x.waitForFinished();
+    return QString::fromUtf8(x.readAllStandardOutput());
+}
+
+// A file manager of the tests, on a connection of its own to the private bus: records the
+// addresses it is asked to show.
+class Gestionnaire : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QList<QStringList> montres;
+
+public Q_SLOTS:
+    void ShowItems(const QStringList &adresses, const QString &) { montres.append(adresses); }
+};
+
+// Programs started as a launch starts them: temoin.sh records where it ran and what it was given;
+// the window manager tells the state of the windows. Working directories are tested from the
+// bar's buttons (tests/barre). Then reveals, against the file manager above on a private bus.
 class TestProcessus : public QObject {
     Q_OBJECT
 
-private:
-    // Starts a stored command line as a launch does: the fields recorded, or nothing.
-    std::optional<QStringList> lancerEtLire(const QString &ligCom, int affichage = 5);
-    bool ecrireExecutable(const QString &cible, const QByteArray &contenu);
-
     QTemporaryDir rep_;
     QString temoin_;
-    QList<qint64> fenetres_;
+    QList<qint64> groupes_; // of the programs started, each in a session of its own
+    QProcess busPrive_;
+    QString adresse_;
+    QList<QUrl> ouverts_;
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(rep_.isValid());
         temoin_ = rep_.filePath(u"temoin.out"_s);
         qputenv("TRESSOLA_TEMOIN", temoin_.toUtf8());
-        const QByteArray script = lireTout(QStringLiteral(TEMOIN_SH));
-        QVERIFY(ecrireExecutable(rep_.filePath(u"Mon Dossier/témoin é"_s), script));
-        QVERIFY(ecrireExecutable(rep_.filePath(u"bin/temoin-tressola"_s), script));
+        for (const QString &nom : {u"Mon Dossier/témoin é"_s, u"bin/temoin-tressola"_s}) {
+            QVERIFY(QDir().mkpath(QFileInfo(rep_.filePath(nom)).absolutePath()));
+            QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(nom)));
+        }
         qputenv("PATH", QFile::encodeName(rep_.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
+
+        busPrive_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        QVERIFY(busPrive_.waitForStarted());
+        QTRY_VERIFY(busPrive_.canReadLine());
+        adresse_ = QString::fromUtf8(busPrive_.readLine()).trimmed();
+        platform::definirOuvreurUrl([this](const QUrl &url) {
+            ouverts_.append(url);
+            return true;
+        });
     }
 
     void cleanup() {
-        for (const qint64 pid : std::as_const(fenetres_))
-            ::kill(pid_t(pid), SIGTERM);
-        fenetres_.clear();
+        for (const qint64 pid : std::as_const(groupes_))
+            ::kill(-pid_t(pid), SIGTERM);
+        groupes_.clear();
+        QTRY_VERIFY(etatDesFenetres().isEmpty());
+    }
+
+    void cleanupTestCase() {
+        platform::definirOuvreurUrl({});
+        QDBusConnection::disconnectFromBus(u"prive"_s);
+        busPrive_.terminate();
+        busPrive_.waitForFinished();
     }
 
     void lancement_data() {
         QTest::addColumn<QString>("ligCom"); // $PROG: a program whose path has spaces
-        QTest::addColumn<bool>("lance");
         QTest::addColumn<QStringList>("arguments");
-
         QTest::newRow("arguments tels quels, sans shell")
-            << u"\"$PROG\" \"a b\" \"\" '$HOME' `id` ;ls"_s << true
+            << u"\"$PROG\" \"a b\" \"\" '$HOME' `id` ;ls"_s
             << QStringList{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
-        QTest::newRow("trouvé par PATH")
-            << u"\"temoin-tressola\" un"_s << true << QStringList{u"un"_s};
+        QTest::newRow("trouvé par PATH") << u"\"temoin-tressola\" un"_s << QStringList{u"un"_s};
     }
 
     void lancement() {
         QFETCH(QString, ligCom);
-        QFETCH(bool, lance);
         QFETCH(QStringList, arguments);
         QDir::setCurrent(rep_.path());
-        const auto lu =
-            lancerEtLire(ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s)));
-        QCOMPARE(lu.has_value(), lance);
-        if (lance) {
-            QCOMPARE(lu->value(0), QDir(rep_.path()).canonicalPath());
-            QCOMPARE(lu->mid(1), arguments);
-        }
+        const CommandeDecoupee c = DecouperCommande(CommandeLancement(
+            ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s))));
+        QVERIFY(platform::lancer(c.programme, c.arguments, 5));
+        const QStringList lu = lireTemoin(temoin_);
+        QCOMPARE(lu.value(0), QDir(rep_.path()).canonicalPath());
+        QCOMPARE(lu.mid(1), arguments);
     }
 
     void aucunZombie() {
@@ -92,90 +127,126 @@ private Q_SLOTS:
 
     void etatFenetre_data() {
         QTest::addColumn<int>("lancement");
-        QTest::addColumn<QString>("fenetre"); // whose window is watched
-        QTest::addColumn<QString>("attendu"); // in what xprop tells
-        QTest::newRow("iconifiée") << 2 << u"témoin"_s << u"window state: Iconic"_s;
+        QTest::addColumn<QStringList>("commande");
+        QTest::addColumn<QStringList>("attendu"); // in what xprop tells
+        const QString moi = QCoreApplication::applicationFilePath();
+        const QStringList iconifiee{u"window state: Iconic"_s};
+        QTest::newRow("iconifiée") << 2 << QStringList{moi, u"fenetre"_s} << iconifiee;
+        // The script starts the window's program as a child of its own, and waits for it.
         QTest::newRow("maximale, fenêtre d'un processus fils")
-            << 1 << u"script"_s << u"_NET_WM_STATE_MAXIMIZED_HORZ"_s;
+            << 1 << QStringList{u"sh"_s, u"-c"_s, u"\"$0\" fenetre; exit $?"_s, moi}
+            << QStringList{u"_NET_WM_STATE_MAXIMIZED_VERT"_s, u"_NET_WM_STATE_MAXIMIZED_HORZ"_s};
         // No _NET_WM_PID on the window of an X toolkit program: the server tells its client.
-        QTest::newRow("sans _NET_WM_PID") << 2 << u"xmessage"_s << u"window state: Iconic"_s;
-        // A program that hands its work to a running instance, which shows the window with the
-        // startup id it was given.
-        QTest::newRow("notification de démarrage") << 2 << u"relais"_s << u"window state: Iconic"_s;
+        QTest::newRow("sans _NET_WM_PID")
+            << 2 << QStringList{u"xmessage"_s, u"-title"_s, u"tressola-fenetre"_s, u"x"_s}
+            << iconifiee;
+        // A program that hands its work to another process and ends: the window, no longer its
+        // descendant's, carries the startup id it was given.
+        QTest::newRow("notification de démarrage")
+            << 2 << QStringList{u"sh"_s, u"-c"_s, u"\"$0\" fenetre relais &"_s, moi} << iconifiee;
     }
 
     void etatFenetre() {
         QFETCH(int, lancement);
-        QFETCH(QString, fenetre);
-        QFETCH(QString, attendu);
+        QFETCH(QStringList, commande);
+        QFETCH(QStringList, attendu);
         const int affichage = int(ModeAffichage(quint8(lancement)));
-        const QString temoin = QStringLiteral(FENETRE_TEMOIN);
-        QString id;
-        QWindow instance;
-        if (fenetre == u"xmessage") {
-            const auto l =
-                platform::lancer(u"xmessage"_s, {u"-name"_s, u"tressola-xm"_s, u"x"_s}, affichage);
-            QVERIFY(l);
-            fenetres_.append(l.pid);
-            const auto chercher = [&id] {
-                QProcess x;
-                x.start(u"xdotool"_s, {u"search"_s, u"--classname"_s, u"tressola-xm"_s});
-                x.waitForFinished();
-                id = QString::fromUtf8(x.readAllStandardOutput()).section(u'\n', 0, 0);
-                return !id.isEmpty();
-            };
-            QTRY_VERIFY_WITH_TIMEOUT(chercher(), 5000);
-        } else if (fenetre == u"relais") {
-            const QString script = rep_.filePath(u"relais.sh"_s);
-            QVERIFY(ecrireExecutable(script, "#!/bin/sh\nprintf %s \"$DESKTOP_STARTUP_ID\" "
-                                             ">\"$TRESSOLA_TEMOIN\"\n"));
-            const auto lu = lancerEtLire(u"\"%1\""_s.arg(script), affichage);
-            QVERIFY(lu && !lu->value(0).isEmpty());
-            id = QString::number(instance.winId());
-            QVERIFY(QProcess::execute(u"xprop"_s,
-                                      {u"-id"_s, id, u"-f"_s, u"_NET_STARTUP_ID"_s, u"8u"_s,
-                                       u"-set"_s, u"_NET_STARTUP_ID"_s, lu->value(0)}) == 0);
-            instance.resize(200, 150);
-            instance.show();
-        } else {
-            QString ligCom = u"\"%1\""_s.arg(temoin);
-            if (fenetre == u"script") {
-                // The script starts the window's program as a child of its own, and waits for it.
-                const QString script = rep_.filePath(u"lanceur.sh"_s);
-                QVERIFY(ecrireExecutable(script, "#!/bin/sh\n\"$@\"\nstatut=$?\nexit $statut\n"));
-                ligCom = u"\"%1\" \"%2\""_s.arg(script, temoin);
-            }
-            const auto lu = lancerEtLire(ligCom, affichage);
-            QVERIFY(lu);
-            const QStringList champs = lu->value(0).split(u' ');
-            QCOMPARE(champs.size(), 2);
-            id = champs.at(0);
-            fenetres_.append(champs.at(1).toLongLong());
-        }
-        const auto etat = [&id] {
-            QProcess xprop;
-            xprop.start(u"xprop"_s, {u"-id"_s, id, u"_NET_WM_STATE"_s, u"WM_STATE"_s});
-            xprop.waitForFinished();
-            return QString::fromUtf8(xprop.readAllStandardOutput());
+        const platform::Lance l = platform::lancer(commande.first(), commande.mid(1), affichage);
+        QVERIFY(l);
+        groupes_.append(l.pid);
+        const auto vu = [&] {
+            const QString etat = etatDesFenetres();
+            return std::all_of(attendu.cbegin(), attendu.cend(),
+                               [&](const QString &a) { return etat.contains(a); });
         };
-        QTRY_VERIFY2_WITH_TIMEOUT(etat().contains(attendu), qPrintable(etat()), 6000);
+        QTRY_VERIFY2_WITH_TIMEOUT(vu(), qPrintable(etatDesFenetres()), 6000);
+    }
+
+    void fichierDuProgramme_data() {
+        QTest::addColumn<QString>("programme");
+        QTest::addColumn<QString>("fichier"); // relative: to the current directory
+        QTest::newRow("par PATH") << u"sh"_s << QStandardPaths::findExecutable(u"sh"_s);
+        QTest::newRow("absent du PATH: repertoire courant")
+            << u"absent-de-partout"_s << u"absent-de-partout"_s;
+        QTest::newRow("relatif avec repertoire") << u"outils/app"_s << u"outils/app"_s;
+        QTest::newRow("vide") << QString() << QString();
+    }
+
+    void fichierDuProgramme() {
+        QFETCH(QString, programme);
+        QFETCH(QString, fichier);
+        const QString attendu =
+            fichier.isEmpty() ? fichier : QDir::current().absoluteFilePath(fichier);
+        QCOMPARE(platform::fichierDuProgramme(programme), attendu);
+    }
+
+    void reveler_data() {
+        QTest::addColumn<bool>("gestionnaire"); // whether one is on the bus
+        QTest::addColumn<bool>("bus");
+        QTest::addColumn<bool>("vide"); // a blank button's line
+        QTest::newRow("gestionnaire present") << true << true << false;
+        QTest::newRow("aucun gestionnaire") << false << true << false;
+        QTest::newRow("pas de bus") << false << false << false;
+        QTest::newRow("bouton vide") << true << true << true;
+    }
+
+    void reveler() {
+        QFETCH(bool, gestionnaire);
+        QFETCH(bool, bus);
+        QFETCH(bool, vide);
+        ouverts_.clear();
+        Gestionnaire g;
+        if (gestionnaire) {
+            QDBusConnection cote = QDBusConnection::connectToBus(adresse_, u"gestionnaire"_s);
+            QVERIFY(cote.registerObject(u"/org/freedesktop/FileManager1"_s, &g,
+                                        QDBusConnection::ExportAllSlots));
+            QVERIFY(cote.registerService(u"org.freedesktop.FileManager1"_s));
+        }
+        const auto retrait =
+            qScopeGuard([] { QDBusConnection::disconnectFromBus(u"gestionnaire"_s); });
+        const QDBusConnection connexion =
+            bus ? QDBusConnection::connectToBus(adresse_, u"prive"_s)
+                : QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"absent"_s);
+        QCOMPARE(connexion.isConnected(), bus);
+
+        // The program of a stored command line, spaces and accents in its path.
+        const QString programme = QDir::temp().filePath(u"Mon App é/app"_s);
+        const QString ligne = vide ? QString() : u"\"%1\" -x"_s.arg(programme);
+        platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(ligne)), connexion, 400ms);
+
+        // Shown by the file manager, and the folder not opened besides; else the folder opened.
+        const QString uri = u"file://%1/Mon%20App%20%C3%A9/app"_s.arg(QDir::tempPath());
+        if (gestionnaire && !vide)
+            QTRY_COMPARE(g.montres, QList<QStringList>{QStringList{uri}});
+        else if (!vide)
+            QTRY_COMPARE(ouverts_.size(), 1);
+        QTest::qWait(600);
+        QCOMPARE(g.montres.size(), gestionnaire && !vide ? 1 : 0);
+        QCOMPARE(ouverts_,
+                 gestionnaire || vide
+                     ? QList<QUrl>()
+                     : QList<QUrl>{QUrl::fromLocalFile(QDir::temp().filePath(u"Mon App é"_s))});
     }
 };
 
-bool TestProcessus::ecrireExecutable(const QString &cible, const QByteArray &contenu) {
-    QDir().mkpath(QFileInfo(cible).absolutePath());
-    return ecrireTout(cible, contenu) &&
-           QFile::setPermissions(cible, QFile::permissions(cible) | QFile::ExeUser);
+int main(int argc, char *argv[]) {
+    const QString idDemarrage = qEnvironmentVariable("DESKTOP_STARTUP_ID"); // before Qt takes it
+    QGuiApplication app(argc, argv);
+    if (app.arguments().value(1) == u"fenetre") { // a program of the tests with one window
+        QWindow fenetre;
+        fenetre.setTitle(u"tressola-fenetre"_s);
+        fenetre.resize(200, 150);
+        // Told as the toolkits that take part in startup notification tell it.
+        if (app.arguments().value(2) == u"relais")
+            QProcess::execute(u"xprop"_s, {u"-id"_s, QString::number(fenetre.winId()), u"-f"_s,
+                                           u"_NET_STARTUP_ID"_s, u"8u"_s, u"-set"_s,
+                                           u"_NET_STARTUP_ID"_s, idDemarrage});
+        fenetre.show();
+        QTimer::singleShot(30000, &app, &QCoreApplication::quit); // however the test ends
+        return app.exec();
+    }
+    TestProcessus test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-std::optional<QStringList> TestProcessus::lancerEtLire(const QString &ligCom, int affichage) {
-    QFile::remove(temoin_);
-    const CommandeDecoupee c = DecouperCommande(CommandeLancement(ligCom));
-    if (!platform::lancer(c.programme, c.arguments, affichage))
-        return std::nullopt;
-    const QStringList champs = lireTemoin(temoin_);
-    return champs.isEmpty() ? QStringList{u"(rien n'a été écrit)"_s} : champs;
-}
-
-QTEST_MAIN(TestProcessus)
 #include "tst_processus.moc"

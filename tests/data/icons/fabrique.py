@@ -1,19 +1,25 @@
 #!/usr/bin/env python3
-"""Writes the .ico files that the test libraries are built from, and their .rc scripts.
+"""Rebuilds the icon test data, the seeds of the icon fuzz targets and the benchmark's library.
+
+The Windows libraries are built from .rc scripts with the MinGW cross toolchain
+(scripts/install-deps.sh installs it); the results are committed so that the tests do not need it.
 
 Every entry has the same layout, so that a test can tell which entry was drawn by its colours:
 with s its side, columns below s/2 - 1 are colour A and the others colour B, the rows above s/4
 are transparent below column s/4 - 1, and in 32-bit entries the rows from 3s/4 down are B at
 half opacity in B's columns. The odd boundaries catch bits read in the wrong order.
 
-    fabrique.py DIR            the test set (groupes.rc, sans-icone.rc, cinquante-sept.rc,
-                               several .ico, and a small icon theme under theme/)
-    fabrique.py DIR --bench N  a library of N icon groups (bibliotheque.rc)
-    fabrique.py DIR --graines  small seeds for the fuzz targets, one folder per target
+    make.sh (or fabrique.py)  the libraries, icon files and theme beside this script, and the
+                              seeds of fuzz/corpus, one folder per target
+    make.sh --bench OUT N     a library OUT of N icon groups, for the benchmark (not committed)
 """
 import os
+import shutil
 import struct
+import subprocess
 import sys
+import gzip
+import tempfile
 import zlib
 
 # (name, [(size, depth, A, B)]): depth 0 is a PNG entry. Colours are 0xRRGGBB.
@@ -149,40 +155,47 @@ def graines(dossier):
         ecrire(os.path.join(dossier, cible, nom), donnees)
 
     for depth in (1, 4, 8, 16, 24, 32):
-        graine("fuzz_icones_entree", f"dib{depth}", dib(8, depth, 0x123456, 0xABCDEF))
-    graine("fuzz_icones_entree", "png", png(16, 0x123456, 0xABCDEF))
-    graine("fuzz_icones_ico", "deux.ico", ico([(8, 4, 0x102030, 0x405060),
+        graine("icones_entree", f"dib{depth}", dib(8, depth, 0x123456, 0xABCDEF))
+    graine("icones_entree", "png", png(16, 0x123456, 0xABCDEF))
+    graine("icones_ico", "deux.ico", ico([(8, 4, 0x102030, 0x405060),
                                                (16, 32, 0x708090, 0xA0B0C0)]))
-    graine("fuzz_icones_ico", "png.ico", ico([(0, 0, 0x102030, 0x405060)]))
-    graine("fuzz_icones_image", "a.bmp", bmp(8, 0x102030, 0x405060))
-    graine("fuzz_icones_image", "a.png", png(8, 0x102030, 0x405060))
-    graine("fuzz_icones_image", "a.xpm",
+    graine("icones_ico", "png.ico", ico([(0, 0, 0x102030, 0x405060)]))
+    graine("icones_image", "a.bmp", bmp(8, 0x102030, 0x405060))
+    graine("icones_image", "a.png", png(8, 0x102030, 0x405060))
+    graine("icones_image", "a.xpm",
            b'/* XPM */\nstatic char *a[] = {\n"4 2 2 1",\n"  c None",\n". c #FF0000",\n'
            b'" .. ",\n"....",\n};\n')
-    graine("fuzz_icones_image", "a.svg",
+    graine("icones_image", "a.svg",
            b"<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 8 8'>"
            b"<rect width='4' height='8' fill='red'/><circle cx='6' cy='4' r='2'/></svg>")
-    graine("fuzz_icones_bureau", "a.desktop",
+    graine("icones_bureau", "a.desktop",
            b"[Desktop Entry]\nType=Application\nName=a\nExec=a %U\nIcon=a\\sb\n")
-    graine("fuzz_icones_bureau", "b.desktop",
+    graine("icones_bureau", "b.desktop",
            b"# c\n[Desktop Action x]\nIcon=x\n\n[Desktop Entry]\nIcon[fr]=y\nIcon = /z.png\n")
 
 
-def main():
-    dossier = sys.argv[1]
-    os.makedirs(dossier, exist_ok=True)
-    if len(sys.argv) > 2 and sys.argv[2] == "--graines":
-        graines(dossier)
-        return
-    if len(sys.argv) > 3 and sys.argv[2] == "--bench":
-        lignes = []
-        for n in range(int(sys.argv[3])):
-            a, b = (n * 2654435761) & 0xFFFFFF, (n * 40503 + 0x808080) & 0xFFFFFF
-            ecrire(os.path.join(dossier, f"g{n}.ico"),
-                   ico([(16, 32, a, b), (32, 8, a, b), (32, 32, a, b), (48, 32, a, b)]))
-            lignes.append(f'{n + 1} ICON "g{n}.ico"\n')
-        ecrire(os.path.join(dossier, "bibliotheque.rc"), "".join(lignes).encode())
-        return
+def bibliotheque(arch, dossier, rc, sortie):
+    """A DLL with no code to speak of, holding the resources of the script rc."""
+    ecrire(os.path.join(dossier, "vide.c"), b"int tressola_fonction(void) { return 0; }\n")
+    subprocess.run([f"{arch}-w64-mingw32-windres", rc, "-O", "coff", "-o", "res.o"],
+                   cwd=dossier, check=True)
+    subprocess.run([f"{arch}-w64-mingw32-gcc", "-shared", "-nostdlib", "-s",
+                    "-Wl,--no-insert-timestamp", "-Wl,-e,0", "-o", sortie, "vide.c", "res.o"],
+                   cwd=dossier, check=True)
+
+
+def bench(dossier, sortie, n):
+    lignes = []
+    for i in range(n):
+        a, b = (i * 2654435761) & 0xFFFFFF, (i * 40503 + 0x808080) & 0xFFFFFF
+        ecrire(os.path.join(dossier, f"g{i}.ico"),
+               ico([(16, 32, a, b), (32, 8, a, b), (32, 32, a, b), (48, 32, a, b)]))
+        lignes.append(f'{i + 1} ICON "g{i}.ico"\n')
+    ecrire(os.path.join(dossier, "bibliotheque.rc"), "".join(lignes).encode())
+    bibliotheque("x86_64", dossier, "bibliotheque.rc", os.path.abspath(sortie))
+
+
+def donnees(dossier, ici):
     lignes = []
     for nom, entrees in GROUPES:
         ecrire(os.path.join(dossier, f"groupe-{nom}.ico"), ico(entrees))
@@ -197,13 +210,45 @@ def main():
         ecrire(os.path.join(dossier, f"c{n}.ico"), ico([(32, 1, a, b)]))
         lignes.append(f'{n + 1} ICON "c{n}.ico"\n')
     ecrire(os.path.join(dossier, "cinquante-sept.rc"), "".join(lignes).encode())
-    theme = os.path.join(dossier, "theme", "tressola-essai")
-    os.makedirs(os.path.join(theme, "32x32", "apps"), exist_ok=True)
-    ecrire(os.path.join(theme, "index.theme"),
+    for arch, rc, nom in [("x86_64", "groupes.rc", "groupes64.dll"),
+                          ("i686", "groupes.rc", "groupes32.dll"),
+                          ("x86_64", "sans-icone.rc", "sans-icone.dll"),
+                          ("x86_64", "cinquante-sept.rc", "cinquante-sept.dll")]:
+        bibliotheque(arch, dossier, rc, os.path.join(ici, nom))
+    for groupe, nom in [("6", "plusieurs-tailles"), ("9", "png256"), ("1", "monochrome")]:
+        shutil.copy(os.path.join(dossier, f"groupe-{groupe}.ico"), os.path.join(ici, f"{nom}.ico"))
+
+    corpus = os.path.join(ici, "..", "..", "..", "fuzz", "corpus")
+    graines(corpus)
+    pe = os.path.join(corpus, "icones_pe")
+    os.makedirs(pe, exist_ok=True)
+    bibliotheque("i686", dossier, "petite.rc", os.path.join(pe, "petite32.dll"))
+    bibliotheque("x86_64", dossier, "petite.rc", os.path.join(pe, "petite64.dll"))
+    shutil.copy(os.path.join(ici, "sans-icone.dll"), pe)
+
+    # A drawing twice as large as the icons, left half red, right half blue; and compressed.
+    svg = (b"<svg xmlns='http://www.w3.org/2000/svg' width='640' height='640'><rect width='320' "
+           b"height='640' fill='red'/><rect x='320' width='320' height='640' fill='blue'/></svg>")
+    ecrire(os.path.join(ici, "moitie.svg"), svg)
+    ecrire(os.path.join(ici, "moitie.svgz"), gzip.compress(svg, mtime=0))
+
+    theme = os.path.join(ici, "theme")
+    shutil.rmtree(theme, ignore_errors=True)
+    os.makedirs(os.path.join(theme, "tressola-essai", "32x32", "apps"))
+    ecrire(os.path.join(theme, "tressola-essai", "index.theme"),
            b"[Icon Theme]\nName=tressola-essai\nDirectories=32x32/apps\n\n"
            b"[32x32/apps]\nSize=32\nType=Fixed\n")
-    ecrire(os.path.join(theme, "32x32", "apps", "tressola-essai.png"),
+    ecrire(os.path.join(theme, "tressola-essai", "32x32", "apps", "tressola-essai.png"),
            png(32, 0x4080C0, 0xC08040))
+
+
+def main():
+    ici = os.path.dirname(os.path.abspath(__file__))
+    with tempfile.TemporaryDirectory() as dossier:
+        if len(sys.argv) == 4 and sys.argv[1] == "--bench":
+            bench(dossier, sys.argv[2], int(sys.argv[3]))
+        else:
+            donnees(dossier, ici)
 
 
 if __name__ == "__main__":
