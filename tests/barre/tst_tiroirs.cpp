@@ -5,6 +5,7 @@
 #include "support/Banc.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -71,6 +72,25 @@ TBoutonTiroir *tiroir(TBarreDlg *barre, int i) {
 void cliquer(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton->setFocus();
     barre->TiroirClick();
+}
+
+// A menu as the user reads it: a line per item, caption and shortcut, "[x]" before a checked
+// item, "(grisé)" after a disabled one, "-" for a separator, a submenu's items indented.
+QStringList lignes(const QMenu *menu, const QString &retrait = {}) {
+    QStringList l;
+    for (const QAction *a : menu->actions()) {
+        QStringList mots{a->isSeparator() ? u"-"_qs : a->text()};
+        if (a->isChecked())
+            mots.prepend(u"[x]"_qs);
+        if (!a->shortcut().isEmpty())
+            mots.append(a->shortcut().toString());
+        if (!a->isEnabled())
+            mots.append(u"(grisé)"_qs);
+        l.append(retrait + mots.join(u' '));
+        if (a->menu())
+            l += lignes(a->menu(), retrait + u"  "_qs);
+    }
+    return l;
 }
 
 void taper(QWidget *controle, QKeyCombination touches) {
@@ -221,22 +241,54 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
     }
 
-    // A drawer bar's menu differs by its first item and cannot enter move mode; it shows the
-    // main bar's settings.
+    // The three menus as the user reads them, on the main bar and on a drawer bar, where the
+    // main bar's settings show and move mode cannot be chosen. Ctrl+M flips move mode.
     void menus() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
         barre->PopupMenuPopup();
-        QCOMPARE(barre->Fermer->text(), u"&Quitter"_qs);
-        QVERIFY(barre->Modedeplacer->isEnabled());
+        const QStringList reglages{u"-"_qs,
+                                   u"&Aide F1"_qs,
+                                   u"A propos de &Tressola"_qs,
+                                   u"-"_qs,
+                                   u"&Insérer (à la fin) Ctrl+F"_qs,
+                                   u"-"_qs,
+                                   u"&Toujours visible Ctrl+T"_qs,
+                                   u"Tiroirs &automatiques Ctrl+A"_qs,
+                                   u"-"_qs};
+        const QStringList suite{u"Arrangement :"_qs,
+                                u"  [x] &Horizontal Ctrl+H"_qs,
+                                u"  &Vertical Ctrl+V"_qs,
+                                u"Position au lancement :"_qs,
+                                u"  [x] &Quelconque (ici) Ctrl+Q"_qs,
+                                u"  En haut à gauche Ctrl+1"_qs,
+                                u"  En bas à gauche Ctrl+2"_qs,
+                                u"  En bas au milieu Ctrl+3"_qs,
+                                u"  En bas à droite Ctrl+4"_qs,
+                                u"&Revenir à position sauvée Ctrl+R"_qs,
+                                u"-"_qs,
+                                u"&Démarrer avec la session"_qs};
+        QCOMPARE(lignes(barre->PopupMenu), QStringList{u"&Quitter Alt+F4"_qs} + reglages +
+                                               QStringList{u"[x] &Mode déplacer Ctrl+M"_qs} +
+                                               suite);
+        QCOMPARE(lignes(barre->PopupMenuButt),
+                 (QStringList{u"&Lancer Ctrl+Return"_qs, u"&Insérer (avant) Ctrl+A"_qs,
+                              u"Atteindre l'&original Ctrl+O"_qs,
+                              u"&Configurer l'application Ctrl+C"_qs, u"&Détruire Shift+Del"_qs}));
+        barre->ActiverMenuTiroirs(tiroir(barre, 2));
+        QCOMPARE(lignes(barre->PopupMenuTiroirs),
+                 (QStringList{u"&Ouvrir / Fermer Ctrl+Return (grisé)"_qs,
+                              u"Insérer un premier bouton Ctrl+P"_qs,
+                              u"Choisir texte de l'info-&bulle Ctrl+B"_qs}));
         cliquer(barre, tiroir(barre, 0));
         TBarreDlg *ouvert = tiroir(barre, 0)->Barre;
-        barre->StayOnTopClick();
         ouvert->PopupMenuPopup();
-        QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
-        QVERIFY(!ouvert->Modedeplacer->isEnabled());
-        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked() &&
-                !ouvert->Vertical->isChecked());
+        QCOMPARE(lignes(ouvert->PopupMenu),
+                 QStringList{u"&Fermer cette fenêtre Alt+F4"_qs} + reglages +
+                     QStringList{u"&Mode déplacer Ctrl+M (grisé)"_qs} + suite);
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
+        QVERIFY(!barre->Modedeplacer->isChecked());
         // The one place checked is the board's Position; 5 names none.
         const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
                                  u"En bas à droite"_qs,   u"En bas au milieu"_qs,
