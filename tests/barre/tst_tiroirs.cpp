@@ -74,9 +74,9 @@ void cliquer(TBarreDlg *barre, TBoutonTiroir *t) {
     barre->TiroirClick();
 }
 
-// A menu as the user reads it: a line per item, caption and shortcut, "[x]" before a checked
-// item, "(grisé)" after a disabled one, "-" for a separator, a submenu's items indented.
-QStringList lignes(const QMenu *menu, const QString &retrait = {}) {
+// A menu as the user reads it: its items between "|", each with its shortcut, "[x]" before a
+// checked one, "(grisé)" after a disabled one, "-" for a separator, a submenu's items indented.
+QString lignes(const QMenu *menu, const QString &retrait = {}) {
     QStringList l;
     for (const QAction *a : menu->actions()) {
         QStringList mots{a->isSeparator() ? u"-"_qs : a->text()};
@@ -88,9 +88,9 @@ QStringList lignes(const QMenu *menu, const QString &retrait = {}) {
             mots.append(u"(grisé)"_qs);
         l.append(retrait + mots.join(u' '));
         if (a->menu())
-            l += lignes(a->menu(), retrait + u"  "_qs);
+            l.append(lignes(a->menu(), retrait + u"  "_qs));
     }
-    return l;
+    return l.join(u'|');
 }
 
 void taper(QWidget *controle, QKeyCombination touches) {
@@ -241,66 +241,45 @@ private Q_SLOTS:
         QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
     }
 
-    // The three menus as the user reads them, on the main bar and on a drawer bar, where the
-    // main bar's settings show and move mode cannot be chosen. Ctrl+M flips move mode.
+    // The three menus as the user reads them, on the main bar and on a drawer bar, which shows
+    // the main bar's settings and cannot enter move mode. Ctrl+M flips move mode.
     void menus() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
         taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
         barre->PopupMenuPopup();
-        const QStringList reglages{u"-"_qs,
-                                   u"&Aide F1"_qs,
-                                   u"A propos de &Tressola"_qs,
-                                   u"-"_qs,
-                                   u"&Insérer (à la fin) Ctrl+F"_qs,
-                                   u"-"_qs,
-                                   u"&Toujours visible Ctrl+T"_qs,
-                                   u"Tiroirs &automatiques Ctrl+A"_qs,
-                                   u"-"_qs};
-        const QStringList suite{u"Arrangement :"_qs,
-                                u"  [x] &Horizontal Ctrl+H"_qs,
-                                u"  &Vertical Ctrl+V"_qs,
-                                u"Position au lancement :"_qs,
-                                u"  [x] &Quelconque (ici) Ctrl+Q"_qs,
-                                u"  En haut à gauche Ctrl+1"_qs,
-                                u"  En bas à gauche Ctrl+2"_qs,
-                                u"  En bas au milieu Ctrl+3"_qs,
-                                u"  En bas à droite Ctrl+4"_qs,
-                                u"&Revenir à position sauvée Ctrl+R"_qs,
-                                u"-"_qs,
-                                u"&Démarrer avec la session"_qs};
-        QCOMPARE(lignes(barre->PopupMenu), QStringList{u"&Quitter Alt+F4"_qs} + reglages +
-                                               QStringList{u"[x] &Mode déplacer Ctrl+M"_qs} +
-                                               suite);
+        const QString milieu = u"|-|&Aide F1|A propos de &Tressola|-|&Insérer (à la fin) Ctrl+F|-|"
+                               "&Toujours visible Ctrl+T|Tiroirs &automatiques Ctrl+A|-|"_qs;
+        const QString fin = u"|Arrangement :|  [x] &Horizontal Ctrl+H|  &Vertical Ctrl+V|"
+                            "Position au lancement :|  [x] &Quelconque (ici) Ctrl+Q|"
+                            "  En haut à gauche Ctrl+1|  En bas à gauche Ctrl+2|"
+                            "  En bas au milieu Ctrl+3|  En bas à droite Ctrl+4|"
+                            "&Revenir à position sauvée Ctrl+R|-|&Démarrer avec la session"_qs;
+        QCOMPARE(lignes(barre->PopupMenu),
+                 u"&Quitter Alt+F4"_qs + milieu + u"[x] &Mode déplacer Ctrl+M"_qs + fin);
         QCOMPARE(lignes(barre->PopupMenuButt),
-                 (QStringList{u"&Lancer Ctrl+Return"_qs, u"&Insérer (avant) Ctrl+A"_qs,
-                              u"Atteindre l'&original Ctrl+O"_qs,
-                              u"&Configurer l'application Ctrl+C"_qs, u"&Détruire Shift+Del"_qs}));
+                 u"&Lancer Ctrl+Return|&Insérer (avant) Ctrl+A|Atteindre l'&original Ctrl+O|"
+                 "&Configurer l'application Ctrl+C|&Détruire Shift+Del"_qs);
         barre->ActiverMenuTiroirs(tiroir(barre, 2));
         QCOMPARE(lignes(barre->PopupMenuTiroirs),
-                 (QStringList{u"&Ouvrir / Fermer Ctrl+Return (grisé)"_qs,
-                              u"Insérer un premier bouton Ctrl+P"_qs,
-                              u"Choisir texte de l'info-&bulle Ctrl+B"_qs}));
+                 u"&Ouvrir / Fermer Ctrl+Return (grisé)|Insérer un premier bouton Ctrl+P|"
+                 "Choisir texte de l'info-&bulle Ctrl+B"_qs);
         cliquer(barre, tiroir(barre, 0));
         TBarreDlg *ouvert = tiroir(barre, 0)->Barre;
         ouvert->PopupMenuPopup();
-        QCOMPARE(lignes(ouvert->PopupMenu),
-                 QStringList{u"&Fermer cette fenêtre Alt+F4"_qs} + reglages +
-                     QStringList{u"&Mode déplacer Ctrl+M (grisé)"_qs} + suite);
+        QCOMPARE(lignes(ouvert->PopupMenu), u"&Fermer cette fenêtre Alt+F4"_qs + milieu +
+                                                u"&Mode déplacer Ctrl+M (grisé)"_qs + fin);
         taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
         QVERIFY(!barre->Modedeplacer->isChecked());
         // The one place checked is the board's Position; 5 names none.
-        const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
-                                 u"En bas à droite"_qs,   u"En bas au milieu"_qs,
-                                 u"&Quelconque (ici)"_qs, QString()};
-        for (int position = 0; position < places.size(); ++position) {
+        const QStringList places{u"En haut à gauche"_qs, u"En bas à gauche"_qs,
+                                 u"En bas à droite"_qs, u"En bas au milieu"_qs, u"&Quelconque"_qs};
+        for (int position = 0; position <= 5; ++position) {
             G.Position = quint8(position);
             ouvert->PopupMenuPopup();
-            QStringList cochees;
-            for (QAction *a : {ouvert->hg, ouvert->bg, ouvert->bd, ouvert->bm, ouvert->Quelconque})
-                if (a->isChecked())
-                    cochees.append(a->text());
-            QCOMPARE(cochees.join(u'|'), places[position]);
+            const QString vu = lignes(ouvert->Posi0);
+            QCOMPARE(vu.count(u"[x]"_qs), int(position < 5));
+            QVERIFY(position == 5 || vu.contains(u"[x] "_qs + places[position]));
         }
     }
 
