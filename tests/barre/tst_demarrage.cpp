@@ -28,14 +28,18 @@ QByteArray tableauDe(int nombre) {
 class TestDemarrage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Settings keep their low byte only.
+    // Settings keep their low byte only. The main bar's paint applies the stay-on-top setting.
     void reglagesLus() {
         Banc banc;
         banc.ecrire("[TRESSOLA]\nOrientation=256\nPosition=-1\nStayOnTop=2\n" + tableauDe(1));
-        banc.demarrer();
+        TBarreDlg *barre = banc.demarrer();
         QCOMPARE(int(G.Orientation), 0);
         QCOMPARE(int(G.Position), 255);
         QVERIFY(G.StayOnTop);
+        QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        G.StayOnTop = false;
+        barre->repaint();
+        QTRY_VERIFY(!barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     // Each slot as command|drawer section|icon, whatever MAIN's count says (damaged counts are

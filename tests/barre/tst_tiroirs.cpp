@@ -227,18 +227,30 @@ private Q_SLOTS:
         QCOMPARE(t->Barre->Liste->LigCom, u"neuf"_qs);
     }
 
-    // Changing the window style hides the window and must not move it.
+    // The start-up places by their keys, each written at once and taken at once; "&Quelconque
+    // (ici)" keeps the place the bar has (changing the window style must not move it), where
+    // "&Revenir à position sauvée" brings it back.
     void placement() {
         Banc banc;
-        TBarreDlg *barre = banc.demarrer("[TRESSOLA]\nPosition=2\n");
-        barre->move(10, 20);
-        barre->QuelconqueClick();
+        TBarreDlg *barre = banc.demarrer(Tableau);
+        G.LargeurEcran = 1280;
+        G.HauteurEcran = 800;
+        for (const auto &[touche, position, place] :
+             {std::tuple{Qt::Key_1, 0, QPoint(0, 0)},
+              {Qt::Key_2, 1, QPoint(0, 800 - 65)},
+              {Qt::Key_3, 3, QPoint((1280 - 140) / 2, 800 - 65)},
+              {Qt::Key_4, 2, QPoint(1280 - 140, 800 - 65)},
+              {Qt::Key_Q, 4, QPoint(10, 20)}}) {
+            barre->move(10, 20);
+            taper(barre->Bidon, Qt::CTRL | touche);
+            QCOMPARE(barre->pos(), place);
+            QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1),
+                     position);
+        }
         barre->move(30, 40);
-        barre->RevenirPositionClick();
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_R);
         QCOMPARE(barre->pos(), QPoint(10, 20));
-        const TIniFile ini(banc.tableau());
-        QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
-        QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
+        QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
     }
 
     // The three menus as the user reads them, on the main bar and on a drawer bar, which shows
