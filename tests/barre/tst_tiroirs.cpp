@@ -227,6 +227,25 @@ private Q_SLOTS:
         QCOMPARE(t->Barre->Liste->LigCom, u"neuf"_qs);
     }
 
+    // Dragged by its background with the left button, the main bar moves by the mouse's
+    // movement, until the button is released; a drawer bar, or the right button, moves nothing.
+    void glisserLaBarre() {
+        Banc banc;
+        TBarreDlg *barre = banc.demarrer(Tableau);
+        cliquer(barre, tiroir(barre, 0));
+        for (const auto &[bar, bouton, bouge] :
+             {std::tuple{tiroir(barre, 0)->Barre, Qt::LeftButton, false},
+              {barre, Qt::RightButton, false},
+              {barre, Qt::LeftButton, true}}) {
+            const QPoint avant = bar->pos();
+            QTest::mousePress(bar, bouton, {}, QPoint(46, 40));
+            QTest::mouseMove(bar, QPoint(76, 20));
+            QTest::mouseRelease(bar, bouton, {}, QPoint(76, 20));
+            QTest::mouseMove(bar, QPoint(90, 30));
+            QCOMPARE(bar->pos(), avant + (bouge ? QPoint(30, -20) : QPoint()));
+        }
+    }
+
     // The start-up places by their keys, each written at once and taken at once; "&Quelconque
     // (ici)" keeps the place the bar has (changing the window style must not move it), where
     // "&Revenir à position sauvée" brings it back.
@@ -327,6 +346,15 @@ private Q_SLOTS:
         QCOMPARE(plein->Barre->Tag, 1);
         taper(plein->Bouton, (Qt::ControlModifier | Qt::KeypadModifier) | Qt::Key_Enter);
         QCOMPARE(plein->Barre->Tag, 0);
+        // F10 opens the bar menu just inside the bar's corner, from a button or from the bar.
+        barre->move(0, 0);
+        QCOMPARE(barre->Bidon->geometry(), QRect(244, 16, 2, 2));
+        for (QWidget *w : {static_cast<QWidget *>(vide->Bouton), static_cast<QWidget *>(barre)}) {
+            taper(w, Qt::Key_F10);
+            QTRY_VERIFY(barre->PopupMenu->isVisible());
+            QCOMPARE(barre->PopupMenu->pos(), QPoint(10, 10));
+            barre->PopupMenu->hide();
+        }
     }
 };
 
