@@ -1,6 +1,7 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/TIniFile.h"
+#include "dialogs/TRadioGroup.h"
 #include "support/Banc.h"
 
 #include <QLineEdit>
@@ -14,6 +15,7 @@ namespace {
 // A blank button and a filled one; drawer 0 holds two buttons, drawer 1 is reserved and empty.
 const QByteArray Tableau = "[TRESSOLA]\nPosition=0\n"
                            "[MAIN]\n0LigCom=\n0NomSection=SECTION0\n1LigCom=/bin/plein\n"
+                           "1WDir=/tmp/\n1Hint=Plein\n1Name=/bin/plein\n1Icon=2\n1Lancement=1\n"
                            "1NomSection=SECTION1\nNombre=2\n"
                            "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n1LigCom=y\nNombre=2\n"
                            "[SECTION1]\nNombre=0\n";
@@ -184,20 +186,27 @@ private Q_SLOTS:
             QTimer::singleShot(0, this, [&] {
                 auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
                 QVERIFY(d);
-                QCOMPARE(d->LigneCommande->text(), u"/bin/plein"_qs);
+                QCOMPARE((QStringList{d->LigneCommande->text(), d->Repertoire->text(),
+                                      d->Infobulle->text(), d->Executable->text(),
+                                      QString::number(d->Numero->value()),
+                                      QString::number(d->RadioGroup->ItemIndex())}),
+                         champsLus(banc, u"MAIN"_qs, 1));
                 d->LigneCommande->setText(u"\"/opt/Mon App/app\" -x"_qs);
+                d->Repertoire->setText(u"/opt/"_qs);
                 d->Infobulle->setText(u"Mon app"_qs);
+                d->Executable->setText(u"/opt/app.ico"_qs);
                 d->Numero->setValue(3);
+                d->RadioGroup->SetItemIndex(2);
                 (ok ? d->OKBtn : d->CancelBtn)->click();
             });
             barre->ConfigurerAppliClick();
             if (!ok)
                 QCOMPARE(banc.lire(), avant);
         }
-        QCOMPARE(r->Icon, 3);
         QCOMPARE(r->Bouton->toolTip(), u"Mon app"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"1LigCom"_qs), u"\"/opt/Mon App/app\" -x"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"1Hint"_qs), u"Mon app"_qs);
+        QCOMPARE(champsLus(banc, u"MAIN"_qs, 1),
+                 (QStringList{u"\"/opt/Mon App/app\" -x"_qs, u"/opt/"_qs, u"Mon app"_qs,
+                              u"/opt/app.ico"_qs, u"3"_qs, u"2"_qs}));
 
         // A text the board file would give back cut: refused, shown again as typed.
         const QString long_ = QString(1024, u'x');
@@ -220,7 +229,8 @@ private Q_SLOTS:
         pas.start(10);
         barre->ConfigurerAppliClick();
         QCOMPARE(revu, long_);
-        QCOMPARE(banc.messages.size(), 1);
+        QCOMPARE(banc.messages,
+                 QStringList{u"Ce texte est trop long : 1023 caractères au plus."_qs});
         QCOMPARE(banc.lire(), apres);
 
         // A strip's hint, by its own dialog.
