@@ -105,7 +105,10 @@ private Q_SLOTS:
         TBoutonTiroir *t = barre->ListeTiroirs->Suivant;
         t->Bouton->setFocus();
         barre->InsererPremierClick();
-        QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
+        QCOMPARE(banc.lire().split('[').last(),
+                 QByteArray("SECTION1]\nNombre=1\n0LigCom=\n"
+                            "0Lancement=0\n0WDir=\n0Name=\n0IsBmp=0\n"
+                            "0Icon=-1\n0Hint=\n"));
         QVERIFY(t->Barre && t->Barre->isVisible());
         QCOMPARE(commandes(t->Barre), QStringList{QString()});
 
