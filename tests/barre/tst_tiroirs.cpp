@@ -5,6 +5,7 @@
 #include "support/Banc.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <QTest>
 #include <csignal>
@@ -291,7 +292,17 @@ private Q_SLOTS:
         QCOMPARE(lignes(barre->PopupMenuButt),
                  u"&Lancer Ctrl+Return|&Insérer (avant) Ctrl+A|Atteindre l'&original Ctrl+O|"
                  "&Configurer l'application Ctrl+C|&Détruire Shift+Del"_qs);
-        barre->ActiverMenuTiroirs(tiroir(barre, 2));
+        // Opening, a menu focuses its kind of button under the mouse, the empty strip's opening
+        // enabling only its first insertion.
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{tiroir(barre, 1)->Bouton, barre->Liste->Bouton,
+                                              barre->Bidon, tiroir(barre, 2)->Bouton}) {
+            barre->Bidon->setFocus();
+            QCursor::setPos(barre->pos() + w->geometry().center());
+            barre->PopupMenuTiroirsPopup();
+            barre->PopupMenuButtPopup();
+            QCOMPARE(barre->focusWidget(), w);
+        }
         QCOMPARE(lignes(barre->PopupMenuTiroirs),
                  u"&Ouvrir / Fermer Ctrl+Return (grisé)|Insérer un premier bouton Ctrl+P|"
                  "Choisir texte de l'info-&bulle Ctrl+B"_qs);
