@@ -109,7 +109,7 @@ private Q_SLOTS:
                  QByteArray("SECTION1]\nNombre=1\n0LigCom=\n"
                             "0Lancement=0\n0WDir=\n0Name=\n0IsBmp=0\n"
                             "0Icon=-1\n0Hint=\n"));
-        QVERIFY(t->Barre && t->Barre->isVisible());
+        QVERIFY(t->Barre && t->Barre->isVisible() && !t->Bouton->icon().isNull());
         QCOMPARE(commandes(t->Barre), QStringList{QString()});
 
         t->Barre->DetruireClick();
