@@ -163,6 +163,7 @@ private Q_SLOTS:
             QVERIFY(ouvert && ouvert->isVisible());
             return;
         }
+        QCOMPARE(barre->size(), QSize(46, 65));
         QVERIFY(!tiroirs(barre).contains(section));
         QVERIFY(!TIniFile(banc.tableau()).SectionExists(section));
         QCOMPARE(lu(banc, u"MAIN"_qs, u"0NomSection"_qs), tiroirs(barre).first());
