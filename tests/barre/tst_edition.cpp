@@ -17,7 +17,8 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=0\n"
                            "[MAIN]\n0LigCom=\n0NomSection=SECTION0\n1LigCom=/bin/plein\n"
                            "1WDir=/tmp/\n1Hint=Plein\n1Name=/bin/plein\n1Icon=2\n1Lancement=1\n"
                            "1NomSection=SECTION1\nNombre=2\n"
-                           "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n1LigCom=y\nNombre=2\n"
+                           "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n0WDir=/srv/\n0Icon=4\n"
+                           "0Name=/bin/tiroir\n0Lancement=2\n1LigCom=y\nNombre=2\n"
                            "[SECTION1]\nNombre=0\n";
 
 QString lu(const Banc &banc, const QString &section, const QString &cle) {
@@ -299,8 +300,8 @@ private Q_SLOTS:
         QCOMPARE(banc.messages.size(), 1);
     }
 
-    // Dragging a button of a drawer onto one of the main bar copies it there, onto a filled one
-    // only when the user agrees (the drop scenario agrees). The drawer keeps its own.
+    // Dragging a button of a drawer onto one of the main bar copies it there, every field, onto a
+    // filled one only when the user agrees (the drop scenario agrees). The drawer keeps its own.
     void copieParGlisser() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
@@ -314,8 +315,7 @@ private Q_SLOTS:
         banc.messages.clear();
         barre->MyDragDrop(barre->Liste->Bouton, tiroir->Liste->Bouton);
         QVERIFY(banc.messages.isEmpty());
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"0LigCom"_qs), u"/bin/tiroir"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"0Hint"_qs), u"Tiroir"_qs);
+        QCOMPARE(champsLus(banc, u"MAIN"_qs, 0), tiroirAvant);
         QCOMPARE(champsLus(banc, u"SECTION0"_qs, 0), tiroirAvant);
     }
 };
