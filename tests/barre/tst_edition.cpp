@@ -124,6 +124,16 @@ private Q_SLOTS:
         QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
     }
 
+    // A slot that the board gives no section gets a fresh one for its first button.
+    void premierBoutonSansSection() {
+        Banc banc;
+        TBarreDlg *barre = banc.demarrer("[MAIN]\n0LigCom=a\nNombre=1\n[SECTION0]\n0LigCom=b\n");
+        barre->ListeTiroirs->Bouton->setFocus();
+        barre->InsererPremierClick();
+        QCOMPARE(tiroirs(barre), QStringList{u"SECTION1"_qs});
+        QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
+    }
+
     // Deleting a slot of the main bar takes its drawer: one that holds buttons, or whose section
     // was erased, only when the user agrees; a reserved one without a question. Drawer 0 is open
     // meanwhile. The last slot cannot be deleted.
