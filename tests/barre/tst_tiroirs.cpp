@@ -274,14 +274,17 @@ private Q_SLOTS:
     }
 
     // The three menus as the user reads them, on the main bar and on a drawer bar, which shows
-    // the main bar's settings and cannot enter move mode. Ctrl+M flips move mode.
+    // the main bar's settings and cannot enter move mode. Ctrl+M, Ctrl+T and Ctrl+A from the bar
+    // flip move mode, stay-on-top and automatic drawers.
     void menus() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
-        taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
+        for (Qt::Key touche : {Qt::Key_M, Qt::Key_T, Qt::Key_A})
+            taper(barre->Bidon, Qt::CTRL | touche);
         barre->PopupMenuPopup();
-        const QString milieu = u"|-|&Aide F1|A propos de &Tressola|-|&Insérer (à la fin) Ctrl+F|-|"
-                               "&Toujours visible Ctrl+T|Tiroirs &automatiques Ctrl+A|-|"_qs;
+        const QString milieu =
+            u"|-|&Aide F1|A propos de &Tressola|-|&Insérer (à la fin) Ctrl+F|-|"
+            "[x] &Toujours visible Ctrl+T|[x] Tiroirs &automatiques Ctrl+A|-|"_qs;
         const QString fin = u"|Arrangement :|  [x] &Horizontal Ctrl+H|  &Vertical Ctrl+V|"
                             "Position au lancement :|  [x] &Quelconque (ici) Ctrl+Q|"
                             "  En haut à gauche Ctrl+1|  En bas à gauche Ctrl+2|"
