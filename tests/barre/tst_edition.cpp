@@ -87,11 +87,14 @@ private Q_SLOTS:
         QCOMPARE(barre->focusWidget(), barre->Liste->Suivant->Bouton);
     }
 
+    // The open drawer follows its strip, a slot further.
     void insererAvantLePremier() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
+        const QPoint place = ouvrirTiroir0(barre)->pos();
         barre->Liste->Bouton->setFocus();
         barre->InsererClick();
+        QCOMPARE(barre->ListeTiroirs->Suivant->Barre->pos(), place + QPoint(47, 0));
         QCOMPARE(commandes(barre), (QStringList{QString(), QString(), u"/bin/plein"_qs}));
         QCOMPARE(tiroirs(barre), (QStringList{u"SECTION2"_qs, u"SECTION0"_qs, u"SECTION1"_qs}));
         QCOMPARE(lu(banc, u"MAIN"_qs, u"0NomSection"_qs), u"SECTION2"_qs);
