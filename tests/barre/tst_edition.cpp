@@ -1,6 +1,7 @@
 #include "barre/TBitBtn.h"
 #include "board/Boutons.h"
 #include "board/TIniFile.h"
+#include "dialogs/TRadioGroup.h"
 #include "support/Banc.h"
 
 #include <QLineEdit>
@@ -14,8 +15,10 @@ namespace {
 // A blank button and a filled one; drawer 0 holds two buttons, drawer 1 is reserved and empty.
 const QByteArray Tableau = "[TRESSOLA]\nPosition=0\n"
                            "[MAIN]\n0LigCom=\n0NomSection=SECTION0\n1LigCom=/bin/plein\n"
+                           "1WDir=/tmp/\n1Hint=Plein\n1Name=/bin/plein\n1Icon=2\n1Lancement=1\n"
                            "1NomSection=SECTION1\nNombre=2\n"
-                           "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n1LigCom=y\nNombre=2\n"
+                           "[SECTION0]\n0LigCom=/bin/tiroir\n0Hint=Tiroir\n0WDir=/srv/\n0Icon=4\n"
+                           "0Name=/bin/tiroir\n0Lancement=2\n1LigCom=y\nNombre=2\n"
                            "[SECTION1]\nNombre=0\n";
 
 QString lu(const Banc &banc, const QString &section, const QString &cle) {
@@ -29,16 +32,20 @@ QStringList champsLus(const Banc &banc, const QString &section, int i) {
     return l;
 }
 
-QStringList commandes(TBarreDlg *barre) {
+// A field of every record of a list, in list order.
+template <class R>
+QStringList noms(R *liste, QString R::*champ) {
     QStringList l;
-    PourChaque(barre->Liste, [&](TBoutonAppli *r) { l.append(r->LigCom); });
+    PourChaque(liste, [&](R *r) { l.append(r->*champ); });
     return l;
 }
 
+QStringList commandes(TBarreDlg *barre) {
+    return noms(barre->Liste, &TBoutonAppli::LigCom);
+}
+
 QStringList tiroirs(TBarreDlg *barre) {
-    QStringList l;
-    PourChaque(barre->ListeTiroirs, [&](TBoutonTiroir *t) { l.append(t->NomSection); });
-    return l;
+    return noms(barre->ListeTiroirs, &TBoutonTiroir::NomSection);
 }
 
 TBarreDlg *ouvrirTiroir0(TBarreDlg *barre) {
@@ -80,11 +87,14 @@ private Q_SLOTS:
         QCOMPARE(barre->focusWidget(), barre->Liste->Suivant->Bouton);
     }
 
+    // The open drawer follows its strip, a slot further.
     void insererAvantLePremier() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
+        const QPoint place = ouvrirTiroir0(barre)->pos();
         barre->Liste->Bouton->setFocus();
         barre->InsererClick();
+        QCOMPARE(barre->ListeTiroirs->Suivant->Barre->pos(), place + QPoint(47, 0));
         QCOMPARE(commandes(barre), (QStringList{QString(), QString(), u"/bin/plein"_qs}));
         QCOMPARE(tiroirs(barre), (QStringList{u"SECTION2"_qs, u"SECTION0"_qs, u"SECTION1"_qs}));
         QCOMPARE(lu(banc, u"MAIN"_qs, u"0NomSection"_qs), u"SECTION2"_qs);
@@ -99,8 +109,11 @@ private Q_SLOTS:
         TBoutonTiroir *t = barre->ListeTiroirs->Suivant;
         t->Bouton->setFocus();
         barre->InsererPremierClick();
-        QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
-        QVERIFY(t->Barre && t->Barre->isVisible());
+        QCOMPARE(banc.lire().split('[').last(),
+                 QByteArray("SECTION1]\nNombre=1\n0LigCom=\n"
+                            "0Lancement=0\n0WDir=\n0Name=\n0IsBmp=0\n"
+                            "0Icon=-1\n0Hint=\n"));
+        QVERIFY(t->Barre && t->Barre->isVisible() && !t->Bouton->icon().isNull());
         QCOMPARE(commandes(t->Barre), QStringList{QString()});
 
         t->Barre->DetruireClick();
@@ -114,9 +127,19 @@ private Q_SLOTS:
         QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
     }
 
+    // A slot that the board gives no section gets a fresh one for its first button.
+    void premierBoutonSansSection() {
+        Banc banc;
+        TBarreDlg *barre = banc.demarrer("[MAIN]\n0LigCom=a\nNombre=1\n[SECTION0]\n0LigCom=b\n");
+        barre->ListeTiroirs->Bouton->setFocus();
+        barre->InsererPremierClick();
+        QCOMPARE(tiroirs(barre), QStringList{u"SECTION1"_qs});
+        QCOMPARE(lu(banc, u"SECTION1"_qs, u"Nombre"_qs), u"1"_qs);
+    }
+
     // Deleting a slot of the main bar takes its drawer: one that holds buttons, or whose section
     // was erased, only when the user agrees; a reserved one without a question. Drawer 0 is open
-    // meanwhile.
+    // meanwhile. The last slot cannot be deleted.
     void detruireUnCreneau_data() {
         QTest::addColumn<int>("indice");
         QTest::addColumn<bool>("efface"); // the drawer's section erased from the board first
@@ -154,25 +177,23 @@ private Q_SLOTS:
             QVERIFY(ouvert && ouvert->isVisible());
             return;
         }
+        QCOMPARE(barre->size(), QSize(46, 65));
         QVERIFY(!tiroirs(barre).contains(section));
         QVERIFY(!TIniFile(banc.tableau()).SectionExists(section));
         QCOMPARE(lu(banc, u"MAIN"_qs, u"0NomSection"_qs), tiroirs(barre).first());
         QCOMPARE(lu(banc, u"MAIN"_qs, u"Nombre"_qs), u"1"_qs);
         QCOMPARE(ouvert && ouvert->isVisible(), indice != 0);
-    }
-
-    void dernierBoutonDeLaBarrePrincipale() {
-        Banc banc;
-        TBarreDlg *barre = banc.demarrer("[MAIN]\n0LigCom=a\nNombre=1\n");
-        const QByteArray avant = banc.lire();
-        barre->Liste->Bouton->setFocus();
+        // The main bar's last button stays.
+        const QByteArray reste = banc.lire();
+        banc.messages.clear();
         barre->DetruireClick();
         QCOMPARE(banc.messages,
                  QStringList{u"C'est le dernier bouton, on ne peut pas le détruire!"_qs});
-        QCOMPARE(banc.lire(), avant);
+        QCOMPARE(banc.lire(), reste);
     }
 
-    // The configuration dialog edits the focused button; only OK changes it and writes.
+    // The configuration dialog edits the focused button, the hint dialog the focused strip; only
+    // OK changes it and writes.
     void configurer() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
@@ -183,20 +204,27 @@ private Q_SLOTS:
             QTimer::singleShot(0, this, [&] {
                 auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
                 QVERIFY(d);
-                QCOMPARE(d->LigneCommande->text(), u"/bin/plein"_qs);
+                QCOMPARE((QStringList{d->LigneCommande->text(), d->Repertoire->text(),
+                                      d->Infobulle->text(), d->Executable->text(),
+                                      QString::number(d->Numero->value()),
+                                      QString::number(d->RadioGroup->ItemIndex())}),
+                         champsLus(banc, u"MAIN"_qs, 1));
                 d->LigneCommande->setText(u"\"/opt/Mon App/app\" -x"_qs);
+                d->Repertoire->setText(u"/opt/"_qs);
                 d->Infobulle->setText(u"Mon app"_qs);
+                d->Executable->setText(u"/opt/app.ico"_qs);
                 d->Numero->setValue(3);
+                d->RadioGroup->SetItemIndex(2);
                 (ok ? d->OKBtn : d->CancelBtn)->click();
             });
             barre->ConfigurerAppliClick();
             if (!ok)
                 QCOMPARE(banc.lire(), avant);
         }
-        QCOMPARE(r->Icon, 3);
         QCOMPARE(r->Bouton->toolTip(), u"Mon app"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"1LigCom"_qs), u"\"/opt/Mon App/app\" -x"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"1Hint"_qs), u"Mon app"_qs);
+        QCOMPARE(champsLus(banc, u"MAIN"_qs, 1),
+                 (QStringList{u"\"/opt/Mon App/app\" -x"_qs, u"/opt/"_qs, u"Mon app"_qs,
+                              u"/opt/app.ico"_qs, u"3"_qs, u"2"_qs}));
 
         // A text the board file would give back cut: refused, shown again as typed.
         const QString long_ = QString(1024, u'x');
@@ -219,18 +247,15 @@ private Q_SLOTS:
         pas.start(10);
         barre->ConfigurerAppliClick();
         QCOMPARE(revu, long_);
-        QCOMPARE(banc.messages.size(), 1);
+        QCOMPARE(banc.messages,
+                 QStringList{u"Ce texte est trop long : 1023 caractères au plus."_qs});
         QCOMPARE(banc.lire(), apres);
-    }
 
-    void tooltipDUneBande() {
-        Banc banc;
-        TBarreDlg *barre = banc.demarrer(Tableau);
+        // A strip's hint, by its own dialog.
         TBoutonTiroir *t = barre->ListeTiroirs->Suivant;
         t->Bouton->setFocus();
-        QTimer::singleShot(0, this, [&] {
+        QTimer::singleShot(0, this, [] {
             auto *d = qobject_cast<THintDlg *>(QApplication::activeModalWidget());
-            QVERIFY(d);
             d->Texte->setText(u"Jeux"_qs);
             d->accept();
         });
@@ -288,8 +313,8 @@ private Q_SLOTS:
         QCOMPARE(banc.messages.size(), 1);
     }
 
-    // Dragging a button of a drawer onto one of the main bar copies it there, onto a filled one
-    // only when the user agrees (the drop scenario agrees). The drawer keeps its own.
+    // Dragging a button of a drawer onto one of the main bar copies it there, every field, onto a
+    // filled one only when the user agrees (the drop scenario agrees). The drawer keeps its own.
     void copieParGlisser() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
@@ -303,8 +328,7 @@ private Q_SLOTS:
         banc.messages.clear();
         barre->MyDragDrop(barre->Liste->Bouton, tiroir->Liste->Bouton);
         QVERIFY(banc.messages.isEmpty());
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"0LigCom"_qs), u"/bin/tiroir"_qs);
-        QCOMPARE(lu(banc, u"MAIN"_qs, u"0Hint"_qs), u"Tiroir"_qs);
+        QCOMPARE(champsLus(banc, u"MAIN"_qs, 0), tiroirAvant);
         QCOMPARE(champsLus(banc, u"SECTION0"_qs, 0), tiroirAvant);
     }
 };

@@ -5,6 +5,8 @@
 #include "support/Banc.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QMenu>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -71,6 +73,25 @@ TBoutonTiroir *tiroir(TBarreDlg *barre, int i) {
 void cliquer(TBarreDlg *barre, TBoutonTiroir *t) {
     t->Bouton->setFocus();
     barre->TiroirClick();
+}
+
+// A menu as the user reads it: its items between "|", each with its shortcut, "[x]" before a
+// checked one, "(grisé)" after a disabled one, "-" for a separator, a submenu's items indented.
+QString lignes(const QMenu *menu, const QString &retrait = {}) {
+    QStringList l;
+    for (const QAction *a : menu->actions()) {
+        QStringList mots{a->isSeparator() ? u"-"_qs : a->text()};
+        if (a->isChecked())
+            mots.prepend(u"[x]"_qs);
+        if (!a->shortcut().isEmpty())
+            mots.append(a->shortcut().toString());
+        if (!a->isEnabled())
+            mots.append(u"(grisé)"_qs);
+        l.append(retrait + mots.join(u' '));
+        if (a->menu())
+            l.append(lignes(a->menu(), retrait + u"  "_qs));
+    }
+    return l.join(u'|');
 }
 
 void taper(QWidget *controle, QKeyCombination touches) {
@@ -207,48 +228,103 @@ private Q_SLOTS:
         QCOMPARE(t->Barre->Liste->LigCom, u"neuf"_qs);
     }
 
-    // Changing the window style hides the window and must not move it.
-    void placement() {
+    // Dragged by its background with the left button, the main bar moves by the mouse's
+    // movement, until the button is released; a drawer bar, or the right button, moves nothing.
+    void glisserLaBarre() {
         Banc banc;
-        TBarreDlg *barre = banc.demarrer("[TRESSOLA]\nPosition=2\n");
-        barre->move(10, 20);
-        barre->QuelconqueClick();
-        barre->move(30, 40);
-        barre->RevenirPositionClick();
-        QCOMPARE(barre->pos(), QPoint(10, 20));
-        const TIniFile ini(banc.tableau());
-        QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1), 4);
-        QCOMPARE(ini.ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
+        TBarreDlg *barre = banc.demarrer(Tableau);
+        cliquer(barre, tiroir(barre, 0));
+        for (const auto &[bar, bouton, bouge] :
+             {std::tuple{tiroir(barre, 0)->Barre, Qt::LeftButton, false},
+              {barre, Qt::RightButton, false},
+              {barre, Qt::LeftButton, true}}) {
+            const QPoint avant = bar->pos();
+            QTest::mousePress(bar, bouton, {}, QPoint(46, 40));
+            QTest::mouseMove(bar, QPoint(76, 20));
+            QTest::mouseRelease(bar, bouton, {}, QPoint(76, 20));
+            QTest::mouseMove(bar, QPoint(90, 30));
+            QCOMPARE(bar->pos(), avant + (bouge ? QPoint(30, -20) : QPoint()));
+        }
     }
 
-    // A drawer bar's menu differs by its first item and cannot enter move mode; it shows the
-    // main bar's settings.
+    // The start-up places by their keys, each written at once and taken at once; "&Quelconque
+    // (ici)" keeps the place the bar has (changing the window style must not move it), where
+    // "&Revenir à position sauvée" brings it back.
+    void placement() {
+        Banc banc;
+        TBarreDlg *barre = banc.demarrer(Tableau);
+        G.LargeurEcran = 1280;
+        G.HauteurEcran = 800;
+        for (const auto &[touche, position, place] :
+             {std::tuple{Qt::Key_1, 0, QPoint(0, 0)},
+              {Qt::Key_2, 1, QPoint(0, 800 - 65)},
+              {Qt::Key_3, 3, QPoint((1280 - 140) / 2, 800 - 65)},
+              {Qt::Key_4, 2, QPoint(1280 - 140, 800 - 65)},
+              {Qt::Key_Q, 4, QPoint(10, 20)}}) {
+            barre->move(10, 20);
+            taper(barre->Bidon, Qt::CTRL | touche);
+            QCOMPARE(barre->pos(), place);
+            QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"Position"_qs, -1),
+                     position);
+        }
+        barre->move(30, 40);
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_R);
+        QCOMPARE(barre->pos(), QPoint(10, 20));
+        QCOMPARE(TIniFile(banc.tableau()).ReadInteger(u"TRESSOLA"_qs, u"X"_qs, -1), 10);
+    }
+
+    // The three menus as the user reads them, on the main bar and on a drawer bar, which shows
+    // the main bar's settings and cannot enter move mode. Ctrl+M, Ctrl+T and Ctrl+A from the bar
+    // flip move mode, stay-on-top and automatic drawers.
     void menus() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
+        for (Qt::Key touche : {Qt::Key_M, Qt::Key_T, Qt::Key_A})
+            taper(barre->Bidon, Qt::CTRL | touche);
         barre->PopupMenuPopup();
-        QCOMPARE(barre->Fermer->text(), u"&Quitter"_qs);
-        QVERIFY(barre->Modedeplacer->isEnabled());
+        const QString milieu =
+            u"|-|&Aide F1|A propos de &Tressola|-|&Insérer (à la fin) Ctrl+F|-|"
+            "[x] &Toujours visible Ctrl+T|[x] Tiroirs &automatiques Ctrl+A|-|"_qs;
+        const QString fin = u"|Arrangement :|  [x] &Horizontal Ctrl+H|  &Vertical Ctrl+V|"
+                            "Position au lancement :|  [x] &Quelconque (ici) Ctrl+Q|"
+                            "  En haut à gauche Ctrl+1|  En bas à gauche Ctrl+2|"
+                            "  En bas au milieu Ctrl+3|  En bas à droite Ctrl+4|"
+                            "&Revenir à position sauvée Ctrl+R|-|&Démarrer avec la session"_qs;
+        QCOMPARE(lignes(barre->PopupMenu),
+                 u"&Quitter Alt+F4"_qs + milieu + u"[x] &Mode déplacer Ctrl+M"_qs + fin);
+        QCOMPARE(lignes(barre->PopupMenuButt),
+                 u"&Lancer Ctrl+Return|&Insérer (avant) Ctrl+A|Atteindre l'&original Ctrl+O|"
+                 "&Configurer l'application Ctrl+C|&Détruire Shift+Del"_qs);
+        // Opening, a menu focuses its kind of button under the mouse, the empty strip's opening
+        // enabling only its first insertion.
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{tiroir(barre, 1)->Bouton, barre->Liste->Bouton,
+                                              barre->Bidon, tiroir(barre, 2)->Bouton}) {
+            barre->Bidon->setFocus();
+            QCursor::setPos(barre->pos() + w->geometry().center());
+            barre->PopupMenuTiroirsPopup();
+            barre->PopupMenuButtPopup();
+            QCOMPARE(barre->focusWidget(), w);
+        }
+        QCOMPARE(lignes(barre->PopupMenuTiroirs),
+                 u"&Ouvrir / Fermer Ctrl+Return (grisé)|Insérer un premier bouton Ctrl+P|"
+                 "Choisir texte de l'info-&bulle Ctrl+B"_qs);
         cliquer(barre, tiroir(barre, 0));
         TBarreDlg *ouvert = tiroir(barre, 0)->Barre;
-        barre->StayOnTopClick();
         ouvert->PopupMenuPopup();
-        QCOMPARE(ouvert->Fermer->text(), u"&Fermer cette fenêtre"_qs);
-        QVERIFY(!ouvert->Modedeplacer->isEnabled());
-        QVERIFY(ouvert->StayOnTop->isChecked() && ouvert->Horizontal->isChecked() &&
-                !ouvert->Vertical->isChecked());
+        QCOMPARE(lignes(ouvert->PopupMenu), u"&Fermer cette fenêtre Alt+F4"_qs + milieu +
+                                                u"&Mode déplacer Ctrl+M (grisé)"_qs + fin);
+        taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
+        QVERIFY(!barre->Modedeplacer->isChecked());
         // The one place checked is the board's Position; 5 names none.
-        const QStringList places{u"En haut à gauche"_qs,  u"En bas à gauche"_qs,
-                                 u"En bas à droite"_qs,   u"En bas au milieu"_qs,
-                                 u"&Quelconque (ici)"_qs, QString()};
-        for (int position = 0; position < places.size(); ++position) {
+        const QStringList places{u"En haut à gauche"_qs, u"En bas à gauche"_qs,
+                                 u"En bas à droite"_qs, u"En bas au milieu"_qs, u"&Quelconque"_qs};
+        for (int position = 0; position <= 5; ++position) {
             G.Position = quint8(position);
             ouvert->PopupMenuPopup();
-            QStringList cochees;
-            for (QAction *a : {ouvert->hg, ouvert->bg, ouvert->bd, ouvert->bm, ouvert->Quelconque})
-                if (a->isChecked())
-                    cochees.append(a->text());
-            QCOMPARE(cochees.join(u'|'), places[position]);
+            const QString vu = lignes(ouvert->Posi0);
+            QCOMPARE(vu.count(u"[x]"_qs), int(position < 5));
+            QVERIFY(position == 5 || vu.contains(u"[x] "_qs + places[position]));
         }
     }
 
@@ -284,6 +360,15 @@ private Q_SLOTS:
         QCOMPARE(plein->Barre->Tag, 1);
         taper(plein->Bouton, (Qt::ControlModifier | Qt::KeypadModifier) | Qt::Key_Enter);
         QCOMPARE(plein->Barre->Tag, 0);
+        // F10 opens the bar menu just inside the bar's corner, from a button or from the bar.
+        barre->move(0, 0);
+        QCOMPARE(barre->Bidon->geometry(), QRect(244, 16, 2, 2));
+        for (QWidget *w : {static_cast<QWidget *>(vide->Bouton), static_cast<QWidget *>(barre)}) {
+            taper(w, Qt::Key_F10);
+            QTRY_VERIFY(barre->PopupMenu->isVisible());
+            QCOMPARE(barre->PopupMenu->pos(), QPoint(10, 10));
+            barre->PopupMenu->hide();
+        }
     }
 };
 
