@@ -62,6 +62,7 @@ private Q_SLOTS:
             << dossier + u"/icones.dll"_s << true << 800 << -1 << 107;
         QTest::newRow("reste où elle était") << douze << false << 800 << 150 << 150;
         QTest::newRow("largeur d'écran du programme") << douze << false << 500 << -1 << 0;
+        QTest::newRow("largeur d'écran inconnue") << douze << false << 0 << -1 << 107;
     }
 
     void rangeeDIcones() {
@@ -110,6 +111,31 @@ private Q_SLOTS:
             QCOMPARE(vue.y(), 40);
         QCOMPARE(d.Numero->value(), dernier);
         QVERIFY(banc.messages.isEmpty());
+    }
+
+    // Its own sizing border, four pixels wide, shows the cursor of the way it sizes.
+    void bordDuChoix() {
+        BancDialogues banc;
+        TChoixIconeDlg *choix = banc.dlg->ChoixIcone();
+        choix->NomFichier = donnees(u"groupes64.dll"_s);
+        choix->Nombre = 12;
+        choix->show();
+        QVERIFY(QTest::qWaitForWindowExposed(choix));
+        const int l = choix->width() - 4, h = choix->height() - 4;
+        const Qt::CursorShape f = Qt::SizeFDiagCursor, b = Qt::SizeBDiagCursor;
+        const std::pair<QPoint, Qt::CursorShape> points[] = {{{3, 3}, f},
+                                                             {{l, 3}, b},
+                                                             {{l, h}, f},
+                                                             {{3, h}, b},
+                                                             {{3, h / 2}, Qt::SizeHorCursor},
+                                                             {{l / 2, h}, Qt::SizeVerCursor},
+                                                             {{l, h / 2}, Qt::SizeHorCursor},
+                                                             {{l / 2, 3}, Qt::SizeVerCursor}};
+        for (const auto &[point, forme] : points) {
+            QTest::mouseMove(choix, point);
+            QCOMPARE(choix->cursor().shape(), forme);
+        }
+        choix->hide();
     }
 
     // No icon to be had: the user is told why, and nothing is shown, asked or changed.
@@ -218,6 +244,9 @@ private Q_SLOTS:
         QCOMPARE(banc.demandes.size(), 1);
         const Fichiers::Demande &demande = banc.demandes.constFirst();
         QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
+        QCOMPARE(demande.titre, u"Sauver comme BMP"_s);
+        QCOMPARE(demande.nom, u"*.bmp"_s);
+        QCOMPARE(demande.filtres, QStringList({u"Bitmap (*.bmp)"_s, u"Icônes (*.ico)"_s}));
         QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
         if (nom.startsWith(u"fichier/"_s)) {
             QCOMPARE(banc.messages.size(), 1);
