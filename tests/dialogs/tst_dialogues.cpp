@@ -168,42 +168,34 @@ private Q_SLOTS:
     }
 
     // The system's own boxes, when no test answers them: their buttons, and what a key gives.
-    void boites_data() {
-        QTest::addColumn<int>("genre"); // 0: a message; 1: OK or Cancel; 2: Yes or No
-        QTest::addColumn<int>("boutons");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<bool>("reponse");
-        const int ok = QMessageBox::Ok | QMessageBox::Cancel;
-        const int oui = QMessageBox::Yes | QMessageBox::No;
-        const int entree = Qt::Key_Return, echap = Qt::Key_Escape;
-        QTest::newRow("message") << 0 << int(QMessageBox::Ok) << entree << true;
-        QTest::newRow("OK") << 1 << ok << entree << true;
-        QTest::newRow("Annuler") << 1 << ok << echap << false;
-        QTest::newRow("Oui") << 2 << oui << entree << true;
-        QTest::newRow("Non") << 2 << oui << echap << false;
-    }
-
     void boites() {
-        QFETCH(int, genre);
-        QFETCH(int, boutons);
-        QFETCH(int, touche);
-        QFETCH(bool, reponse);
-        int vus = 0;
-        quandModal([&](QWidget *modal) {
-            auto *boite = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(boite);
-            vus = int(boite->standardButtons());
-            QCOMPARE(boite->text(), u"Texte"_s);
-            QTest::keyClick(boite, Qt::Key(touche));
-        });
-        bool repondu = true;
-        if (genre == 0)
-            Messages::Afficher(u"Texte"_s);
-        else
-            repondu = genre == 1 ? Messages::DemanderOkAnnuler(u"Titre"_s, u"Texte"_s)
-                                 : Messages::DemanderOuiNon(u"Texte"_s);
-        QCOMPARE(vus, boutons);
-        QCOMPARE(repondu, reponse);
+        Messages::DefinirRepondeur({});
+        const int ok = QMessageBox::Ok | QMessageBox::Cancel,
+                  oui = QMessageBox::Yes | QMessageBox::No;
+        const std::tuple<int, int, Qt::Key, bool> cas[] = {
+            {0, QMessageBox::Ok, Qt::Key_Return, true},
+            {1, ok, Qt::Key_Return, true},
+            {1, ok, Qt::Key_Escape, false},
+            {2, oui, Qt::Key_Return, true},
+            {2, oui, Qt::Key_Escape, false}};
+        for (const auto &[genre, boutons, touche, reponse] : cas) {
+            int vus = 0;
+            quandModal([&](QWidget *modal) {
+                auto *boite = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(boite);
+                vus = int(boite->standardButtons());
+                QCOMPARE(boite->text(), u"Texte"_s);
+                QTest::keyClick(boite, touche);
+            });
+            bool repondu = true;
+            if (genre == 0)
+                Messages::Afficher(u"Texte"_s);
+            else
+                repondu = genre == 1 ? Messages::DemanderOkAnnuler(u"Titre"_s, u"Texte"_s)
+                                     : Messages::DemanderOuiNon(u"Texte"_s);
+            QCOMPARE(vus, boutons);
+            QCOMPARE(repondu, reponse);
+        }
     }
 
     // The tooltip dialog starts in its text at every showing; what was typed stays for the caller.
