@@ -48,13 +48,9 @@ void remplir(TConfigDlg &d, const QStringList &v) {
 }
 
 QString texte(QWidget *w) {
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        return b->text();
-    if (auto *g = qobject_cast<QGroupBox *>(w))
-        return g->title();
-    return w->isWindow() ? w->windowTitle() : QString();
+    if (w->isWindow())
+        return w->windowTitle();
+    return w->property(w->inherits("QGroupBox") ? "title" : "text").toString();
 }
 
 // The dialog itself, or its control named by its text, its object name or its class; «>» before

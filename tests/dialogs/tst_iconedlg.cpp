@@ -127,7 +127,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("source");
         QTest::addColumn<int>("numero");
         QTest::addColumn<QString>("message");
-
         const QString introuvable = u"Fichier introuvable."_s;
         const QString aucune = u"Ce fichier ne contient pas d'icônes."_s;
         const QString douze = donnees(u"groupes64.dll"_s), absent = donnees(u"absent.dll"_s);
@@ -178,7 +177,6 @@ private Q_SLOTS:
         });
         d.ChoisirClick();
         QCOMPARE(d.Numero->value(), 5);
-
         // Shown again at once, before the old buttons are gone: only the new ones are there.
         // Escape closes it and changes nothing.
         d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
@@ -191,14 +189,13 @@ private Q_SLOTS:
         QCOMPARE(montres, 40);
         QCOMPARE(d.Numero->value(), 5);
         QVERIFY(choix->Boutons.isEmpty());
-
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(clique.isNull());
         QCOMPARE(numeroALaDestruction, 5);
         QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
     }
 
-    // Saving icon 8 of the source under the name the user gives, which alone decides the format.
+    // Saving icon 0 of the source under the name the user gives, which alone decides the format.
     void sauver_data() {
         QTest::addColumn<QString>("nom");          // empty: cancelled
         QTest::addColumn<QByteArray>("signature"); // empty: nothing written
