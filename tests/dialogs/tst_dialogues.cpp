@@ -66,9 +66,16 @@ QWidget *controle(QWidget *d, const QString &qui) {
     return nullptr;
 }
 
-QString police(const QFont &f) {
+// Its font, and what else shows: a button's glyph, a label's centring and wrapping.
+QString allure(QWidget *w) {
+    const QFont f = w->font();
+    auto *bouton = qobject_cast<QAbstractButton *>(w);
+    auto *label = qobject_cast<QLabel *>(w);
     return (f.family() == u"Times New Roman" ? u"Times "_s : QString()) +
-           (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString());
+           (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString()) +
+           (bouton && !bouton->icon().isNull() ? u" glyphe"_s : QString()) +
+           (label && label->alignment() & Qt::AlignHCenter ? u" centré"_s : QString()) +
+           (label && label->wordWrap() ? u" replié"_s : QString());
 }
 
 } // namespace
@@ -112,27 +119,28 @@ private Q_SLOTS:
         r(c, u">Icône n&uméro : "_s, {136, 268, 49, 26}, n);
         r(c, u"&Choisir"_s, {196, 265, 85, 29}, n, u"Choisir parmi les icônes"_s);
         r(c, u"&Sauver (BMP ou ICO)"_s, {288, 265, 161, 29}, n, u"Permet de modifier l'icône"_s);
-        r(c, u"O&K"_s, {422, 328, 95, 33}, g);
-        r(c, u"Ai&de"_s, {130, 328, 94, 33}, g);
-        r(c, u"&Effacer"_s, {22, 328, 89, 33}, g,
+        const QString gg = u"gras glyphe"_s, ng = u"normal glyphe"_s;
+        r(c, u"O&K"_s, {422, 328, 95, 33}, gg);
+        r(c, u"Ai&de"_s, {130, 328, 94, 33}, gg);
+        r(c, u"&Effacer"_s, {22, 328, 89, 33}, gg,
           u"Efface toute la configuration présente (attention pas d'annulation possible)"_s);
         r(c, u"Taille au lancement"_s, {368, 80, 145, 105}, n);
         for (const QString &item : {u"&Normale"_s, u"&Maximale"_s, u"Ic&onifiée"_s})
             r(c, item, {-1, -1, 0, 0}, n);
-        r(c, u"Annuler"_s, {312, 328, 95, 33}, g);
+        r(c, u"Annuler"_s, {312, 328, 95, 33}, gg);
         r(h, u"Configurer l'info-bulle du tiroir"_s, {333, 302, 418, 93}, n);
         r(h, u"&Texte de l'info - bulle du tiroir :"_s, {17, 16, 0, 0}, n);
         r(h, u">&Texte de l'info - bulle du tiroir :"_s, {17, 52, 281, 29}, n);
-        r(h, u"O&K"_s, {313, 50, 89, 33}, n);
+        r(h, u"O&K"_s, {313, 50, 89, 33}, ng);
         r(a, u"A propos de Tressola"_s, {0, 0, 406, 266}, n);
         r(a, u"Panel1"_s, {12, 10, 383, 201}, n);
         r(a, u"ProgramIcon"_s, {74, 18, 32, 32}, n);
         r(a, u"Tressola"_s, {142, 20, 0, 0}, u"Times gras"_s);
         r(a, u"Version : Windows 95 / 32bit / Français"_s, {27, 66, 329, 0},
-          u"Times gras italique"_s);
+          u"Times gras italique centré"_s);
         r(a, u"Copyright"_s, {83, 100, 0, 0}, g);
-        r(a, u"Comments"_s, {73, 144, 236, 33}, n);
-        r(a, u"OKButton"_s, {155, 223, 96, 33}, n);
+        r(a, u"Comments"_s, {73, 144, 236, 33}, u"normal centré replié"_s);
+        r(a, u"OKButton"_s, {155, 223, 96, 33}, ng);
         r(3, u"Choix de l'icône pour l'application"_s, {0, 0, 187, 103}, g);
     }
 
@@ -159,7 +167,7 @@ private Q_SLOTS:
             QCOMPARE(w->width(), rect.width() ? e(rect.width()) : w->width());
             QCOMPARE(w->height(), rect.height() ? e(rect.height()) : w->height());
         }
-        QCOMPARE(::police(w->font()), police);
+        QCOMPARE(allure(w), police);
         QCOMPARE(w->toolTip(), bulle);
     }
 
@@ -291,9 +299,9 @@ private Q_SLOTS:
                                  << valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s)
                                  << _ << int(Qt::Key_Space) << -1 << vides;
         // The icon number takes any whole number; what is not one reads as 0.
-        QTest::newRow("numéro 7") << u"numéro"_s << numero(u"5"_s) << u"7"_s << ret << ok
-                                  << numero(u"7"_s);
-        QTest::newRow("numéro vide") << u"numéro"_s << numero(u"5"_s) << _ << ret << ok << vides;
+        for (const QString &rien : {_, u"-"_s, u"+"_s})
+            QTest::addRow("numéro «%s»", qPrintable(rien))
+                << u"numéro"_s << numero(u"5"_s) << rien << ret << ok << vides;
         QTest::newRow("le plus petit")
             << u"numéro"_s << vides << u"-2147483648"_s << ret << ok << numero(u"-2147483648"_s);
     }
@@ -416,6 +424,8 @@ private Q_SLOTS:
         QVERIFY(vu);
     }
 
+    // Shown first centred on the 800 x 800 screen with «&Normale» chosen, and where it was left
+    // afterwards; the keyboard goes through the controls in their order.
     void ordreDesTabulations() {
         BancDialogues banc;
         TConfigDlg &d = *banc.dlg;
@@ -424,16 +434,26 @@ private Q_SLOTS:
                                        d.Executable,    d.Parcourir2, d.Numero,       d.Choisir,
                                        d.SauverBMP,     d.OKBtn,      d.HelpBtn,      d.EffacerBtn,
                                        normale,         d.CancelBtn,  d.LigneCommande};
+        QCOMPARE(d.RadioGroup->ItemIndex(), 0);
         QList<QWidget *> ordre;
-        quandModal([&ordre](QWidget *) {
-            ordre.append(QApplication::focusWidget());
+        QList<QPoint> places;
+        const auto parcourir = [&](QWidget *) {
+            places.append(d.pos());
+            ordre = {QApplication::focusWidget()};
             while (ordre.size() < 15) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 ordre.append(QApplication::focusWidget());
             }
-        });
+        };
+        quandModal(parcourir);
+        d.exec();
+        d.move(10, 20);
+        quandModal(parcourir);
         d.exec();
         QCOMPARE(ordre, attendu);
+        const int dpi = d.logicalDpiY();
+        const QPoint centre((800 - Echelle(525, dpi)) / 2, (800 - Echelle(370, dpi)) / 2);
+        QCOMPARE(places, QList<QPoint>({centre, QPoint(10, 20)}));
     }
 };
 
