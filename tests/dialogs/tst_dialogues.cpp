@@ -374,6 +374,13 @@ private Q_SLOTS:
         QCOMPARE(banc.demandes.size(), 1);
         const Fichiers::Demande &demande = banc.demandes.constFirst();
         QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
+        const QString programmes = u"Programmes (*)"_s, tout = u"Tout (*)"_s;
+        const QStringList filtres =
+            icone ? QStringList{u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp *.png "
+                                "*.svg *.xpm *.desktop)"_s,
+                                programmes, tout}
+                  : QStringList{programmes, u"Executables (*.exe *.bat *.com)"_s, tout};
+        QCOMPARE(demande.filtres, filtres);
         QCOMPARE(demande.nom, nom);
         QCOMPARE(demande.repertoire, repertoire);
         QCOMPARE(valeurs(d), apres);
