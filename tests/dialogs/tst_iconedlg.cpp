@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -193,6 +195,38 @@ private Q_SLOTS:
         QVERIFY(clique.isNull());
         QCOMPARE(numeroALaDestruction, 0);
         QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
+    }
+
+    // The system's save dialog: its title, mode, filter and folder, and no question before it
+    // replaces a file.
+    void dialogueDEnregistrement() {
+        QTemporaryDir rep;
+        const QString cible = rep.filePath(u"x.bmp"_s);
+        QFile ancien(cible);
+        QVERIFY(ancien.open(QIODevice::WriteOnly));
+        ancien.close();
+        BancDialogues banc;
+        Fichiers::DefinirRepondeur({});
+        banc.dlg->Executable->setText(donnees(u"groupes64.dll"_s));
+        bool question = false;
+        quandModal([&](QWidget *modal) {
+            auto *dialogue = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(dialogue);
+            QCOMPARE(dialogue->windowTitle(), u"Sauver comme BMP"_s);
+            QCOMPARE(dialogue->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialogue->selectedNameFilter(), u"Bitmap (*.bmp)"_s);
+            QCOMPARE(dialogue->directory().absolutePath(), QStringLiteral(DONNEES_ICONES));
+            auto *nom = dialogue->findChild<QLineEdit *>(u"fileNameEdit"_s);
+            QCOMPARE(nom->text(), u"*.bmp"_s);
+            nom->setText(cible);
+            quandModal([&](QWidget *m) { question = qobject_cast<QMessageBox *>(m); });
+            QTest::keyClick(nom, Qt::Key_Return);
+        });
+        banc.dlg->SauverBMP->click();
+        QCoreApplication::processEvents();
+        QVERIFY(!question);
+        QVERIFY(ancien.open(QIODevice::ReadOnly));
+        QCOMPARE(ancien.read(2), QByteArray("BM"));
     }
 
     // Saving icon 0 of the source under the name the user gives, which alone decides the format.
