@@ -66,7 +66,14 @@ QWidget *controle(QWidget *d, const QString &qui) {
     return nullptr;
 }
 
-// Its font, and what else shows: a button's glyph, a label's centring and wrapping.
+QString cadre(QWidget *w) {
+    auto *f = qobject_cast<QFrame *>(w);
+    if (!f || f->frameShape() == QFrame::NoFrame)
+        return {};
+    return f->frameShadow() == QFrame::Sunken ? u" creux"_s : u" saillant"_s;
+}
+
+// Its font, and what else shows: a button's glyph, a label's centring and wrapping, a frame.
 QString allure(QWidget *w) {
     const QFont f = w->font();
     auto *bouton = qobject_cast<QAbstractButton *>(w);
@@ -75,7 +82,7 @@ QString allure(QWidget *w) {
            (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString()) +
            (bouton && !bouton->icon().isNull() ? u" glyphe"_s : QString()) +
            (label && label->alignment() & Qt::AlignHCenter ? u" centré"_s : QString()) +
-           (label && label->wordWrap() ? u" replié"_s : QString());
+           (label && label->wordWrap() ? u" replié"_s : QString()) + cadre(w);
 }
 
 } // namespace
@@ -111,7 +118,7 @@ private Q_SLOTS:
         r(c, u">&Répertoire de travail :"_s, {19, 99, 335, 24}, n, rep);
         r(c, u"&Info - bulle :"_s, {19, 132, 0, 0}, n, bulle);
         r(c, u">&Info - bulle :"_s, {19, 157, 335, 24}, n, bulle);
-        r(c, u"QFrame"_s, {7, 195, 514, 0}, g); // a line, no text
+        r(c, u"QFrame"_s, {7, 195, 514, 0}, u"gras saillant"_s); // a line, no text
         r(c, u"E&xécutable : "_s, {19, 220, 0, 0}, n, exe);
         r(c, u">E&xécutable : "_s, {117, 217, 292, 24}, n, exe);
         r(c, u"P&arcourir ..."_s, {424, 214, 85, 29}, n);
@@ -133,7 +140,7 @@ private Q_SLOTS:
         r(h, u">&Texte de l'info - bulle du tiroir :"_s, {17, 52, 281, 29}, n);
         r(h, u"O&K"_s, {313, 50, 89, 33}, ng);
         r(a, u"A propos de Tressola"_s, {0, 0, 406, 266}, n);
-        r(a, u"Panel1"_s, {12, 10, 383, 201}, n);
+        r(a, u"Panel1"_s, {12, 10, 383, 201}, u"normal creux"_s);
         r(a, u"ProgramIcon"_s, {74, 18, 32, 32}, n);
         r(a, u"Tressola"_s, {142, 20, 0, 0}, u"Times gras"_s);
         r(a, u"Version : Windows 95 / 32bit / Français"_s, {27, 66, 329, 0},

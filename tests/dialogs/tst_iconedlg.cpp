@@ -96,6 +96,9 @@ private Q_SLOTS:
             QCOMPARE(choix->NomFichier, fichier);
             QCOMPARE(boutonsVisibles(choix), choix->Boutons);
             QCOMPARE(choix->Boutons.size(), dernier + 1);
+            // Flat buttons that the keyboard does not reach.
+            QVERIFY(choix->Boutons[dernier]->autoRaise());
+            QCOMPARE(choix->Boutons[dernier]->focusPolicy(), Qt::NoFocus);
             // The glyph is the last icon's picture (group 40 of the test library).
             QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
                      motif(0xFF0000, 0x0000FF, false));
