@@ -309,6 +309,8 @@ private Q_SLOTS:
         for (const QString &rien : {_, u"-"_s, u"+"_s})
             QTest::addRow("numéro «%s»", qPrintable(rien))
                 << u"numéro"_s << numero(u"5"_s) << rien << ret << ok << vides;
+        QTest::newRow("flèche haut")
+            << u"numéro"_s << vides << u"7"_s << int(Qt::Key_Up) << -1 << numero(u"8"_s);
         QTest::newRow("le plus petit")
             << u"numéro"_s << vides << u"-2147483648"_s << ret << ok << numero(u"-2147483648"_s);
     }
