@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -200,17 +201,18 @@ private Q_SLOTS:
         QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
     }
 
-    // The system's save dialog: its title, mode, filter and folder, and no question before it
-    // replaces a file.
+    // The system's save dialog: its title, mode, folder and filter, which shows the bitmaps there,
+    // and no question before it replaces a file.
     void dialogueDEnregistrement() {
         QTemporaryDir rep;
         const QString cible = rep.filePath(u"x.bmp"_s);
         QFile ancien(cible);
         QVERIFY(ancien.open(QIODevice::WriteOnly));
         ancien.close();
+        QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), rep.filePath(u"icones.dll"_s)));
         BancDialogues banc;
         Fichiers::DefinirRepondeur({});
-        banc.dlg->Executable->setText(donnees(u"groupes64.dll"_s));
+        banc.dlg->Executable->setText(rep.filePath(u"icones.dll"_s));
         bool question = false;
         quandModal([&](QWidget *modal) {
             auto *dialogue = qobject_cast<QFileDialog *>(modal);
@@ -218,7 +220,10 @@ private Q_SLOTS:
             QCOMPARE(dialogue->windowTitle(), u"Sauver comme BMP"_s);
             QCOMPARE(dialogue->acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(dialogue->selectedNameFilter(), u"Bitmap (*.bmp)"_s);
-            QCOMPARE(dialogue->directory().absolutePath(), QStringLiteral(DONNEES_ICONES));
+            QCOMPARE(dialogue->directory(), QDir(rep.path()));
+            auto *vue = dialogue->findChild<QListView *>(u"listView"_s);
+            QTRY_COMPARE(vue->model()->rowCount(vue->rootIndex()),
+                         1); // x.bmp, read in the background
             auto *nom = dialogue->findChild<QLineEdit *>(u"fileNameEdit"_s);
             QCOMPARE(nom->text(), u"*.bmp"_s);
             nom->setText(cible);
