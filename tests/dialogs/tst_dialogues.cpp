@@ -438,8 +438,6 @@ private Q_SLOTS:
         });
         (icone ? d.Parcourir2 : d.Parcourir1)->click();
         QVERIFY(vu);
-        // Cancelled: the field keeps its text.
-        QCOMPARE((icone ? d.Executable : d.LigneCommande)->text(), dossier.filePath(u"zz"_s));
     }
 
     // Shown first centred on the 800 x 800 screen with «&Normale» chosen, and where it was left

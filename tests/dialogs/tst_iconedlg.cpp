@@ -213,6 +213,10 @@ private Q_SLOTS:
         BancDialogues banc;
         Fichiers::DefinirRepondeur({});
         banc.dlg->Executable->setText(rep.filePath(u"icones.dll"_s));
+        quandModal([](QWidget *) {}); // cancelled: nothing is written
+        banc.dlg->SauverBMP->click();
+        QCOMPARE(QDir(rep.path()).entryList(QDir::Files),
+                 QStringList({u"icones.dll"_s, u"x.bmp"_s}));
         bool question = false;
         quandModal([&](QWidget *modal) {
             auto *dialogue = qobject_cast<QFileDialog *>(modal);
