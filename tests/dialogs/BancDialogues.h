@@ -6,13 +6,9 @@
 #include "dialogs/TConfigDlg.h"
 
 #include <QApplication>
-#include <QList>
 #include <QPointer>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
 
 // A configuration dialog of its own for each test, with the messages and the file dialogs
 // answered by the test: `messages` records every text shown, `fichier` answers every file

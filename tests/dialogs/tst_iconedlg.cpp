@@ -5,7 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -47,14 +50,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("largeurEcran"); // the offscreen screen is 800 wide
         QTest::addColumn<int>("gaucheAvant");  // where the user left it; -1: a first show
         QTest::addColumn<int>("gauche");
-
         // A name far past the old path limits is kept whole.
         QString dossier = rep_.path();
         while (dossier.size() < 300)
             dossier += u"/un-dossier-au-nom-plutot-long"_s;
         QVERIFY(QDir().mkpath(dossier));
         QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), dossier + u"/icones.dll"_s));
-
         // Twelve icons make it 586 wide.
         const QString douze = donnees(u"groupes64.dll"_s);
         QTest::newRow("centrée") << douze << false << 800 << -1 << (800 - 586) / 2;
@@ -62,6 +63,7 @@ private Q_SLOTS:
             << dossier + u"/icones.dll"_s << true << 800 << -1 << 107;
         QTest::newRow("reste où elle était") << douze << false << 800 << 150 << 150;
         QTest::newRow("largeur d'écran du programme") << douze << false << 500 << -1 << 0;
+        QTest::newRow("largeur d'écran inconnue") << douze << false << 0 << -1 << 107;
     }
 
     void rangeeDIcones() {
@@ -85,7 +87,6 @@ private Q_SLOTS:
             d.ChoisirClick();
             d.ChoixIcone()->move(gaucheAvant, 40);
         }
-
         const int dernier = 11;
         QPoint vue(-1, -1);
         quandModal([&](QWidget *modal) {
@@ -96,10 +97,24 @@ private Q_SLOTS:
             QCOMPARE(choix->NomFichier, fichier);
             QCOMPARE(boutonsVisibles(choix), choix->Boutons);
             QCOMPARE(choix->Boutons.size(), dernier + 1);
+            // Flat buttons that the keyboard does not reach.
+            QVERIFY(choix->Boutons[dernier]->autoRaise());
+            QCOMPARE(choix->Boutons[dernier]->focusPolicy(), Qt::NoFocus);
             // The glyph is the last icon's picture (group 40 of the test library).
             QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
                      motif(0xFF0000, 0x0000FF, false));
             vue = choix->pos();
+            // Its own sizing border, four pixels wide, shows the cursor of the way it sizes.
+            const int l = choix->width() - 4, h = choix->height() - 4;
+            const QPoint bords[] = {{3, 3},     {l, 3},     {l, h},     {3, h},
+                                    {3, h / 2}, {l / 2, h}, {l, h / 2}, {l / 2, 3}};
+            const Qt::CursorShape f = Qt::SizeFDiagCursor, b = Qt::SizeBDiagCursor,
+                                  x = Qt::SizeHorCursor, y = Qt::SizeVerCursor;
+            const Qt::CursorShape formes[] = {f, b, f, b, x, y, x, y};
+            for (int i = 0; i < 8; ++i) {
+                QTest::mouseMove(choix, bords[i]);
+                QCOMPARE(choix->cursor().shape(), formes[i]);
+            }
             QTest::mouseClick(choix->Boutons[dernier], Qt::LeftButton);
             QVERIFY(!choix->isVisible());
         });
@@ -118,7 +133,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("source");
         QTest::addColumn<int>("numero");
         QTest::addColumn<QString>("message");
-
         const QString introuvable = u"Fichier introuvable."_s;
         const QString aucune = u"Ce fichier ne contient pas d'icônes."_s;
         const QString douze = donnees(u"groupes64.dll"_s), absent = donnees(u"absent.dll"_s);
@@ -163,13 +177,12 @@ private Q_SLOTS:
         int numeroALaDestruction = -2;
         quandModal([&](QWidget *modal) {
             auto *c = qobject_cast<TChoixIconeDlg *>(modal);
-            clique = c->Boutons[5];
+            clique = c->Boutons[0];
             connect(clique, &QObject::destroyed, [&] { numeroALaDestruction = d.Numero->value(); });
             QTest::mouseClick(clique, Qt::LeftButton);
         });
         d.ChoisirClick();
-        QCOMPARE(d.Numero->value(), 5);
-
+        QCOMPARE(d.Numero->value(), 0);
         // Shown again at once, before the old buttons are gone: only the new ones are there.
         // Escape closes it and changes nothing.
         d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
@@ -180,20 +193,58 @@ private Q_SLOTS:
         });
         d.ChoisirClick();
         QCOMPARE(montres, 40);
-        QCOMPARE(d.Numero->value(), 5);
+        QCOMPARE(d.Numero->value(), 0);
         QVERIFY(choix->Boutons.isEmpty());
-
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(clique.isNull());
-        QCOMPARE(numeroALaDestruction, 5);
+        QCOMPARE(numeroALaDestruction, 0);
         QVERIFY(choix->findChildren<QToolButton *>().isEmpty());
     }
 
-    // Saving icon 8 of the source under the name the user gives, which alone decides the format.
+    // The system's save dialog: its title, mode, folder and filter, which shows the bitmaps there,
+    // and no question before it replaces a file.
+    void dialogueDEnregistrement() {
+        QTemporaryDir rep;
+        const QString cible = rep.filePath(u"x.bmp"_s);
+        QFile ancien(cible);
+        QVERIFY(ancien.open(QIODevice::WriteOnly));
+        ancien.close();
+        QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), rep.filePath(u"icones.dll"_s)));
+        BancDialogues banc;
+        Fichiers::DefinirRepondeur({});
+        banc.dlg->Executable->setText(rep.filePath(u"icones.dll"_s));
+        quandModal([](QWidget *) {}); // cancelled: nothing is written
+        banc.dlg->SauverBMP->click();
+        QCOMPARE(QDir(rep.path()).entryList(QDir::Files),
+                 QStringList({u"icones.dll"_s, u"x.bmp"_s}));
+        bool question = false;
+        quandModal([&](QWidget *modal) {
+            auto *dialogue = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(dialogue);
+            QCOMPARE(dialogue->windowTitle(), u"Sauver comme BMP"_s);
+            QCOMPARE(dialogue->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialogue->selectedNameFilter(), u"Bitmap (*.bmp)"_s);
+            QCOMPARE(dialogue->directory(), QDir(rep.path()));
+            auto *vue = dialogue->findChild<QListView *>(u"listView"_s);
+            QTRY_COMPARE(vue->model()->rowCount(vue->rootIndex()),
+                         1); // x.bmp, read in the background
+            auto *nom = dialogue->findChild<QLineEdit *>(u"fileNameEdit"_s);
+            QCOMPARE(nom->text(), u"*.bmp"_s);
+            nom->setText(cible);
+            quandModal([&](QWidget *m) { question = qobject_cast<QMessageBox *>(m); });
+            QTest::keyClick(nom, Qt::Key_Return);
+        });
+        banc.dlg->SauverBMP->click();
+        QCoreApplication::processEvents();
+        QVERIFY(!question);
+        QVERIFY(ancien.open(QIODevice::ReadOnly));
+        QCOMPARE(ancien.read(2), QByteArray("BM"));
+    }
+
+    // Saving icon 0 of the source under the name the user gives, which alone decides the format.
     void sauver_data() {
         QTest::addColumn<QString>("nom");          // empty: cancelled
         QTest::addColumn<QByteArray>("signature"); // empty: nothing written
-
         QTest::newRow("ICONE.bmp") << u"ICONE.bmp"_s << QByteArray("BM");
         QTest::newRow("icone.ico") << u"icone.ico"_s << QByteArray("\0\0\1\0", 4);
         QTest::newRow("icone.png: rien") << u"icone.png"_s << QByteArray();
@@ -204,27 +255,29 @@ private Q_SLOTS:
     void sauver() {
         QFETCH(QString, nom);
         QFETCH(QByteArray, signature);
-        QTemporaryDir rep;
+        QTemporaryDir rep, avant;
         QFile fichier(rep.filePath(u"fichier"_s));
         QVERIFY(fichier.open(QIODevice::WriteOnly));
         BancDialogues banc;
         TConfigDlg &d = *banc.dlg;
-        const QString source = donnees(u"groupes64.dll"_s);
-        d.Executable->setText(source);
-        d.Numero->setValue(8);
+        d.Executable->setText(donnees(u"groupes64.dll"_s));
+        // An opaque icon saved first must not show where the next one is transparent.
+        d.Numero->setValue(5);
+        banc.fichier = avant.filePath(u"opaque.bmp"_s);
+        d.SauverBMP->click();
+        d.Numero->setValue(0);
         banc.fichier = nom.isEmpty() ? QString() : rep.filePath(nom);
         d.SauverBMP->click();
-
-        QCOMPARE(banc.demandes.size(), 1);
-        const Fichiers::Demande &demande = banc.demandes.constFirst();
+        QCOMPARE(banc.demandes.size(), 2);
+        const Fichiers::Demande &demande = banc.demandes.constLast();
         QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
+        QCOMPARE(demande.titre, u"Sauver comme BMP"_s);
+        QCOMPARE(demande.nom, u"*.bmp"_s);
+        QCOMPARE(demande.filtres, QStringList({u"Bitmap (*.bmp)"_s, u"Icônes (*.ico)"_s}));
         QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
-        if (nom.startsWith(u"fichier/"_s)) {
-            QCOMPARE(banc.messages.size(), 1);
-            QVERIFY2(banc.messages[0].contains(banc.fichier), qPrintable(banc.messages[0]));
-        } else {
-            QVERIFY(banc.messages.isEmpty());
-        }
+        const bool refuse = nom.startsWith(u"fichier/"_s);
+        QCOMPARE(banc.messages.size(), refuse ? 1 : 0);
+        QVERIFY(!refuse || banc.messages[0].contains(banc.fichier));
         if (signature.isEmpty()) {
             QCOMPARE(QDir(rep.path()).entryList(QDir::Files), QStringList{u"fichier"_s});
             return;
@@ -232,27 +285,7 @@ private Q_SLOTS:
         QFile ecrit(banc.fichier);
         QVERIFY(ecrit.open(QIODevice::ReadOnly));
         QCOMPARE(ecrit.read(signature.size()), signature);
-        QCOMPARE(argb(iconImage(banc.fichier, 0)), argb(iconImage(source, 8)));
-    }
-
-    void bitmapEffacee() {
-        // An opaque icon first, then one with transparent parts: the second bitmap shows nothing of
-        // the first where its icon is transparent.
-        QTemporaryDir rep;
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        const QString source = donnees(u"groupes64.dll"_s);
-        d.Executable->setText(source);
-        d.Numero->setValue(5); // 24 bits, its corner drawn by the mask
-        banc.fichier = rep.filePath(u"a.bmp"_s);
-        d.SauverBMPICOClick();
-        d.Numero->setValue(0);
-        banc.fichier = rep.filePath(u"b.bmp"_s);
-        d.SauverBMPICOClick();
-        QVERIFY(banc.messages.isEmpty());
-        const QImage seconde = argb(iconImage(banc.fichier, 0));
-        QCOMPARE(qAlpha(seconde.pixel(2, 2)), 0);
-        QCOMPARE(seconde, motif(0x30C030, 0xC03030, true));
+        QCOMPARE(argb(iconImage(banc.fichier, 0)), motif(0x30C030, 0xC03030, true));
     }
 };
 

@@ -1,0 +1,477 @@
+#include "BancDialogues.h"
+#include "dialogs/Aide.h"
+#include "dialogs/TAboutBox.h"
+#include "dialogs/TChoixIconeDlg.h"
+#include "dialogs/THintDlg.h"
+#include "dialogs/TRadioGroup.h"
+#include "logic/Echelle.h"
+#include "platform/Navigateur.h"
+#include "platform/Programme.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the bar reads back from the dialog, in this order: command line, working directory,
+// tooltip, icon source, icon number and window at launch.
+QStringList valeurs(const QString &ligne, const QString &repertoire, const QString &infobulle,
+                    const QString &executable, const QString &numero = u"0"_s,
+                    const QString &lancement = u"0"_s) {
+    return {ligne, repertoire, infobulle, executable, numero, lancement};
+}
+
+QStringList valeurs(const TConfigDlg &d) {
+    return valeurs(d.LigneCommande->text(), d.Repertoire->text(), d.Infobulle->text(),
+                   d.Executable->text(), QString::number(d.Numero->value()),
+                   QString::number(d.RadioGroup->ItemIndex()));
+}
+
+void remplir(TConfigDlg &d, const QStringList &v) {
+    d.LigneCommande->setText(v[0]);
+    d.Repertoire->setText(v[1]);
+    d.Infobulle->setText(v[2]);
+    d.Executable->setText(v[3]);
+    d.Numero->setValue(v[4].toInt());
+    d.RadioGroup->SetItemIndex(v[5].toInt());
+}
+
+QString texte(QWidget *w) {
+    if (w->isWindow())
+        return w->windowTitle();
+    return w->property(w->inherits("QGroupBox") ? "title" : "text").toString();
+}
+
+// The dialog itself, or its control named by its text, its object name or its class; «>» before
+// a label's text names the field that the label's accelerator reaches.
+QWidget *controle(QWidget *d, const QString &qui) {
+    const QString nom = qui.startsWith(u'>') ? qui.mid(1) : qui;
+    QList<QWidget *> candidats{d};
+    candidats += d->findChildren<QWidget *>();
+    for (QWidget *w : candidats)
+        if (texte(w) == nom || w->objectName() == nom ||
+            QLatin1StringView(w->metaObject()->className()) == nom)
+            return nom == qui ? w : qobject_cast<QLabel *>(w)->buddy();
+    return nullptr;
+}
+
+QString cadre(QWidget *w) {
+    auto *f = qobject_cast<QFrame *>(w);
+    if (!f || f->frameShape() == QFrame::NoFrame)
+        return {};
+    return f->frameShadow() == QFrame::Sunken ? u" creux"_s : u" saillant"_s;
+}
+
+// Its font, and what else shows: a button's glyph, a label's centring and wrapping, a frame.
+QString allure(QWidget *w) {
+    const QFont f = w->font();
+    auto *bouton = qobject_cast<QAbstractButton *>(w);
+    auto *label = qobject_cast<QLabel *>(w);
+    return (f.family() == u"Times New Roman" ? u"Times "_s : QString()) +
+           (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString()) +
+           (bouton && !bouton->icon().isNull() ? u" glyphe"_s : QString()) +
+           (label && label->alignment() & Qt::AlignHCenter ? u" centré"_s : QString()) +
+           (label && label->wordWrap() ? u" replié"_s : QString()) + cadre(w);
+}
+
+} // namespace
+
+class TestDialogues : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each dialog as it was designed: a control by its text, object name or class, its place
+    // and size at 120 pixels per inch (x < 0: placed by its group; 0: sized to its text), its
+    // font and its hint. The window's own place is on the screen.
+    void dessin_data() {
+        QTest::addColumn<int>("dialogue");
+        QTest::addColumn<QString>("qui");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<QString>("bulle");
+        const auto r = [](int dialogue, const QString &qui, QRect rect, const QString &police,
+                          const QString &bulle = {}) {
+            QTest::addRow("%d %s", dialogue, qPrintable(qui))
+                << dialogue << qui << rect << police << bulle;
+        };
+        const QString n = u"normal"_s, g = u"gras"_s;
+        const QString ligne = u"Ce qui devra être exécuté (à remplir en premier)"_s,
+                      rep = u"(facultatif)"_s, bulle = u"Texte de l'info bulle"_s,
+                      exe = u"Exécutable, icône ou bitmap dont on tire l'icône"_s;
+        const int c = 0, h = 1, a = 2;
+        r(c, u"Configurer une application"_s, {0, 0, 525, 370}, g);
+        r(c, u"&Ligne de commande :"_s, {19, 19, 0, 0}, n, ligne);
+        r(c, u">&Ligne de commande :"_s, {19, 41, 388, 24}, n, ligne);
+        r(c, u"&Parcourir ..."_s, {424, 38, 85, 29}, n);
+        r(c, u"&Répertoire de travail :"_s, {19, 76, 0, 0}, n, rep);
+        r(c, u">&Répertoire de travail :"_s, {19, 99, 335, 24}, n, rep);
+        r(c, u"&Info - bulle :"_s, {19, 132, 0, 0}, n, bulle);
+        r(c, u">&Info - bulle :"_s, {19, 157, 335, 24}, n, bulle);
+        r(c, u"QFrame"_s, {7, 195, 514, 0}, u"gras saillant"_s); // a line, no text
+        r(c, u"E&xécutable : "_s, {19, 220, 0, 0}, n, exe);
+        r(c, u">E&xécutable : "_s, {117, 217, 292, 24}, n, exe);
+        r(c, u"P&arcourir ..."_s, {424, 214, 85, 29}, n);
+        r(c, u"Icône n&uméro : "_s, {19, 272, 0, 0}, n);
+        r(c, u">Icône n&uméro : "_s, {136, 268, 49, 26}, n);
+        r(c, u"&Choisir"_s, {196, 265, 85, 29}, n, u"Choisir parmi les icônes"_s);
+        r(c, u"&Sauver (BMP ou ICO)"_s, {288, 265, 161, 29}, n, u"Permet de modifier l'icône"_s);
+        const QString gg = u"gras glyphe"_s, ng = u"normal glyphe"_s;
+        r(c, u"O&K"_s, {422, 328, 95, 33}, gg);
+        r(c, u"Ai&de"_s, {130, 328, 94, 33}, gg);
+        r(c, u"&Effacer"_s, {22, 328, 89, 33}, gg,
+          u"Efface toute la configuration présente (attention pas d'annulation possible)"_s);
+        r(c, u"Taille au lancement"_s, {368, 80, 145, 105}, n);
+        for (const QString &item : {u"&Normale"_s, u"&Maximale"_s, u"Ic&onifiée"_s})
+            r(c, item, {-1, -1, 0, 0}, n);
+        r(c, u"Annuler"_s, {312, 328, 95, 33}, gg);
+        r(h, u"Configurer l'info-bulle du tiroir"_s, {333, 302, 418, 93}, n);
+        r(h, u"&Texte de l'info - bulle du tiroir :"_s, {17, 16, 0, 0}, n);
+        r(h, u">&Texte de l'info - bulle du tiroir :"_s, {17, 52, 281, 29}, n);
+        r(h, u"O&K"_s, {313, 50, 89, 33}, ng);
+        r(a, u"A propos de Tressola"_s, {0, 0, 406, 266}, n);
+        r(a, u"Panel1"_s, {12, 10, 383, 201}, u"normal creux"_s);
+        r(a, u"ProgramIcon"_s, {74, 18, 32, 32}, n);
+        r(a, u"Tressola"_s, {142, 20, 0, 0}, u"Times gras"_s);
+        r(a, u"Version : Windows 95 / 32bit / Français"_s, {27, 66, 329, 0},
+          u"Times gras italique centré"_s);
+        r(a, u"Copyright"_s, {83, 100, 0, 0}, g);
+        r(a, u"Comments"_s, {73, 144, 236, 33}, u"normal centré replié"_s);
+        r(a, u"OKButton"_s, {155, 223, 96, 33}, ng);
+        r(3, u"Choix de l'icône pour l'application"_s, {0, 0, 187, 103}, g);
+    }
+
+    void dessin() {
+        QFETCH(int, dialogue);
+        QFETCH(QString, qui);
+        QFETCH(QRect, rect);
+        QFETCH(QString, police);
+        QFETCH(QString, bulle);
+        BancDialogues banc;
+        THintDlg hint;
+        TAboutBox about;
+        TChoixIconeDlg choix;
+        QWidget *d = std::array<QWidget *, 4>{banc.dlg.get(), &hint, &about, &choix}[dialogue];
+        QWidget *w = controle(d, qui);
+        QVERIFY(w);
+        const auto e = [d](int v) { return Echelle(v, d->logicalDpiY()); };
+        if (w == d) {
+            QCOMPARE(d->pos(), rect.topLeft().isNull() ? d->pos() : rect.topLeft());
+            QCOMPARE(d->size(), QSize(e(rect.width()), e(rect.height())));
+        } else {
+            QVERIFY(w->isVisibleTo(d));
+            QCOMPARE(w->pos(), rect.x() < 0 ? w->pos() : QPoint(e(rect.x()), e(rect.y())));
+            QCOMPARE(w->width(), rect.width() ? e(rect.width()) : w->width());
+            QCOMPARE(w->height(), rect.height() ? e(rect.height()) : w->height());
+        }
+        QCOMPARE(allure(w), police);
+        QCOMPARE(w->toolTip(), bulle);
+    }
+
+    // The system's own boxes, when no test answers them: their buttons, and what a key gives.
+    void boites() {
+        Messages::DefinirRepondeur({});
+        const int ok = QMessageBox::Ok | QMessageBox::Cancel,
+                  oui = QMessageBox::Yes | QMessageBox::No;
+        const std::tuple<int, int, Qt::Key, bool> cas[] = {
+            {0, QMessageBox::Ok, Qt::Key_Return, true},
+            {1, ok, Qt::Key_Return, true},
+            {1, ok, Qt::Key_Escape, false},
+            {2, oui, Qt::Key_Return, true},
+            {2, oui, Qt::Key_Escape, false}};
+        for (const auto &[genre, boutons, touche, reponse] : cas) {
+            int vus = 0;
+            quandModal([&](QWidget *modal) {
+                auto *boite = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(boite);
+                vus = int(boite->standardButtons());
+                QCOMPARE(boite->text(), u"Texte"_s);
+                QTest::keyClick(boite, touche);
+            });
+            bool repondu = true;
+            if (genre == 0)
+                Messages::Afficher(u"Texte"_s);
+            else
+                repondu = genre == 1 ? Messages::DemanderOkAnnuler(u"Titre"_s, u"Texte"_s)
+                                     : Messages::DemanderOuiNon(u"Texte"_s);
+            QCOMPARE(vus, boutons);
+            QCOMPARE(repondu, reponse);
+        }
+    }
+
+    // The tooltip dialog starts in its text at every showing; what was typed stays for the caller.
+    // Escape does nothing; closing the window gives up.
+    void hint_data() {
+        QTest::addColumn<int>("touche"); // 0: a click on O&K
+        QTest::addColumn<bool>("resteOuvert");
+        QTest::newRow("clic sur O&K") << 0 << false;
+        QTest::newRow("Entrée") << int(Qt::Key_Return) << false;
+        QTest::newRow("Échap") << int(Qt::Key_Escape) << true;
+    }
+
+    void hint() {
+        QFETCH(int, touche);
+        QFETCH(bool, resteOuvert);
+        THintDlg hint;
+        hint.show();
+        hint.BitBtn1->setFocus();
+        hint.hide();
+        hint.Texte->setText(u"Ancien"_s);
+        bool ouvert = false;
+        quandModal([&](QWidget *) {
+            QCOMPARE(QApplication::focusWidget(), hint.Texte);
+            QTest::keyClick(hint.Texte, Qt::Key_End);
+            QTest::keyClicks(hint.Texte, u" texte"_s);
+            if (touche == 0)
+                QTest::mouseClick(hint.BitBtn1, Qt::LeftButton);
+            else
+                QTest::keyClick(hint.Texte, Qt::Key(touche));
+            ouvert = hint.isVisible();
+            hint.close();
+        });
+        QCOMPARE(hint.exec(), int(resteOuvert ? QDialog::Rejected : QDialog::Accepted));
+        QCOMPARE(ouvert, resteOuvert);
+        QCOMPARE(hint.Texte->text(), u"Ancien texte"_s);
+    }
+
+    // The configuration dialog's help: its page beside the executable, or why it did not open.
+    void aide() {
+        QTemporaryDir rep;
+        const QString page = rep.filePath(u"aide/configurer.html"_s);
+        platform::simulerCheminProgramme(rep.filePath(u"tressola"_s));
+        QVERIFY(QDir().mkpath(rep.filePath(u"aide"_s)));
+        bool navigateur = false;
+        QList<QUrl> ouverts;
+        platform::definirOuvreurUrl([&](const QUrl &url) {
+            ouverts.append(url);
+            return navigateur;
+        });
+        BancDialogues banc;
+        banc.dlg->HelpBtn->click();
+        QFile document(page);
+        QVERIFY(document.open(QIODevice::WriteOnly));
+        banc.dlg->HelpBtn->click();
+        navigateur = true;
+        banc.dlg->HelpBtn->click();
+        platform::simulerCheminProgramme({});
+        platform::definirOuvreurUrl({});
+        QCOMPARE(banc.messages,
+                 QStringList({u"Le fichier d'aide est introuvable : "_s + page,
+                              u"Aucun navigateur n'a pu ouvrir l'aide : "_s + page}));
+        QCOMPARE(ouverts, QList<QUrl>(2, QUrl::fromLocalFile(page)));
+    }
+
+    // The user replaces the text of a control, then leaves it with Tab or closes the dialog from
+    // it.
+    void saisie_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QStringList>("avant");
+        QTest::addColumn<QString>("saisi");
+        QTest::addColumn<int>("touche");   // with its modifiers; 0: a click on OK
+        QTest::addColumn<int>("resultat"); // -1: still open
+        QTest::addColumn<QStringList>("apres");
+        const QString g = u"/usr/bin/gedit"_s, _;
+        const QStringList vides = valeurs(_, _, _, _),
+                          rempli = valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
+        const auto numero = [&_](const QString &n) { return valeurs(_, _, _, _, n); };
+        const int tab = Qt::Key_Tab, ret = Qt::Key_Return, ok = QDialog::Accepted;
+        const int echap = Qt::Key_Escape, annule = QDialog::Rejected;
+        QTest::newRow("ligne quittée") << u"ligne"_s << vides << g << tab << -1 << rempli;
+        QTest::newRow("rien n'est écrasé") << u"ligne"_s << valeurs(_, u"c"_s, u"b"_s, u"a"_s) << g
+                                           << tab << -1 << valeurs(g, u"c"_s, u"b"_s, u"a"_s);
+        QTest::newRow("/tmp") << u"répertoire"_s << vides << u"/tmp"_s << tab << -1
+                              << valeurs(_, u"/tmp/"_s, _, _);
+        // Enter accepts from inside the field, which is then not left.
+        QTest::newRow("Entrée dans la ligne")
+            << u"ligne"_s << vides << g << ret << ok << valeurs(g, _, _, _);
+        QTest::newRow("clic sur OK") << u"ligne"_s << vides << g << 0 << ok << rempli;
+        QTest::newRow("Échap") << u"ligne"_s << vides << u"x"_s << echap << annule
+                               << valeurs(u"x"_s, _, _, _);
+        // An Escape that the Cancel button does not take reaches the form, which presses OK.
+        QTest::newRow("Maj+Échap")
+            << u"ligne"_s << vides << _ << (Qt::ShiftModifier | Qt::Key_Escape).toCombined() << ok
+            << vides;
+        // Clear empties everything, with no way back, and leaves the dialog open.
+        QTest::newRow("Effacer") << u"Effacer"_s
+                                 << valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s)
+                                 << _ << int(Qt::Key_Space) << -1 << vides;
+        // The icon number takes any whole number; what is not one reads as 0.
+        for (const QString &rien : {_, u"-"_s, u"+"_s})
+            QTest::addRow("numéro «%s»", qPrintable(rien))
+                << u"numéro"_s << numero(u"5"_s) << rien << ret << ok << vides;
+        QTest::newRow("flèche haut")
+            << u"numéro"_s << vides << u"7"_s << int(Qt::Key_Up) << -1 << numero(u"8"_s);
+        QTest::newRow("le plus petit")
+            << u"numéro"_s << vides << u"-2147483648"_s << ret << ok << numero(u"-2147483648"_s);
+    }
+
+    void saisie() {
+        QFETCH(QString, controle);
+        QFETCH(QStringList, avant);
+        QFETCH(QString, saisi);
+        QFETCH(int, touche);
+        QFETCH(int, resultat);
+        QFETCH(QStringList, apres);
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        remplir(d, avant);
+        const QHash<QString, QWidget *> controles{{u"ligne"_s, d.LigneCommande},
+                                                  {u"répertoire"_s, d.Repertoire},
+                                                  {u"numéro"_s, d.Numero},
+                                                  {u"Effacer"_s, d.EffacerBtn}};
+        QWidget *w = controles.value(controle);
+        quandModal([&](QWidget *modal) {
+            QCOMPARE(modal, &d);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, saisi);
+            const auto combinaison = QKeyCombination::fromCombined(touche);
+            if (touche == 0)
+                QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+            else
+                QTest::keyClick(w, combinaison.key(), combinaison.keyboardModifiers());
+            if (d.isVisible())
+                d.done(-1);
+        });
+        QCOMPARE(d.exec(), resultat);
+        QCOMPARE(valeurs(d), apres);
+    }
+
+    // The two browse buttons: what the file dialog is asked, and what the fields hold after it.
+    void parcourir_data() {
+        QTest::addColumn<bool>("icone"); // the icon source's button; else the command line's
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("choisi"); // empty: cancelled
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("repertoire");
+        QTest::addColumn<QStringList>("apres");
+        const QString g = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s, _;
+        const QString png = u"/usr/share/icons/gedit.png"_s, dll = u"/usr/lib/x.dll"_s;
+        QTest::newRow("arguments remplacés, pas de guillemets")
+            << false << u"/usr/bin/gedit /tmp/a.txt"_s << app << u"a.txt"_s
+            << u"/usr/bin/gedit /tmp/"_s << valeurs(app, u"/opt/Mon App/"_s, u"App"_s, app);
+        QTest::newRow("annulé: les champs vides se remplissent quand même")
+            << false << g << _ << u"gedit"_s << u"/usr/bin/"_s
+            << valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
+        QTest::newRow("icône choisie") << true << png << dll << u"gedit.png"_s
+                                       << u"/usr/share/icons/"_s << valeurs(_, _, _, dll);
+    }
+
+    void parcourir() {
+        QFETCH(bool, icone);
+        QFETCH(QString, champ);
+        QFETCH(QString, choisi);
+        QFETCH(QString, nom);
+        QFETCH(QString, repertoire);
+        QFETCH(QStringList, apres);
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        (icone ? d.Executable : d.LigneCommande)->setText(champ);
+        banc.fichier = choisi;
+        (icone ? d.Parcourir2 : d.Parcourir1)->click();
+        QCOMPARE(banc.demandes.size(), 1);
+        const Fichiers::Demande &demande = banc.demandes.constFirst();
+        QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
+        const QString programmes = u"Programmes (*)"_s, tout = u"Tout (*)"_s;
+        const QStringList filtres =
+            icone ? QStringList{u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp *.png "
+                                "*.svg *.xpm *.desktop)"_s,
+                                programmes, tout}
+                  : QStringList{programmes, u"Executables (*.exe *.bat *.com)"_s, tout};
+        QCOMPARE(demande.filtres, filtres);
+        QCOMPARE(demande.nom, nom);
+        QCOMPARE(demande.repertoire, repertoire);
+        QCOMPARE(valeurs(d), apres);
+    }
+
+    // What each browse shows at first in a real folder: the programs of this system for the command
+    // line, every file the icon readers take for the icon source.
+    void filtresParcourir_data() {
+        QTest::addColumn<bool>("icone");
+        QTest::addColumn<QStringList>("visibles");
+        QTest::newRow("ligne de commande") << false << QStringList{u"prog"_s, u"script.sh"_s};
+        QTest::newRow("source d'icône")
+            << true << QStringList{u"a.bmp"_s, u"a.ico"_s,     u"a.png"_s, u"a.svg"_s,
+                                   u"a.xpm"_s, u"b.desktop"_s, u"c.dll"_s, u"c.exe"_s};
+    }
+
+    void filtresParcourir() {
+        QFETCH(bool, icone);
+        QFETCH(QStringList, visibles);
+        QTemporaryDir dossier;
+        for (const QString &nom :
+             QStringList{u"a.bmp"_s, u"a.ico"_s, u"a.png"_s, u"a.svg"_s, u"a.xpm"_s, u"b.desktop"_s,
+                         u"c.dll"_s, u"c.exe"_s, u"notes.txt"_s, u"prog"_s, u"script.sh"_s}) {
+            QFile f(dossier.filePath(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (nom == u"prog" || nom == u"script.sh")
+                f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        }
+        BancDialogues banc;
+        Fichiers::DefinirRepondeur({});
+        TConfigDlg &d = *banc.dlg;
+        (icone ? d.Executable : d.LigneCommande)->setText(dossier.filePath(u"zz"_s));
+        bool vu = false;
+        quandModal([&](QWidget *modal) {
+            auto *vue = modal->findChild<QListView *>(u"listView"_s);
+            QVERIFY(vue);
+            const auto noms = [vue] { // the folder is read in the background
+                QStringList n;
+                for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
+                    n.append(vue->model()->index(i, 0, vue->rootIndex()).data().toString());
+                n.sort();
+                return n;
+            };
+            QTRY_COMPARE(noms(), visibles);
+            vu = true;
+        });
+        (icone ? d.Parcourir2 : d.Parcourir1)->click();
+        QVERIFY(vu);
+    }
+
+    // Shown first centred on the 800 x 800 screen with «&Normale» chosen, and where it was left
+    // afterwards; the keyboard goes through the controls in their order.
+    void ordreDesTabulations() {
+        BancDialogues banc;
+        TConfigDlg &d = *banc.dlg;
+        QWidget *normale = d.RadioGroup->Items[0];
+        const QList<QWidget *> attendu{d.LigneCommande, d.Parcourir1, d.Repertoire,   d.Infobulle,
+                                       d.Executable,    d.Parcourir2, d.Numero,       d.Choisir,
+                                       d.SauverBMP,     d.OKBtn,      d.HelpBtn,      d.EffacerBtn,
+                                       normale,         d.CancelBtn,  d.LigneCommande};
+        QCOMPARE(d.RadioGroup->ItemIndex(), 0);
+        QList<QWidget *> ordre;
+        QList<QPoint> places;
+        const auto parcourir = [&](QWidget *) {
+            places.append(d.pos());
+            ordre = {QApplication::focusWidget()};
+            while (ordre.size() < 15) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                ordre.append(QApplication::focusWidget());
+            }
+        };
+        quandModal(parcourir);
+        d.exec();
+        d.move(10, 20);
+        quandModal(parcourir);
+        d.exec();
+        QCOMPARE(ordre, attendu);
+        const int dpi = d.logicalDpiY();
+        const QPoint centre((800 - Echelle(525, dpi)) / 2, (800 - Echelle(370, dpi)) / 2);
+        QCOMPARE(places, QList<QPoint>({centre, QPoint(10, 20)}));
+    }
+};
+
+QTEST_MAIN(TestDialogues)
+#include "tst_dialogues.moc"
