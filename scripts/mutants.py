@@ -272,6 +272,14 @@ def load_results():
     return done
 
 
+def run_in_progress(pid_file):
+    try:
+        os.kill(int(pid_file.read_text()), 0)
+        return True
+    except (OSError, ValueError):
+        return False
+
+
 def main():
     p = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     p.add_argument("--only", action="append", default=[],
@@ -299,10 +307,16 @@ def main():
     if args.fresh and RESULTS.exists():
         RESULTS.unlink()
     workers = [Worker(n, args) for n in range(max(1, args.jobs))]
-    print(f"mutants: preparing {len(workers)} cop{'y' if len(workers) == 1 else 'ies'} of the tree "
-          f"in {WORK.relative_to(ROOT)}/", flush=True)
-    for w in workers:
-        w.prepare(args.sanitize)
+    # Syncing the copies under a run in progress would undo the mutant it is testing and count
+    # it as a survivor: a look at the results or the list then takes the copy as it stands.
+    running = WORK / "running.pid"
+    if (args.report or args.list) and run_in_progress(running) and workers[0].build.exists():
+        print("mutants: a run is in progress; its copy of the tree is used as it stands", flush=True)
+    else:
+        print(f"mutants: preparing {len(workers)} cop{'y' if len(workers) == 1 else 'ies'} of the "
+              f"tree in {WORK.relative_to(ROOT)}/", flush=True)
+        for w in workers:
+            w.prepare(args.sanitize)
     lead = workers[0]
     mutants = cached_collect(lead.tree, lead.build, only, WORK / "mutants-list.json")
     rules = load_exclusions()
@@ -326,7 +340,11 @@ def main():
         for name in failing:
             print(f"mutants: WARNING: {name} fails without any mutant; it is left out", flush=True)
         order = sorted((t for t in needed if t not in failing), key=lambda t: durations[t])
-        run(workers, todo, plan, order, durations, args)
+        running.write_text(str(os.getpid()))
+        try:
+            run(workers, todo, plan, order, durations, args)
+        finally:
+            running.unlink(missing_ok=True)
     report(mutants, load_results(), rules)
 
 
