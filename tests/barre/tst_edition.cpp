@@ -32,20 +32,17 @@ QStringList champsLus(const Banc &banc, const QString &section, int i) {
     return l;
 }
 
-// A field of every record of a list, in list order.
-template <class R>
-QStringList noms(R *liste, QString R::*champ) {
+// The main bar's command lines, and its strips' sections, in list order.
+QStringList commandes(TBarreDlg *barre) {
     QStringList l;
-    PourChaque(liste, [&](R *r) { l.append(r->*champ); });
+    PourChaque(barre->Liste, [&](TBoutonAppli *r) { l.append(r->LigCom); });
     return l;
 }
 
-QStringList commandes(TBarreDlg *barre) {
-    return noms(barre->Liste, &TBoutonAppli::LigCom);
-}
-
 QStringList tiroirs(TBarreDlg *barre) {
-    return noms(barre->ListeTiroirs, &TBoutonTiroir::NomSection);
+    QStringList l;
+    PourChaque(barre->ListeTiroirs, [&](TBoutonTiroir *t) { l.append(t->NomSection); });
+    return l;
 }
 
 TBarreDlg *ouvrirTiroir0(TBarreDlg *barre) {
@@ -233,15 +230,10 @@ private Q_SLOTS:
         r->Bouton->setFocus();
         QTimer pas;
         connect(&pas, &QTimer::timeout, this, [&] {
-            auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            if (banc.messages.isEmpty()) {
-                d->Repertoire->setText(long_);
-                d->OKBtn->click();
-            } else {
+            if (auto *d = qobject_cast<TConfigDlg *>(QApplication::activeModalWidget())) {
                 revu = d->Repertoire->text();
-                d->CancelBtn->click();
+                d->Repertoire->setText(long_);
+                (banc.messages.isEmpty() ? d->OKBtn : d->CancelBtn)->click();
             }
         });
         pas.start(10);

@@ -12,13 +12,10 @@ class TestLancement : public QObject {
     Q_OBJECT
 
     QTemporaryDir rep_;
-    QString temoin_;    // where the program writes what it got
+    QString temoin_;    // its working directory and arguments, once started
     QString programme_; // the program, in a folder whose name holds a space
     QString dossier_;   // a working directory
     QString depart_;    // the process's directory before the tests
-
-    // The working directory and the arguments of the program started; empty when none started.
-    QStringList attendreTemoin(int attente = 5000) { return lireTemoin(temoin_, attente); }
 
     // A bar of one button that starts the program, focused.
     TBarreDlg *barreAvec(Banc &banc) {
@@ -39,11 +36,9 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), programme_));
         QFile::setPermissions(programme_, QFile::permissions(programme_) | QFile::ExeOwner);
         dossier_ = rep_.filePath(u"travail"_qs);
-        QFile texte(rep_.filePath(u"lisez-moi.txt"_qs));
-        QVERIFY(texte.open(QIODevice::WriteOnly));
+        QVERIFY(ecrireTout(rep_.filePath(u"lisez-moi.txt"_qs), {}));
     }
     void init() { QDir::setCurrent(depart_); }
-    void cleanupTestCase() { QDir::setCurrent(depart_); }
 
     // A plain click on a button is a drag released where it started: a launch. With Shift or
     // Ctrl the press only focuses the button.
@@ -51,9 +46,9 @@ private Q_SLOTS:
         Banc banc;
         TBarreDlg *barre = barreAvec(banc);
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton);
-        QCOMPARE(attendreTemoin().size(), 1);
+        QCOMPARE(lireTemoin(temoin_).size(), 1);
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton, Qt::ShiftModifier);
-        QVERIFY(attendreTemoin(500).isEmpty());
+        QVERIFY(lireTemoin(temoin_, 500).isEmpty());
     }
 
     // A launch from a drawer hides it when drawers close by themselves, even after the
@@ -78,7 +73,7 @@ private Q_SLOTS:
         TBarreDlg *tiroir = t->Barre;
         tiroir->Liste->Bouton->setFocus();
         tiroir->LancerClick();
-        QCOMPARE(attendreTemoin(), QStringList{depart_});
+        QCOMPARE(lireTemoin(temoin_), QStringList{depart_});
         QCOMPARE(tiroir->isVisible(), !automatiques);
         QCOMPARE(banc.messages, QStringList{u"Mauvais répertoire de travail !"_qs});
         if (automatiques) {
@@ -89,7 +84,7 @@ private Q_SLOTS:
         barre->Liste->WDir = automatiques ? dossier_ + u'/' : dossier_;
         barre->Liste->Bouton->setFocus();
         barre->LancerClick();
-        QCOMPARE(attendreTemoin().value(0), dossier_);
+        QCOMPARE(lireTemoin(temoin_).value(0), dossier_);
         QVERIFY(tiroir->isVisible());
         QVERIFY(barre->isVisible());
     }

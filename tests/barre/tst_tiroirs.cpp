@@ -113,15 +113,11 @@ class TestTiroirs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Three clicks on a strip: open, hidden but kept, shown again. Changing orientation then
-    // lays the drawers out again, open or hidden, and turns their arrows.
+    // lays the drawers out again, open or hidden, and turns their arrows. (An empty drawer that
+    // neither opens nor shows an arrow: the damaged counts' first row, the keys by focus.)
     void clicsPuisOrientation() {
         Banc banc;
         TBarreDlg *barre = banc.demarrer(Tableau);
-        // An empty drawer shows no arrow and does not open.
-        cliquer(barre, tiroir(barre, 2));
-        QVERIFY(!tiroir(barre, 2)->Barre);
-        QCOMPARE(flecheDe(tiroir(barre, 2)), Fleche::Aucune);
-
         TBoutonTiroir *t = tiroir(barre, 0);
         QCOMPARE(flecheDe(t), Fleche::FlecheHaut);
         cliquer(barre, t);

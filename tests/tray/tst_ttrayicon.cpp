@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +40,21 @@ private:
     QStringList &journal_;
 };
 
+// A new icon, owned by an object that stands for the main bar, on a recording area.
+struct Essai {
+    QStringList journal;
+    QPointer<QObject> proprietaire = new QObject;
+    QPointer<TTrayIcon> icone =
+        new TTrayIcon(proprietaire, std::make_unique<PlateauTemoin>(journal));
+    ~Essai() { delete proprietaire; }
+};
+
+QIcon unie(Qt::GlobalColor couleur) {
+    QPixmap p(16, 16);
+    p.fill(couleur);
+    return QIcon(p);
+}
+
 // A tool of the test display: its output, or "echec".
 QString Lancer(const QString &programme, const QStringList &arguments) {
     QProcess p;
@@ -61,67 +75,49 @@ class TestTTrayIcon : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Each row plays actions on a new icon and gives what then reached the notification area, in
-    // order. Actions: "actif:1", "actif:0", "bulle:TEXT", "icone:COLOUR", "iconePropre" (the
-    // component's own icon object written back), "menuQuitter" (a menu whose item ends the
-    // program), "clicDroit", "attendre" (lets posted events run), "detruire".
-    void regles_data() {
-        QTest::addColumn<QString>("actions");
-        QTest::addColumn<QString>("attendu");
-
-        // Changes wait while inactive and go at once while active; each state goes once, and
-        // the icon is taken away with the record last given.
-        QTest::newRow("changements, actif et inactif deux fois")
-            << u"bulle:A icone:red actif:1 actif:1 icone:blue bulle:B iconePropre actif:0 actif:0"_s
-            << u"Ajouter(#ff0000,A) Modifier(#0000ff,A) Modifier(#0000ff,B) Supprimer(#0000ff,B)"_s;
-        // Some notification areas keep no empty tooltip given with the icon.
-        QTest::newRow("bulle vide redonnee une fois le message arrive")
-            << u"actif:1 attendre"_s << u"Ajouter(-,) Modifier(-,)"_s;
-        QTest::newRow("bulle vide: detruit actif avant le message")
-            << u"actif:1 detruire attendre"_s << u"Ajouter(-,) Supprimer(-,)"_s;
-        QTest::newRow("le menu met fin au programme")
-            << u"bulle:A actif:1 menuQuitter clicDroit"_s << u"Ajouter(-,A) Menu Supprimer(-,A)"_s;
-    }
+    // What reaches the notification area, in order. Changes wait while inactive and go at once
+    // while active; each state goes once, and the icon is taken away with the record last given.
     void regles() {
-        QFETCH(QString, actions);
-        QFETCH(QString, attendu);
+        Essai e;
+        e.icone->SetToolTip(u"A"_s);
+        e.icone->SetIcon(unie(Qt::red));
+        e.icone->SetActive(true);
+        e.icone->SetActive(true);
+        e.icone->SetIcon(unie(Qt::blue));
+        e.icone->SetToolTip(u"B"_s);
+        e.icone->SetIcon(e.icone->Icon());
+        e.icone->SetActive(false);
+        e.icone->SetActive(false);
+        QCOMPARE(e.journal.join(u' '), u"Ajouter(#ff0000,A) Modifier(#0000ff,A) "
+                                       "Modifier(#0000ff,B) Supprimer(#0000ff,B)"_s);
+    }
 
-        QStringList journal;
-        QPointer<QObject> proprietaire = new QObject; // the main bar
-        const auto fin = qScopeGuard([&proprietaire] { delete proprietaire; });
-        QPointer<TTrayIcon> icone =
-            new TTrayIcon(proprietaire, std::make_unique<PlateauTemoin>(journal));
-        QMenu menu;
-
-        for (const QString &action : actions.split(u' ')) {
-            const QString cle = action.section(u':', 0, 0);
-            const QString valeur = action.section(u':', 1);
-            QVERIFY2(icone || cle == u"attendre", qPrintable(u"plus d'icone avant "_s + action));
-            if (cle == u"actif") {
-                icone->SetActive(valeur == u"1");
-            } else if (cle == u"bulle") {
-                icone->SetToolTip(valeur);
-            } else if (cle == u"icone") {
-                QPixmap p(16, 16);
-                p.fill(QColor(valeur));
-                icone->SetIcon(QIcon(p));
-            } else if (cle == u"iconePropre") {
-                icone->SetIcon(icone->Icon());
-            } else if (cle == u"clicDroit") {
-                icone->Notification(MessageSouris::BoutonDroitRelache);
-            } else if (cle == u"menuQuitter") {
-                menu.setProperty("aDetruire", QVariant::fromValue(proprietaire.data()));
-                icone->PopupMenu = &menu;
-            } else if (cle == u"attendre") {
-                QCoreApplication::sendPostedEvents();
-                QCoreApplication::processEvents();
-            } else if (cle == u"detruire") {
-                delete proprietaire;
-            } else {
-                QFAIL(qPrintable(u"action inconnue "_s + action));
-            }
+    // Some notification areas keep no empty tooltip given with the icon: it is given again once
+    // the posted message arrives, unless the icon went first.
+    void bulleVide() {
+        for (const bool detruit : {false, true}) {
+            Essai e;
+            e.icone->SetActive(true);
+            if (detruit)
+                delete e.proprietaire;
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(e.journal.join(u' '),
+                     detruit ? u"Ajouter(-,) Supprimer(-,)"_s : u"Ajouter(-,) Modifier(-,)"_s);
         }
-        QCOMPARE(journal.join(u' '), attendu);
+    }
+
+    // A menu item that ends the program, and the icon's owner with it.
+    void menuQuiMetFin() {
+        Essai e;
+        QMenu menu;
+        menu.setProperty("aDetruire", QVariant::fromValue(e.proprietaire.data()));
+        e.icone->PopupMenu = &menu;
+        e.icone->SetToolTip(u"A"_s);
+        e.icone->SetActive(true);
+        e.icone->Notification(MessageSouris::BoutonDroitRelache);
+        QVERIFY(!e.icone);
+        QCOMPARE(e.journal.join(u' '), u"Ajouter(-,A) Menu Supprimer(-,A)"_s);
     }
 
     // The bar loses its taskbar entry, whether it was shown before the icon or after, and gets it
