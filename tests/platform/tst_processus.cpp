@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -68,10 +67,8 @@ private Q_SLOTS:
     void initTestCase() {
         temoin_ = rep_.filePath(u"temoin.out"_s);
         qputenv("TRESSOLA_TEMOIN", temoin_.toUtf8());
-        for (const QString &nom : {u"Mon Dossier/témoin é"_s, u"bin/temoin-tressola"_s}) {
-            QVERIFY(QDir().mkpath(QFileInfo(rep_.filePath(nom)).absolutePath()));
-            QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(nom)));
-        }
+        QVERIFY(QDir(rep_.path()).mkdir(u"bin"_s));
+        QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(u"bin/temoin-tressola"_s)));
         qputenv("PATH", QFile::encodeName(rep_.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
 
         busPrive_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
@@ -98,25 +95,13 @@ private Q_SLOTS:
         busPrive_.waitForFinished();
     }
 
-    void lancement_data() {
-        QTest::addColumn<QString>("ligCom"); // $PROG: a program whose path has spaces
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("arguments tels quels, sans shell")
-            << u"\"$PROG\" \"a b\" \"\" '$HOME' `id` ;ls"_s
-            << QStringList{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
-        QTest::newRow("trouvé par PATH") << u"\"temoin-tressola\" un"_s << QStringList{u"un"_s};
-    }
-
+    // Arguments as they are, with no shell between; the program found through PATH, started in
+    // the current directory. A path with spaces is launched from the bar's buttons (tests/barre).
     void lancement() {
-        QFETCH(QString, ligCom);
-        QFETCH(QStringList, arguments);
         QDir::setCurrent(rep_.path());
-        const CommandeDecoupee c = DecouperCommande(CommandeLancement(
-            ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s))));
-        QVERIFY(platform::lancer(c.programme, c.arguments, 5));
-        const QStringList lu = lireTemoin(temoin_);
-        QCOMPARE(lu.value(0), QDir(rep_.path()).canonicalPath());
-        QCOMPARE(lu.mid(1), arguments);
+        const QStringList arguments{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
+        QVERIFY(platform::lancer(u"temoin-tressola"_s, arguments, 5));
+        QCOMPARE(lireTemoin(temoin_), QStringList{QDir(rep_.path()).canonicalPath()} + arguments);
     }
 
     void aucunZombie() {
@@ -162,24 +147,6 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(vu(), qPrintable(etatDesFenetres()), 6000);
     }
 
-    void fichierDuProgramme_data() {
-        QTest::addColumn<QString>("programme");
-        QTest::addColumn<QString>("fichier"); // relative: to the current directory
-        QTest::newRow("par PATH") << u"sh"_s << QStandardPaths::findExecutable(u"sh"_s);
-        QTest::newRow("absent du PATH: repertoire courant")
-            << u"absent-de-partout"_s << u"absent-de-partout"_s;
-        QTest::newRow("relatif avec repertoire") << u"outils/app"_s << u"outils/app"_s;
-        QTest::newRow("vide") << QString() << QString();
-    }
-
-    void fichierDuProgramme() {
-        QFETCH(QString, programme);
-        QFETCH(QString, fichier);
-        const QString attendu =
-            fichier.isEmpty() ? fichier : QDir::current().absoluteFilePath(fichier);
-        QCOMPARE(platform::fichierDuProgramme(programme), attendu);
-    }
-
     void reveler_data() {
         QTest::addColumn<bool>("gestionnaire"); // whether one is on the bus
         QTest::addColumn<bool>("bus");
@@ -216,12 +183,10 @@ private Q_SLOTS:
 
         // Shown by the file manager, and the folder not opened besides; else the folder opened.
         const QString uri = u"file://%1/Mon%20App%20%C3%A9/app"_s.arg(QDir::tempPath());
-        if (gestionnaire && !vide)
-            QTRY_COMPARE(g.montres, QList<QStringList>{QStringList{uri}});
-        else if (!vide)
-            QTRY_COMPARE(ouverts_.size(), 1);
-        QTest::qWait(600);
-        QCOMPARE(g.montres.size(), gestionnaire && !vide ? 1 : 0);
+        QTRY_VERIFY(vide || !g.montres.isEmpty() || !ouverts_.isEmpty());
+        QTest::qWait(600); // and nothing more
+        QCOMPARE(g.montres, gestionnaire && !vide ? QList<QStringList>{QStringList{uri}}
+                                                  : QList<QStringList>());
         QCOMPARE(ouverts_,
                  gestionnaire || vide
                      ? QList<QUrl>()
