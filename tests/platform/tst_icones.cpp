@@ -45,8 +45,7 @@ QByteArray dib(qint32 largeur, qint32 hauteur, quint16 profondeur, const QByteAr
 QByteArray enregistree(const QImage &image, const char *format) {
     QByteArray octets;
     QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, format);
+    image.save(&tampon, format); // which opens it
     return octets;
 }
 
@@ -109,7 +108,6 @@ struct PlanPE {
                 return sousRepertoire(racine, i);
         return 0;
     }
-    // The data entry (address, size) of group i, first language, and the group itself.
     quint32 entreeGroupe(quint32 i) const {
         return racine + lu32(entree(sousRepertoire(groupes(), i), 0) + 4);
     }
@@ -463,7 +461,6 @@ private Q_SLOTS:
         QVERIFY(surPlace.open(QIODevice::ReadWrite) && surPlace.write(lireTout(autre)) > 0);
         surPlace.close();
         QCOMPARE(iconImage(chemin, 0), unie(QSize(32, 32), bleu));
-        // Replaced by another file, cut short, gone.
         QVERIFY(saveIconAsIco(rouge32, chemin));
         QCOMPARE(iconImage(chemin, 0), rouge32);
         QVERIFY(QFile::resize(chemin, 100));
@@ -507,9 +504,8 @@ private Q_SLOTS:
                 QTest::addRow("%s %s", formats[f].nom, qPrintable(echec)) << f << echec;
     }
 
-    // Saved over a larger file, which goes as a whole; another reader than ours sees one 32 x 32
-    // picture, the same, its transparent parts transparent (ours: tests/dialogs). A failed save
-    // tells why, even with no place for the reason, and leaves what was there.
+    // Another reader than ours (tests/dialogs) sees the same picture. A failed save tells why,
+    // even with no place for the reason, and leaves what was there.
     void sauvegarde() {
         QFETCH(int, format);
         QFETCH(QString, echec);

@@ -18,7 +18,7 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-// The children of this process that have ended and are not collected yet.
+// Ended children not collected yet.
 static int zombies() {
     QProcess ps;
     ps.start(u"ps"_s, {u"-o"_s, u"stat="_s, u"--ppid"_s,
@@ -27,8 +27,6 @@ static int zombies() {
     return int(ps.readAllStandardOutput().count('Z'));
 }
 
-// What xprop tells of the window of the tests' programs (this program with the argument "fenetre",
-// or xmessage), once there is one.
 static QString etatDesFenetres() {
     QProcess x;
     x.start(u"sh"_s, {u"-c"_s, u"xdotool search --name '^tressola-fenetre$' | head -n 1 | xargs "
@@ -37,8 +35,7 @@ static QString etatDesFenetres() {
     return QString::fromUtf8(x.readAllStandardOutput());
 }
 
-// A file manager of the tests, on a connection of its own to the private bus: records the
-// addresses it is asked to show.
+// A file manager on a connection of its own to the private bus.
 class Gestionnaire : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
@@ -50,9 +47,7 @@ public Q_SLOTS:
     void ShowItems(const QStringList &adresses, const QString &) { montres.append(adresses); }
 };
 
-// Programs started as a launch starts them: temoin.sh records where it ran and what it was given;
-// the window manager tells the state of the windows. Working directories are tested from the
-// bar's buttons (tests/barre). Then reveals, against the file manager above on a private bus.
+// Launches (temoin.sh records where it ran and what it got), the state of their windows, reveals.
 class TestProcessus : public QObject {
     Q_OBJECT
 
