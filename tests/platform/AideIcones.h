@@ -5,8 +5,7 @@
 #include <QImage>
 #include <QString>
 
-// What the icon tests share: the test data and the picture that fabrique.py
-// draws in every entry of the test icons.
+// The test data, and the picture fabrique.py draws in every entry of the test icons.
 
 inline QString donneesIcones(const QString &nom) {
     return QStringLiteral(DONNEES_ICONES "/") + nom;
@@ -28,7 +27,6 @@ inline QImage motif(QRgb a, QRgb b, bool demi, int cote = 32) {
     return image;
 }
 
-// Whether two pixels differ by at most tolerance on every channel.
 inline bool proches(QRgb p, QRgb q, int tolerance) {
     return qAbs(qRed(p) - qRed(q)) <= tolerance && qAbs(qGreen(p) - qGreen(q)) <= tolerance &&
            qAbs(qBlue(p) - qBlue(q)) <= tolerance && qAbs(qAlpha(p) - qAlpha(q)) <= tolerance;

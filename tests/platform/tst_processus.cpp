@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +18,7 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-// The children of this process that have ended and are not collected yet.
+// Ended children not collected yet.
 static int zombies() {
     QProcess ps;
     ps.start(u"ps"_s, {u"-o"_s, u"stat="_s, u"--ppid"_s,
@@ -28,8 +27,6 @@ static int zombies() {
     return int(ps.readAllStandardOutput().count('Z'));
 }
 
-// What xprop tells of the window of the tests' programs (this program with the argument "fenetre",
-// or xmessage), once there is one.
 static QString etatDesFenetres() {
     QProcess x;
     x.start(u"sh"_s, {u"-c"_s, u"xdotool search --name '^tressola-fenetre$' | head -n 1 | xargs "
@@ -38,8 +35,7 @@ static QString etatDesFenetres() {
     return QString::fromUtf8(x.readAllStandardOutput());
 }
 
-// A file manager of the tests, on a connection of its own to the private bus: records the
-// addresses it is asked to show.
+// A file manager on a connection of its own to the private bus.
 class Gestionnaire : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
@@ -51,9 +47,7 @@ public Q_SLOTS:
     void ShowItems(const QStringList &adresses, const QString &) { montres.append(adresses); }
 };
 
-// Programs started as a launch starts them: temoin.sh records where it ran and what it was given;
-// the window manager tells the state of the windows. Working directories are tested from the
-// bar's buttons (tests/barre). Then reveals, against the file manager above on a private bus.
+// Launches (temoin.sh records where it ran and what it got), the state of their windows, reveals.
 class TestProcessus : public QObject {
     Q_OBJECT
 
@@ -68,10 +62,8 @@ private Q_SLOTS:
     void initTestCase() {
         temoin_ = rep_.filePath(u"temoin.out"_s);
         qputenv("TRESSOLA_TEMOIN", temoin_.toUtf8());
-        for (const QString &nom : {u"Mon Dossier/témoin é"_s, u"bin/temoin-tressola"_s}) {
-            QVERIFY(QDir().mkpath(QFileInfo(rep_.filePath(nom)).absolutePath()));
-            QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(nom)));
-        }
+        QVERIFY(QDir(rep_.path()).mkdir(u"bin"_s));
+        QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(u"bin/temoin-tressola"_s)));
         qputenv("PATH", QFile::encodeName(rep_.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
 
         busPrive_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
@@ -98,25 +90,13 @@ private Q_SLOTS:
         busPrive_.waitForFinished();
     }
 
-    void lancement_data() {
-        QTest::addColumn<QString>("ligCom"); // $PROG: a program whose path has spaces
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("arguments tels quels, sans shell")
-            << u"\"$PROG\" \"a b\" \"\" '$HOME' `id` ;ls"_s
-            << QStringList{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
-        QTest::newRow("trouvé par PATH") << u"\"temoin-tressola\" un"_s << QStringList{u"un"_s};
-    }
-
+    // Arguments as they are, with no shell between; the program found through PATH, started in
+    // the current directory. A path with spaces is launched from the bar's buttons (tests/barre).
     void lancement() {
-        QFETCH(QString, ligCom);
-        QFETCH(QStringList, arguments);
         QDir::setCurrent(rep_.path());
-        const CommandeDecoupee c = DecouperCommande(CommandeLancement(
-            ligCom.replace(u"$PROG"_s, rep_.filePath(u"Mon Dossier/témoin é"_s))));
-        QVERIFY(platform::lancer(c.programme, c.arguments, 5));
-        const QStringList lu = lireTemoin(temoin_);
-        QCOMPARE(lu.value(0), QDir(rep_.path()).canonicalPath());
-        QCOMPARE(lu.mid(1), arguments);
+        const QStringList arguments{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
+        QVERIFY(platform::lancer(u"temoin-tressola"_s, arguments, 5));
+        QCOMPARE(lireTemoin(temoin_), QStringList{QDir(rep_.path()).canonicalPath()} + arguments);
     }
 
     void aucunZombie() {
@@ -162,24 +142,6 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(vu(), qPrintable(etatDesFenetres()), 6000);
     }
 
-    void fichierDuProgramme_data() {
-        QTest::addColumn<QString>("programme");
-        QTest::addColumn<QString>("fichier"); // relative: to the current directory
-        QTest::newRow("par PATH") << u"sh"_s << QStandardPaths::findExecutable(u"sh"_s);
-        QTest::newRow("absent du PATH: repertoire courant")
-            << u"absent-de-partout"_s << u"absent-de-partout"_s;
-        QTest::newRow("relatif avec repertoire") << u"outils/app"_s << u"outils/app"_s;
-        QTest::newRow("vide") << QString() << QString();
-    }
-
-    void fichierDuProgramme() {
-        QFETCH(QString, programme);
-        QFETCH(QString, fichier);
-        const QString attendu =
-            fichier.isEmpty() ? fichier : QDir::current().absoluteFilePath(fichier);
-        QCOMPARE(platform::fichierDuProgramme(programme), attendu);
-    }
-
     void reveler_data() {
         QTest::addColumn<bool>("gestionnaire"); // whether one is on the bus
         QTest::addColumn<bool>("bus");
@@ -216,12 +178,10 @@ private Q_SLOTS:
 
         // Shown by the file manager, and the folder not opened besides; else the folder opened.
         const QString uri = u"file://%1/Mon%20App%20%C3%A9/app"_s.arg(QDir::tempPath());
-        if (gestionnaire && !vide)
-            QTRY_COMPARE(g.montres, QList<QStringList>{QStringList{uri}});
-        else if (!vide)
-            QTRY_COMPARE(ouverts_.size(), 1);
-        QTest::qWait(600);
-        QCOMPARE(g.montres.size(), gestionnaire && !vide ? 1 : 0);
+        QTRY_VERIFY(vide || !g.montres.isEmpty() || !ouverts_.isEmpty());
+        QTest::qWait(600); // and nothing more
+        QCOMPARE(g.montres, gestionnaire && !vide ? QList<QStringList>{QStringList{uri}}
+                                                  : QList<QStringList>());
         QCOMPARE(ouverts_,
                  gestionnaire || vide
                      ? QList<QUrl>()
