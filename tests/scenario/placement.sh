@@ -4,11 +4,7 @@
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
-printf '[TRESSOLA]\nPosition=%s\n[MAIN]\nNombre=3\n' "$2" > "$rep/TRESSOLA.INI"
-"$rep/tressola" &
-pid=$!
-barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
+demarrer '[TRESSOLA]\nPosition=%s\n[MAIN]\nNombre=3\n' "$2"
 sleep 0.3 # the window manager may still be placing it: it must not move it
-attendu="$3 $4 140 65"
-[ "$(geometrie "$barre")" = "$attendu" ] || echouer "bar at $(geometrie "$barre"), not $attendu"
+[ "$(geometrie "$barre")" = "$3 $4 140 65" ] || echouer "bar at $(geometrie "$barre"), not $3 $4 140 65"
 echo "scenario placement: ok"
