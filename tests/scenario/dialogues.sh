@@ -21,9 +21,10 @@ cliquer $((ix + 11)) $((iy + 11))
 attendre au_dessus "$barre" "$cache" || echouer "a left click on the icon did not raise the bar"
 [ "$(geometrie "$barre")" = "200 400 46 65" ] || echouer "the bar moved: $(geometrie "$barre")"
 kill "${pids[-1]}"
-# A right click opens a menu.
-fenetres() { xdotool search --onlyvisible --class tressola | wc -l; }
+# The pointer resting on the icon shows its tooltip; a right click opens a menu.
 avant=$(fenetres)
+xdotool mousemove_relative 1 1
+attendre infobulle || echouer "no tooltip on the tray icon"
 xdotool click --delay 1 3
 attendre eval '[ "$(fenetres)" -gt "$avant" ]' || echouer "a right click opened no menu"
 capturer menu-du-plateau

@@ -49,9 +49,16 @@ attendre_geometrie() {
     echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
 }
 
-# Number of visible windows named $1, and a test that there are more than $2 of them.
-compter_fenetres() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
-plus_de_fenetres() { [ "$(compter_fenetres "$1")" -gt "$2" ]; }
+# True when more than $2 windows named $1 are visible.
+plus_de_fenetres() { [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -gt "$2" ]; }
+# Number of visible windows of the program, and whether one of them is a tooltip.
+fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
+infobulle() {
+  for id in $(xdotool search --onlyvisible --classname tressola 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && return 0
+  done
+  return 1
+}
 
 # "left top" of the tray icon, the one window the tray host embedded, 22 x 22 inside the tray.
 icone_plateau() {

@@ -4,12 +4,14 @@
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1" "ma barre"
-export XDG_CONFIG_HOME="$tmp/config"
+export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
 entree="$XDG_CONFIG_HOME/autostart/tressola.desktop"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 demarrer
+# One user's copies meet no other user's: they listen in the user's runtime folder, for the user.
+[ "$(stat -c %A "$XDG_RUNTIME_DIR"/tressola-*)" = srwx------ ] || echouer "runtime folder: $(ls -l "$XDG_RUNTIME_DIR")"
 
 # The last item of the bar menu, by its accelerator, once F10 has opened the menu.
-fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
 ouvrir_menu() {
   xdotool windowactivate --sync "$barre" key --clearmodifiers F10 2>/dev/null
   for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant" ] && return 0; sleep 0.1; done
@@ -39,8 +41,10 @@ for a_la_main in "" supprimee cachee; do
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
 
-# 2. A second start on the same board brings the running bar forward, unmoved, and ends with 0
-#    without writing anything.
+# 2. After a crash that left its socket behind, the bar starts again. A second start on the same
+#    board brings the running bar forward, unmoved, and ends with 0 without writing anything.
+kill -9 $pid && wait $pid 2>/dev/null
+demarrer
 geo=$(geometrie "$barre")
 xdotool windowminimize --sync "$barre"
 avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")
@@ -55,11 +59,13 @@ attendre eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]' ||
 # 3. A start on another board runs beside it. Its configuration folder cannot be made (a file
 #    stands in its way), so checking the item reports the failed write.
 mkdir "$tmp/autre" && cp "$rep/tressola" "$tmp/autre/tressola" && touch "$tmp/fichier"
-XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
+# Without a runtime folder, it listens in the temporary folder, under a name with the user's.
+env -u XDG_RUNTIME_DIR TMPDIR="$tmp" XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
 pids+=($!)
 barres() { xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done; }
 attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre eval '[ "$(barres | grep -c " 46 65$")" = 2 ]' ||
   echouer "the two bars do not show side by side: $(barres)"
+ls "$tmp/tressola-$(id -u)-"* >/dev/null || echouer "no socket of the user's in the temporary folder"
 premiere=$barre
 for id in $(xdotool search --onlyvisible --pid "${pids[-1]}" --name '^Tressola$'); do
   [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
@@ -69,4 +75,12 @@ attendre eval 'xdotool search --onlyvisible --pid ${pids[-1]} --name "^Tressola\
   echouer "the failed write of the autostart entry was not reported"
 capturer echec
 [ "$barre" != "$premiere" ] && [ ! -e "$tmp/fichier/autostart" ] || echouer "wrong bar, or an entry was written"
+
+# 4. A platform the user chose is kept: offscreen, a copy shows nothing on the display, even when
+#    a second start brings its bar forward.
+mkdir "$tmp/hors" && cp "$rep/tressola" "$tmp/hors/tressola"
+QT_QPA_PLATFORM=offscreen "$tmp/hors/tressola" &
+pids+=($!)
+attendre test -f "$tmp/hors/TRESSOLA.INI" && "$tmp/hors/tressola" || echouer "no offscreen copy"
+[ -z "$(xdotool search --pid "${pids[-1]}")" ] || echouer "the offscreen copy has windows on the display"
 echo "scenario session: ok"

@@ -60,12 +60,6 @@ attendre_geometrie "$(place_tiroir 0 2 530 280)" "the open drawer followed the d
 xmessage -geometry +900+100 autre &
 pids+=($!)
 autre=$(attendre fenetre xmessage) || echouer "no other window"
-infobulle() {
-  for id in $(xdotool search --onlyvisible --classname tressola 2>/dev/null); do
-    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && return 0
-  done
-  return 1
-}
 for point in "553 $([ "$o" = 0 ] && echo 322 || echo 303)" "$(bande 1 530 280)"; do
   xdotool windowactivate --sync "$autre" mousemove 10 700
   attendre eval '! infobulle' || echouer "a hint stayed"

@@ -10,7 +10,6 @@
 #include "platform/Programme.h"
 #include "support/Fichiers.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,8 +53,6 @@ struct Banc {
         Messages::DefinirRepondeur({});
         Messages::DefinirFin({});
     }
-    Banc(const Banc &) = delete;
-    Banc &operator=(const Banc &) = delete;
 
     QString tableau() const { return rep.filePath(QStringLiteral("TRESSOLA.INI")); }
 
