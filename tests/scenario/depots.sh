@@ -6,42 +6,38 @@ set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
 glisseur=$2
-cp "$3" "$rep/temoin" && chmod +x "$rep/temoin"
-export TRESSOLA_TEMOIN="$rep/temoin.out"
-mkdir -p "$rep/Mes documents" && touch "$rep/Mes documents/lettre.txt"
-tab="$rep/tab"$'\t'"x.txt" oblique="$rep/x y\\"
-touch "$tab" "$oblique"
+install -m 755 "$3" "$rep/temoin" && mkdir "$rep/Mes documents"
+export TRESSOLA_TEMOIN="$rep/temoin.out" tab="$rep/tab"$'\t'"x.txt" oblique="$rep/x y\\"
+touch "$rep/Mes documents/lettre.txt" "$tab" "$oblique"
 demarrer '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin"
 
 # A file manager's drag of $3... from a window at (20, 20), released at ($1, $2); with MAJ=1 Shift
 # is held. What the source was told goes into $action.
 deposer() {
-  local x=$1 y=$2
-  shift 2
-  "$glisseur" 20 20 "$@" > "$rep/action" &
+  "$glisseur" 20 20 "${@:3}" > "$rep/action" &
   pids+=($!)
   attendre xdotool search --onlyvisible --name '^glisseur$' >/dev/null || echouer "no drag source"
   [ "${MAJ:-0}" = 1 ] && xdotool keydown shift
-  glisser 60 60 "$x" "$y"
+  glisser 60 60 "$1" "$2"
   [ "${MAJ:-0}" = 1 ] && xdotool keyup shift
   attendre test -s "$rep/action" || echouer "the drag never ended"
   action=$(cat "$rep/action")
   kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
 }
 temoin_recu() { [ -f "$TRESSOLA_TEMOIN" ]; }
-# A message box over the bar, closed by Return once it is seen; $1 says what it is for.
+# A message box over the $1 windows shown, closed by Return once it is seen; it is for $2.
 message() {
-  attendre plus_de_fenetres Tressola "$avant" || echouer "no message for $1"
-  capturer "${2:-message}"
+  attendre plus_de_fenetres Tressola "$1" || echouer "no message for $2"
+  capturer "$3"
   xdotool key --clearmodifiers Return
 }
 
 # 1. A program dropped on the blank button fills it; the section is on disk at once.
 deposer 323 442 /usr/bin/xmessage
-attendre grep -qx '0LigCom="/usr/bin/xmessage"' "$ini" || echouer "the blank button was not filled (source told $action)"
-grep -qx '0Hint=Xmessage' "$ini" || echouer "no tooltip from the dropped file"
-grep -qx '0WDir=/usr/bin/' "$ini" || echouer "no working directory from the dropped file"
+for l in '0LigCom="/usr/bin/xmessage"' 0Hint=Xmessage 0WDir=/usr/bin/; do
+  attendre grep -qxF "$l" "$ini" || echouer "no $l from the program dropped on the blank button (told $action)"
+done
 
 # 2. A file dropped on a filled button, Shift held, is opened by its program, its name one argument
 #    as it stands; the source is told it was copied.
@@ -61,9 +57,8 @@ for ou in "370 442 /usr/bin/xmessage /usr/bin/xdotool" "346 442 /usr/bin/xdotool
   [ "$action" = ignore ] || echouer "a drop at ${ou% /*} was reported '$action'"
 done
 [ "$(md5sum < "$ini")" = "$avant" ] || echouer "a refused drop changed the board"
-avant=1
 deposer 370 442 "file://$rep/%FF.txt"
-message "a name not in UTF-8" nom-pas-utf8
+message 1 "a name not in UTF-8" nom-pas-utf8
 temoin_recu && echouer "a refused drop started a program"
 
 # 4. In an open drawer: its first button (at the bottom) takes the file, its section is written.
@@ -78,16 +73,15 @@ glisser 370 442 372 444
 attendre temoin_recu || echouer "a button dragged onto itself did not start"
 
 # 6. Dragged onto the other button, which has a command line: the question, then the copy.
-avant=2
 glisser 370 442 323 442
-message "overwriting a button" question-ecraser
+message 2 "overwriting a button" question-ecraser
 attendre grep -qx "0LigCom=$rep/temoin" "$ini" || echouer "the button was not copied"
 
 # 7. A desktop entry whose name holds a line break is refused before it enters the drawer's blank
 #    top button; the same button then takes a program, and its section is written.
 printf '[Desktop Entry]\nName=Casse\rligne\nExec=/usr/bin/xmessage\n' > "$rep/casse.desktop"
 deposer 323 $((400 - 93 + 22)) "$rep/casse.desktop"
-message "a desktop entry with a line break" entree-refusee
+message 2 "a desktop entry with a line break" entree-refusee
 attendre eval '! plus_de_fenetres Tressola 2'
 deposer 323 $((400 - 93 + 22)) /usr/bin/xmessage
 attendre eval 'section "$ini" SECTION0 | grep -qx "1LigCom=\"/usr/bin/xmessage\""' ||

@@ -53,10 +53,15 @@ ramener() {
   [ "$(etat "$1")" = Normal ] || echouer "the dialog is $(etat "$1")"
 }
 
+# The window named $1, opened from the menu at ($2, $3) by the keys ${@:4}, once it is active.
+par_menu() {
+  cliquer "$2" "$3" 3 && xdotool sleep 0.3 key "${@:4}"
+  local w
+  w=$(attendre fenetre "$1") && attendre actif "$w" && echo "$w"
+}
+
 # The configuration dialog, from the button's menu.
-cliquer 223 442 3 && xdotool sleep 0.3 key c
-dlg=$(attendre fenetre "Configurer une application") || echouer "no configuration dialog"
-attendre actif "$dlg" || echouer "the dialog is not active"
+dlg=$(par_menu "Configurer une application" 223 442 c) || echouer "no active configuration dialog"
 # Asked of the window manager: a title, a close box and no minimise or maximise box; moving and
 # closing only.
 read -r drapeaux fonctions decorations _ < <(xprop -id "$dlg" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
@@ -87,18 +92,15 @@ attendre disparu "$choix" || echouer "the chooser stayed"
 xdotool key --clearmodifiers Return
 attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(grep 0Icon "$ini")"
 
-# The drawer's hint dialog, from the strip's menu; a message box: the main bar's last button
-# cannot be destroyed; the About box, from the bar's menu.
-cliquer 223 408 3 && xdotool sleep 0.3 key b
-bulle=$(attendre fenetre "Configurer l'info-bulle du tiroir") || echouer "no hint dialog"
-attendre actif "$bulle" || echouer "the hint dialog is not active"
-cadre_fixe "$bulle" "the hint dialog" Return
+# The drawer's hint dialog, from the strip's menu; the About box, from the bar's menu; a message
+# box: the main bar's last button cannot be destroyed.
+for d in "Configurer l'info-bulle du tiroir|223 408 b" "A propos de Tressola|245 418 Down Down Down Return"; do
+  w=$(par_menu "${d%|*}" ${d#*|}) || echouer "no active $d"
+  cadre_fixe "$w" "${d%|*}" Return
+done
 cliquer 223 442 3 && xdotool sleep 0.3 key d
 boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ] &&
   [ "$(xdotool getwindowname "$boite")" = Tressola ]; }
 attendre boite || echouer "no message box"
 cadre_fixe "$boite" "a message box" Return
-cliquer 245 418 3 && xdotool sleep 0.3 key Down Down Down Return
-apropos=$(attendre fenetre "A propos de Tressola") || echouer "no About box"
-cadre_fixe "$apropos" "the About box" Return
 echo "scenario dialogues: ok"

@@ -1,24 +1,21 @@
 # Shared steps of the scenarios. Each step that fails says what it waited for and exits.
 shopt -s extglob
-
 echouer() { echo "ÉCHEC: $*" >&2; exit 1; }
-
 # Waits (at most 10 s) until the command "$@" succeeds.
 attendre() {
   for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
   return 1
 }
 
-# A copy of the program $1 in a folder of its own, $rep (under $tmp, in its subfolder $2 if
-# given), with its board file $ini; the programs $pid and $pids are stopped and $tmp removed
-# when the script ends.
+# A copy of the program $1 (if given) in a folder $rep of its own (under $tmp, in its subfolder
+# $2 if given), with its board file $ini; the programs $pid and $pids are stopped and $tmp
+# removed when the script ends.
 copier_programme() {
   tmp=$(mktemp -d) pid="" pids=()
   rep="$tmp${2:+/$2}" ini="$tmp${2:+/$2}/TRESSOLA.INI"
   trap 'kill $pid "${pids[@]}" 2>/dev/null; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
   chmod 755 "$tmp" && mkdir -p "$rep" && { [ -z "$1" ] || cp "$1" "$rep/tressola"; }
 }
-
 # Starts the copy as $pid on a board file written by printf from "$@" (none: the file as it is),
 # and waits for its window, $barre.
 demarrer() {
@@ -28,13 +25,17 @@ demarrer() {
   pid=$!
   barre=$(attendre fenetre Tressola) || echouer "the bar never showed"
 }
+# Waits for process $1, a child of this shell, to end (at most 10 s) with exit code 0; $2 names it.
+finir() {
+  attendre eval '! kill -0 '"$1"' 2>/dev/null' || { kill "$1"; echouer "$2 is still running"; }
+  wait "$1" || echouer "$2 ended with $?"
+}
 
 # "left top width height" of a window, from the X server itself.
 geometrie() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
-
 # The first visible window named $1 whose "left top width height" matches the pattern $2 (any
 # by default), the tray icon's excepted; prints its id.
 fenetre() {
@@ -48,7 +49,6 @@ attendre_geometrie() {
   attendre fenetre Tressola "$1" >/dev/null ||
     echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
 }
-
 # True when more than $2 windows named $1 are visible.
 plus_de_fenetres() { [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -gt "$2" ]; }
 # Number of visible windows of the program, and whether one of them is a tooltip.
@@ -59,34 +59,12 @@ infobulle() {
   done
   return 1
 }
-
 # "left top" of the tray icon, the one window the tray host embedded, 22 x 22 inside the tray.
 icone_plateau() {
   local ids
   attendre eval 'ids=$(xwininfo -root -tree | awk '\''/"Tressola".*22x22/ {print $1}'\''); [ -n "$ids" ]' &&
     [ "$(echo "$ids" | wc -l)" = 1 ] && geometrie "$ids" | cut -d' ' -f1-2
 }
-
-# A click of mouse button $3 (1 by default) at ($1, $2).
-cliquer() { xdotool mousemove "$1" "$2" sleep 0.05 click --delay 1 "${3:-1}"; }
-
-# Waits for process $1, a child of this shell, to end (at most 10 s) with exit code 0; $2 names it.
-finir() {
-  attendre eval '! kill -0 '"$1"' 2>/dev/null' || { kill "$1"; echouer "$2 is still running"; }
-  wait "$1"
-  code=$?
-  [ "$code" = 0 ] || echouer "$2 ended with $code"
-}
-
-# A section of an INI file, from its header to the next one.
-section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
-
-# A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set.
-capturer() {
-  [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
-  mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null
-}
-
 # True when window $1 stands above window $2 in the stacking order.
 au_dessus() {
   local a b
@@ -95,6 +73,8 @@ au_dessus() {
     grep -x -e "$a" -e "$b" | tail -n 1)" = "$a" ]
 }
 
+# A click of mouse button $3 (1 by default) at ($1, $2).
+cliquer() { xdotool mousemove "$1" "$2" sleep 0.05 click --delay 1 "${3:-1}"; }
 # Drags with the mouse from ($1, $2) to ($3, $4) the way a person does: press, a few steps,
 # release. Without the pauses the window system loses the drop.
 glisser() {
@@ -103,4 +83,12 @@ glisser() {
     xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03
   done
   xdotool sleep 0.1 mouseup 1
+}
+
+# A section of an INI file, from its header to the next one.
+section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
+# A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set.
+capturer() {
+  [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
+  mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null
 }

@@ -13,14 +13,14 @@ done
 [ "$(geometrie "$barre" | cut -d' ' -f3-)" = "46 65" ] || echouer "the bar is $(geometrie "$barre")"
 xprop -id "$barre" _NET_WM_STATE | grep -q SKIP_TASKBAR || echouer "the bar has a taskbar button"
 capturer premier-demarrage
-
 # 2. Closing it through the window manager ends the program with exit code 0 and writes MAIN.
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 finir $pid "the program"
 section "$ini" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
 
-# A start on a board that cannot be written (3) or read (4) as a user other than root. A message
-# box shows before the bar; its size is printed. Return closes it, then the bar shows.
+# A start on a board that cannot be written (3) or read (4), as a user other than root, whom
+# permissions do not stop. A message box shows before the bar; Return closes it, then the bar
+# shows. The size of the box goes into $taille.
 lancer=(env)
 [ "$(id -u)" = 0 ] && lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent)
 message_puis_barre() {
@@ -33,23 +33,18 @@ message_puis_barre() {
   xdotool windowactivate --sync "$boite" key --clearmodifiers Return
   attendre fenetre Tressola "* * 46 65" >/dev/null || echouer "no bar after the message"
 }
-
 # 3. The bar with its blank slot after the error; the file is left alone.
 printf '[TRESSOLA]\nPosition=0\n' > "$ini"
 avant=$(md5sum < "$ini")
-# Permissions do not stop root: it runs the program as nobody.
 if [ "$(id -u)" = 0 ]; then chmod 644 "$ini"; else chmod a-w "$ini" "$rep"; fi
 message_puis_barre "cannot-be-written"
-taille_ecriture=$taille
 [ "$(md5sum < "$ini")" = "$avant" ] || echouer "the read-only board changed"
-kill $pid
-wait $pid 2>/dev/null
-
+kill $pid && wait $pid 2>/dev/null
 # 4. The message is not the one of step 3 (the box differs), and neither the start nor quitting,
 #    which says that the board was not saved, writes over it.
+taille_ecriture=$taille
 printf '[TRESSOLA]\nPosition=0\n[MAIN]\n0LigCom=/bin/true\nNombre=1\n' > "$ini"
-chmod 600 "$ini"
-[ "$(id -u)" = 0 ] || chmod 000 "$ini"
+chmod 600 "$ini" && { [ "$(id -u)" = 0 ] || chmod 000 "$ini"; }
 avant=$(stat -c '%i %s %Y %a' "$ini")
 message_puis_barre "cannot-be-read"
 [ "$taille" != "$taille_ecriture" ] || echouer "the message speaks of writing, not of reading"

@@ -23,21 +23,18 @@ basculer() {
   capturer "menu-$1"
   xdotool key d
 }
-
 # 1. Checking writes a valid entry naming the running executable; unchecking removes it; the
 #    item follows an entry removed or hidden by hand (it then writes the entry again).
-for a_la_main in "" supprimee cachee; do
-  basculer "$a_la_main-1"
-  attendre grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "entry $a_la_main: not written"
-  desktop-file-validate "$entree" || echouer "the autostart entry is not valid"
-  grep -q Hidden "$entree" && echouer "entry $a_la_main: still hidden"
-  if [ -n "$a_la_main" ]; then
-    if [ $a_la_main = supprimee ]; then rm "$entree"; else echo "Hidden=true" >> "$entree"; fi
-    basculer "$a_la_main-2"
-    attendre grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "entry $a_la_main: not written again"
-    grep -q Hidden "$entree" && echouer "entry $a_la_main: still hidden"
+ecrite() { grep -qxF "Exec=\"$rep/tressola\"" "$entree" && desktop-file-validate "$entree" && ! grep -q Hidden "$entree"; }
+for a_la_main in true rm "sed -i \$aHidden=true"; do
+  basculer "${a_la_main%% *}-1"
+  attendre ecrite || echouer "checking wrote no valid entry"
+  $a_la_main "$entree"
+  if [ "$a_la_main" != true ]; then
+    basculer "${a_la_main%% *}-2"
+    attendre ecrite || echouer "checking after '$a_la_main' did not write the entry again"
   fi
-  basculer "$a_la_main-3"
+  basculer "${a_la_main%% *}-3"
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
 
