@@ -11,7 +11,6 @@ export TRESSOLA_TEMOIN="$rep/temoin.out" tab="$rep/tab"$'\t'"x.txt" oblique="$re
 touch "$rep/Mes documents/lettre.txt" "$tab" "$oblique"
 demarrer '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin"
-
 # A file manager's drag of $3... from a window at (20, 20), released at ($1, $2); with MAJ=1 Shift
 # is held. What the source was told goes into $action.
 deposer() {
@@ -32,13 +31,11 @@ message() {
   capturer "$3"
   xdotool key --clearmodifiers Return
 }
-
 # 1. A program dropped on the blank button fills it; the section is on disk at once.
 deposer 323 442 /usr/bin/xmessage
 for l in '0LigCom="/usr/bin/xmessage"' 0Hint=Xmessage 0WDir=/usr/bin/; do
   attendre grep -qxF "$l" "$ini" || echouer "no $l from the program dropped on the blank button (told $action)"
 done
-
 # 2. A file dropped on a filled button, Shift held, is opened by its program, its name one argument
 #    as it stands; the source is told it was copied.
 for f in "$rep/Mes documents/lettre.txt" "$tab" "$oblique"; do
@@ -48,7 +45,6 @@ for f in "$rep/Mes documents/lettre.txt" "$tab" "$oblique"; do
   [ "$action" = copy ] || echouer "the source was told '$action' for $f"
   rm -f "$TRESSOLA_TEMOIN"
 done
-
 # 3. Two files at once, a drop between two buttons and one on a strip do nothing and are refused;
 #    a name that is not UTF-8 is refused with a message.
 avant=$(md5sum < "$ini")
@@ -60,23 +56,19 @@ done
 deposer 370 442 "file://$rep/%FF.txt"
 message 1 "a name not in UTF-8" nom-pas-utf8
 temoin_recu && echouer "a refused drop started a program"
-
 # 4. In an open drawer: its first button (at the bottom) takes the file, its section is written.
 cliquer 323 409
 attendre_geometrie "300 307 46 93" "the drawer"
 deposer 323 $((400 - 93 + 47 + 22)) /usr/bin/xdotool
 attendre grep -qx '0LigCom="/usr/bin/xdotool"' "$ini" || echouer "the drawer's button was not filled"
 [ "$(section "$ini" SECTION0 | grep -c '^0LigCom=')" = 1 ] || echouer "SECTION0 was not written"
-
 # 5. A button dragged onto itself is launched.
 glisser 370 442 372 444
 attendre temoin_recu || echouer "a button dragged onto itself did not start"
-
 # 6. Dragged onto the other button, which has a command line: the question, then the copy.
 glisser 370 442 323 442
 message 2 "overwriting a button" question-ecraser
 attendre grep -qx "0LigCom=$rep/temoin" "$ini" || echouer "the button was not copied"
-
 # 7. A desktop entry whose name holds a line break is refused before it enters the drawer's blank
 #    top button; the same button then takes a program, and its section is written.
 printf '[Desktop Entry]\nName=Casse\rligne\nExec=/usr/bin/xmessage\n' > "$rep/casse.desktop"

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# The tray icon: a left click brings the bar above the windows that hid it, a right click opens
-# the bar's menu. The dialogs as a person meets them: every modal dialog and message box has a
-# fixed frame that the window manager lets close, but not minimise or maximise; a modal dialog
-# that the window manager minimised all the same comes back at the next click on the bar or on
-# the tray icon, and stays usable; the icon chooser is a row of icons under a caption with no
-# button beside it. Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
+# The tray icon: a left click raises the bar, a right click opens its menu. The dialogs: every
+# modal dialog and message box has a fixed frame that the window manager lets close, but not
+# minimise or maximise; a modal dialog minimised all the same comes back at the next click on the
+# bar or on the tray icon, and stays usable; the icon chooser is a row of icons under a caption
+# with no button beside it. Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
 demarrer '[TRESSOLA]\nPosition=4\nX=200\nY=400\n[MAIN]\n0LigCom=/bin/true\n0Name=%s\n0Icon=0\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\nNombre=0\n' "$2"
 read -r ix iy < <(icone_plateau) || echouer "not one tray icon"
-
 # A window over the bar; a left click on the tray icon brings the bar above it, unmoved.
 xmessage -geometry 300x200+150+350 cache &
 pids+=($!)
@@ -29,12 +27,11 @@ xdotool click --delay 1 3
 attendre eval '[ "$(fenetres)" -gt "$avant" ]' || echouer "a right click opened no menu"
 capturer menu-du-plateau
 xdotool key Escape
-
 etat() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 actif() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 disparu() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-# The window manager lets window $1 ($2) be closed, but neither minimised nor maximised; it is
-# closed by Return.
+# The window manager lets window $1 ($2) be closed, but neither minimised nor maximised; with $3,
+# Return closes it.
 cadre_fixe() {
   local w=$1
   attendre eval 'permis=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS); [[ $permis == *_CLOSE* ]]'
@@ -52,14 +49,12 @@ ramener() {
   attendre actif "$1" || echouer "a click at $2,$3 did not bring the dialog back ($(etat "$1"), bar $(etat $barre))"
   [ "$(etat "$1")" = Normal ] || echouer "the dialog is $(etat "$1")"
 }
-
 # The window named $1, opened from the menu at ($2, $3) by the keys ${@:4}, once it is active.
 par_menu() {
   cliquer "$2" "$3" 3 && xdotool sleep 0.3 key "${@:4}"
   local w
   w=$(attendre fenetre "$1") && attendre actif "$w" && echo "$w"
 }
-
 # The configuration dialog, from the button's menu.
 dlg=$(par_menu "Configurer une application" 223 442 c) || echouer "no active configuration dialog"
 # Asked of the window manager: a title, a close box and no minimise or maximise box; moving and
@@ -78,7 +73,6 @@ ramener "$ouvrir" $((ix + 11)) $((iy + 11))
 xdotool key --clearmodifiers Escape
 attendre actif "$dlg" || echouer "the configuration dialog is not back ($(etat "$dlg"))"
 capturer dialogue-ramene
-
 # Still usable: the chooser opens on the icon source, and its third icon sets the number.
 xdotool key --clearmodifiers alt+c
 choix=$(attendre fenetre "Choix de l'icône pour l'application") || echouer "no icon chooser"
@@ -91,7 +85,6 @@ cliquer $((x + 4 + 100 + 22)) $((y + h - 4 - 22 - 5))
 attendre disparu "$choix" || echouer "the chooser stayed"
 xdotool key --clearmodifiers Return
 attendre grep -qx '0Icon=2' "$ini" || echouer "the third icon was not chosen: $(grep 0Icon "$ini")"
-
 # The drawer's hint dialog, from the strip's menu; the About box, from the bar's menu; a message
 # box: the main bar's last button cannot be destroyed.
 for d in "Configurer l'info-bulle du tiroir|223 408 b" "A propos de Tressola|245 418 Down Down Down Return"; do

@@ -1,7 +1,6 @@
-// Stands in for a file manager: a small window at the given place that, pressed, drags the given
-// files as file addresses, offering a copy (the default), a move or a link as a file manager does,
-// then prints what the target did with them: copy, move, link or ignore.
-// Usage: glisseur X Y FILE [FILE...]; an argument that starts with file: is an address as written.
+// A file manager's drag: a window at (X, Y) that, pressed, drags the files (or the file: addresses
+// as written) offering a copy, a move or a link, then prints what the target did with them.
+// Usage: glisseur X Y FILE [FILE...]
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>

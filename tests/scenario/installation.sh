@@ -8,7 +8,6 @@ set -u
 copier_programme ""
 racine="$tmp/racine" prefixe="$tmp/racine/usr" maison="$tmp/maison"
 DESTDIR="$racine" cmake --install "$1" --prefix /usr >/dev/null || echouer "cmake --install failed"
-
 # 1. Everything in its usual place; the PNG icons are drawn at their size.
 for f in bin/tressola share/tressola/aide/index.html share/tressola/aide/configurer.html \
   share/applications/tressola.desktop share/metainfo/tressola.metainfo.xml \
@@ -22,7 +21,6 @@ done
 desktop-file-validate "$prefixe/share/applications/tressola.desktop" || echouer "menu entry invalid"
 appstreamcli validate --no-net "$prefixe/share/metainfo/tressola.metainfo.xml" >/dev/null ||
   echouer "AppStream metadata invalid"
-
 # 2. The installed binary, by a user without write access to the prefix. The browser is the edge
 #    of the system: a stand-in notes the address it is given.
 mkdir -p "$maison" "$tmp/faux"
@@ -47,7 +45,6 @@ grep -qxF "file://$prefixe/share/tressola/aide/index.html" "$maison/ouvert" ||
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 finir $pid "the installed program"
 [ "$(find "$racine" -printf '%p %s %T@\n' | sort)" = "$avant" ] || echouer "something was written under the prefix"
-
 # 3. Root, who could write into bin/, keeps its board in its own configuration folder too; and a
 #    board file already beside the executable is always the one used.
 [ "$(id -u)" = 0 ] || { echo "scenario installation: ok"; exit 0; }

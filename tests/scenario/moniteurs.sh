@@ -9,7 +9,6 @@
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
-
 # Starts the program on a board whose saved place is ($1, $2) with orientation $3, and checks
 # that it stands at $4, where its board file does not change.
 demarrer_en() {
@@ -21,7 +20,6 @@ demarrer_en() {
   inchange "started from $1, $2"
 }
 inchange() { cmp -s "$rep/avant.INI" "$ini" || echouer "the board was written ($1)"; }
-
 # On DROITE, 10 pixels from its inner edge; switching to horizontal keeps it there, where the
 # primary monitor's width would have pulled it back onto GAUCHE.
 demarrer_en 1290 300 1 "1290 300 65 93"
@@ -31,7 +29,6 @@ cliquer 1313 309
 attendre_geometrie "1290 207 46 93" "drawer opened above its strip on DROITE"
 capturer moniteurs-deux
 cp "$ini" "$rep/avant.INI"
-
 # DROITE unplugged: the bar comes to GAUCHE's right edge, its drawer with it.
 xrandr --delmonitor DROITE >/dev/null
 attendre_geometrie "1187 300 93 65" "the bar moved onto GAUCHE"
@@ -42,7 +39,6 @@ xdotool windowmove --sync "$barre" 300 400
 xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+r
 attendre_geometrie "1187 300 93 65" "back to the saved place"
 inchange "moved off the lost monitor"
-
 # A saved place on the missing monitor: the nearest place on GAUCHE.
 demarrer_en 1500 300 0 "1187 300 93 65"
 # DROITE is back, but the saved place lies below it (it is 768 high): pulled up onto it.

@@ -6,7 +6,6 @@ attendre() {
   for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-
 # A copy of the program $1 (if given) in a folder $rep of its own (under $tmp, in its subfolder
 # $2 if given), with its board file $ini; the programs $pid and $pids are stopped and $tmp
 # removed when the script ends.
@@ -30,7 +29,6 @@ finir() {
   attendre eval '! kill -0 '"$1"' 2>/dev/null' || { kill "$1"; echouer "$2 is still running"; }
   wait "$1" || echouer "$2 ended with $?"
 }
-
 # "left top width height" of a window, from the X server itself.
 geometrie() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
@@ -72,7 +70,6 @@ au_dessus() {
   [ "$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d , | tr ' ' '\n' |
     grep -x -e "$a" -e "$b" | tail -n 1)" = "$a" ]
 }
-
 # A click of mouse button $3 (1 by default) at ($1, $2).
 cliquer() { xdotool mousemove "$1" "$2" sleep 0.05 click --delay 1 "${3:-1}"; }
 # Drags with the mouse from ($1, $2) to ($3, $4) the way a person does: press, a few steps,
@@ -84,7 +81,6 @@ glisser() {
   done
   xdotool sleep 0.1 mouseup 1
 }
-
 # A section of an INI file, from its header to the next one.
 section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
 # A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set.

@@ -4,7 +4,6 @@
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
-
 # 1. First start: the board file is created and the bar shows, out of the taskbar.
 demarrer
 for ligne in TRESSOLA:Position=3 SECTION0:Nombre=0 "MAIN:0Name=$rep/tressola" MAIN:0Icon=-1; do
@@ -17,7 +16,6 @@ capturer premier-demarrage
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 finir $pid "the program"
 section "$ini" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
-
 # A start on a board that cannot be written (3) or read (4), as a user other than root, whom
 # permissions do not stop. A message box shows before the bar; Return closes it, then the bar
 # shows. The size of the box goes into $taille.

@@ -10,7 +10,6 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 demarrer
 # One user's copies meet no other user's: they listen in the user's runtime folder, for the user.
 [ "$(stat -c %A "$XDG_RUNTIME_DIR"/tressola-*)" = srwx------ ] || echouer "runtime folder: $(ls -l "$XDG_RUNTIME_DIR")"
-
 # The last item of the bar menu, by its accelerator, once F10 has opened the menu.
 ouvrir_menu() {
   xdotool windowactivate --sync "$barre" key --clearmodifiers F10 2>/dev/null
@@ -37,7 +36,6 @@ for a_la_main in true rm "sed -i \$aHidden=true"; do
   basculer "${a_la_main%% *}-3"
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
-
 # 2. After a crash that left its socket behind, the bar starts again. A second start on the same
 #    board brings the running bar forward, unmoved, and ends with 0 without writing anything.
 kill -9 $pid && wait $pid 2>/dev/null
@@ -52,7 +50,6 @@ attendre eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]' ||
 [ "$(geometrie "$barre")" = "$geo" ] || echouer "the bar moved to $(geometrie "$barre")"
 [ "$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")" = "$avant" ] ||
   echouer "the second start wrote into the folder"
-
 # 3. A start on another board runs beside it. Its configuration folder cannot be made (a file
 #    stands in its way), so checking the item reports the failed write.
 mkdir "$tmp/autre" && cp "$rep/tressola" "$tmp/autre/tressola" && touch "$tmp/fichier"
@@ -72,7 +69,6 @@ attendre eval 'xdotool search --onlyvisible --pid ${pids[-1]} --name "^Tressola\
   echouer "the failed write of the autostart entry was not reported"
 capturer echec
 [ "$barre" != "$premiere" ] && [ ! -e "$tmp/fichier/autostart" ] || echouer "wrong bar, or an entry was written"
-
 # 4. A platform the user chose is kept: offscreen, a copy shows nothing on the display, even when
 #    a second start brings its bar forward.
 mkdir "$tmp/hors" && cp "$rep/tressola" "$tmp/hors/tressola"

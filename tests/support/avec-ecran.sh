@@ -18,7 +18,6 @@ attendre() {
   for _ in $(seq 1 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
   return 1
 }
-
 # A display number nobody uses, tried a few times in case two test runs pick the same one.
 for essai in 1 2 3 4 5; do
   num=$((100 + RANDOM % 800))
@@ -31,14 +30,12 @@ for essai in 1 2 3 4 5; do
 done
 export DISPLAY=":$num" QT_QPA_PLATFORM=xcb
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-
 # Monitors are made before the window manager starts, so that it knows them from the first.
 IFS=';' read -ra moniteurs <<< "${TRESSOLA_MONITEURS:-}"
 for moniteur in "${moniteurs[@]}"; do
   # shellcheck disable=SC2086 # one monitor's arguments
   xrandr --setmonitor $moniteur >/dev/null || { echo "avec-ecran: no monitor $moniteur" >&2; exit 1; }
 done
-
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 # The window manager is ready when it has claimed the root window. The tray host starts only
@@ -46,7 +43,6 @@ pids+=($!)
 # of the work area (seen about once in 30 starts on a loaded machine).
 attendre eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
   { echo "avec-ecran: the window manager did not start" >&2; exit 1; }
-
 # The tray host's strip of 24 pixels must be out of the work area before the command starts, or
 # a program would see the whole screen as free. A host whose strip is not taken in 5 s is
 # started again.
@@ -68,5 +64,4 @@ for essai in 1 2 3 4; do
   kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
   unset 'pids[-1]'
 done
-
 "$@"
