@@ -11,8 +11,7 @@ export TRESSOLA_TEMOIN="$rep/temoin.out" tab="$rep/tab"$'\t'"x.txt" oblique="$re
 touch "$rep/Mes documents/lettre.txt" "$tab" "$oblique"
 demarrer '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin"
-# A file manager's drag of $3... from a window at (20, 20), released at ($1, $2); with MAJ=1 Shift
-# is held. What the source was told goes into $action.
+# A drag of ${@:3} released at ($1, $2), Shift held with MAJ=1; what the source was told: $action.
 deposer() {
   "$glisseur" 20 20 "${@:3}" > "$rep/action" &
   pids+=($!)

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary root, then the installed binary run
-# by a user who cannot write there, with a home of its own: the board goes to the user's
-# configuration folder, the help opens from the installed folder, nothing is written under the
-# prefix. Then a board file put beside the installed binary is the one used.
+# `cmake --install` into a temporary root; the installed binary, run by a user who cannot write
+# there, keeps its board in the user's configuration folder, opens the installed help and writes
+# nothing under the prefix; a board file put beside the installed binary is the one used.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme ""

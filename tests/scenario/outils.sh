@@ -1,6 +1,6 @@
-# Shared steps of the scenarios. Each step that fails says what it waited for and exits.
+# Shared steps of the scenarios. Each step that fails says what it waited for, and exits.
 shopt -s extglob
-echouer() { echo "ÉCHEC: $*" >&2; exit 1; }
+echouer() { echo "ÉCHEC: $*" >&2; capturer "echec-${0##*/}"; exit 1; }
 # Waits (at most 10 s) until the command "$@" succeeds.
 attendre() {
   for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
@@ -35,10 +35,10 @@ geometrie() {
                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
 # The first visible window named $1 whose "left top width height" matches the pattern $2 (any
-# by default), the tray icon's excepted; prints its id.
+# by default), of process $3 if given, the tray icon's excepted; prints its id.
 fenetre() {
   local id
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible ${3:+--all --pid $3} --name "^$1\$" 2>/dev/null); do
     case "$(geometrie "$id")" in *" 22 22" | *" 1 1") ;; ${2:-*}) echo "$id" && return 0 ;; esac
   done
   return 1
@@ -83,7 +83,7 @@ glisser() {
 }
 # A section of an INI file, from its header to the next one.
 section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
-# A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set.
+# A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set (and at a failure).
 capturer() {
   [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
   mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null

@@ -11,7 +11,6 @@ for ligne in TRESSOLA:Position=3 SECTION0:Nombre=0 "MAIN:0Name=$rep/tressola" MA
 done
 [ "$(geometrie "$barre" | cut -d' ' -f3-)" = "46 65" ] || echouer "the bar is $(geometrie "$barre")"
 xprop -id "$barre" _NET_WM_STATE | grep -q SKIP_TASKBAR || echouer "the bar has a taskbar button"
-capturer premier-demarrage
 # 2. Closing it through the window manager ends the program with exit code 0 and writes MAIN.
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 finir $pid "the program"

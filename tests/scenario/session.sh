@@ -61,13 +61,10 @@ attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre eval '[ "$(barres | grep 
   echouer "the two bars do not show side by side: $(barres)"
 ls "$tmp/tressola-$(id -u)-"* >/dev/null || echouer "no socket of the user's in the temporary folder"
 premiere=$barre
-for id in $(xdotool search --onlyvisible --pid "${pids[-1]}" --name '^Tressola$'); do
-  [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
-done
+barre=$(fenetre Tressola "* * 46 65" "${pids[-1]}")
 basculer echec
-attendre eval 'xdotool search --onlyvisible --pid ${pids[-1]} --name "^Tressola\$" | while read -r i; do geometrie $i; done | grep -qv " 46 65$\| 22 22$\| 1 1$"' ||
+attendre fenetre Tressola '!(* * 46 65)' "${pids[-1]}" >/dev/null ||
   echouer "the failed write of the autostart entry was not reported"
-capturer echec
 [ "$barre" != "$premiere" ] && [ ! -e "$tmp/fichier/autostart" ] || echouer "wrong bar, or an entry was written"
 # 4. A platform the user chose is kept: offscreen, a copy shows nothing on the display, even when
 #    a second start brings its bar forward.

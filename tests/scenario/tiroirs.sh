@@ -14,13 +14,11 @@ place_tiroir() {
   local l=$((47 * $2 - 1))
   if [ "$o" = 0 ]; then echo "$(($3 + $1 * 47)) $(($4 - l)) 46 $l"; else echo "$(($3 + 65)) $(($4 + $1 * 47)) $l 46"; fi
 }
-[ "$(geometrie "$barre")" = "$([ "$o" = 0 ] && echo "200 400 93 65" || echo "200 400 65 93")" ] ||
-  echouer "main bar at $(geometrie "$barre")"
+attendre_geometrie "$([ "$o" = 0 ] && echo "200 400 93 65" || echo "200 400 65 93")" "the main bar"
 for i in 0 1; do
   cliquer $(bande $i 200 400)
   attendre_geometrie "$(place_tiroir $i $((2 - i)) 200 400)" "drawer $i opened"
 done
-capturer "tiroirs-orientation-$o"
 # "Toujours visible" three times: the main bar keeps its window, out of the taskbar and above the
 # others, the open drawers stay tied to it, nothing moves.
 geo_barre=$(geometrie "$barre")

@@ -38,14 +38,12 @@ for moniteur in "${moniteurs[@]}"; do
 done
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-# The window manager is ready when it has claimed the root window. The tray host starts only
-# then: a strip mapped while the window manager is still starting is sometimes never taken out
-# of the work area (seen about once in 30 starts on a loaded machine).
+# The tray host starts once the window manager has claimed the root window: a strip mapped
+# earlier is sometimes never taken out of the work area (once in 30 starts on a loaded machine).
 attendre eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
   { echo "avec-ecran: the window manager did not start" >&2; exit 1; }
-# The tray host's strip of 24 pixels must be out of the work area before the command starts, or
-# a program would see the whole screen as free. A host whose strip is not taken in 5 s is
-# started again.
+# The command starts once the host's strip of 24 pixels is out of the work area, or it would see
+# the whole screen as free. A host whose strip is not taken in 5 s is started again.
 l=${ecran%%x*} h=${ecran#*x} h=${h%%x*}
 case "$bord" in
   top) attendue="0, 24, $l, $((h - 24))" ;;
