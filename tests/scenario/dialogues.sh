@@ -55,10 +55,8 @@ par_menu() {
   local w
   w=$(attendre fenetre "$1") && attendre actif "$w" && echo "$w"
 }
-# The configuration dialog, from the button's menu.
 dlg=$(par_menu "Configurer une application" 223 442 c) || echouer "no active configuration dialog"
-# Asked of the window manager: a title, a close box and no minimise or maximise box; moving and
-# closing only.
+# Asked of the window manager: a title and a close box only; moving and closing only.
 read -r drapeaux fonctions decorations _ < <(xprop -id "$dlg" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 [ $((drapeaux & 3)) = 3 ] && [ $((fonctions & 0x18)) = 0 ] && [ $((decorations & 0x60)) = 0 ] &&
   [ $((fonctions & 0x20)) != 0 ] || echouer "asked for $drapeaux $fonctions $decorations"

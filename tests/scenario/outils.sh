@@ -6,9 +6,8 @@ attendre() {
   for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-# A copy of the program $1 (if given) in a folder $rep of its own (under $tmp, in its subfolder
-# $2 if given), with its board file $ini; the programs $pid and $pids are stopped and $tmp
-# removed when the script ends.
+# A copy of the program $1 (if given) in a folder $rep (the new $tmp, or its subfolder $2), with
+# its board file $ini; $pid and $pids are stopped and $tmp removed when the script ends.
 copier_programme() {
   tmp=$(mktemp -d) pid="" pids=()
   rep="$tmp${2:+/$2}" ini="$tmp${2:+/$2}/TRESSOLA.INI"
@@ -49,7 +48,7 @@ attendre_geometrie() {
 }
 # True when more than $2 windows named $1 are visible.
 plus_de_fenetres() { [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -gt "$2" ]; }
-# Number of visible windows of the program, and whether one of them is a tooltip.
+# Number of visible windows of the program; whether one is a tooltip.
 fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
 infobulle() {
   for id in $(xdotool search --onlyvisible --classname tressola 2>/dev/null); do

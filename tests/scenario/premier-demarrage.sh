@@ -15,9 +15,8 @@ xprop -id "$barre" _NET_WM_STATE | grep -q SKIP_TASKBAR || echouer "the bar has 
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
 finir $pid "the program"
 section "$ini" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
-# A start on a board that cannot be written (3) or read (4), as a user other than root, whom
-# permissions do not stop. A message box shows before the bar; Return closes it, then the bar
-# shows. The size of the box goes into $taille.
+# A start, by a user other than root, on a board that cannot be written (3) or read (4): a message
+# box, whose size goes into $taille, shows before the bar; Return closes it, then the bar shows.
 lancer=(env)
 [ "$(id -u)" = 0 ] && lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent)
 message_puis_barre() {

@@ -6,11 +6,11 @@
 # the arguments of one `xrandr --setmonitor` per monitor, separated by ";".
 set -u
 ecran=${TRESSOLA_ECRAN:-1280x800x24} bord=${TRESSOLA_BORD_PLATEAU:-top}
-pids=()
+pids=() numero=$(mktemp)
 arreter() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
   wait 2>/dev/null
-  rm -f "/tmp/.X${num}-lock" 2>/dev/null
+  rm -f "$numero"
 }
 trap arreter EXIT
 # Waits (at most 10 s) until the command "$@" succeeds.
@@ -18,16 +18,11 @@ attendre() {
   for _ in $(seq 1 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
   return 1
 }
-# A display number nobody uses, tried a few times in case two test runs pick the same one.
-for essai in 1 2 3 4 5; do
-  num=$((100 + RANDOM % 800))
-  [ -e "/tmp/.X${num}-lock" ] && continue
-  Xvfb ":$num" -screen 0 "$ecran" -noreset -nolisten tcp -ac >/dev/null 2>&1 &
-  pids+=($!)
-  attendre xdpyinfo -display ":$num" && break
-  kill "${pids[-1]}" && unset 'pids[-1]'
-  [ "$essai" = 5 ] && { echo "avec-ecran: no display could be started" >&2; exit 1; }
-done
+# The server takes a display number nobody uses, and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 "$ecran" -noreset -nolisten tcp -ac 3>"$numero" >/dev/null 2>&1 &
+pids+=($!)
+attendre test -s "$numero" || { echo "avec-ecran: no display could be started" >&2; exit 1; }
+num=$(cat "$numero")
 export DISPLAY=":$num" QT_QPA_PLATFORM=xcb
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
 # Monitors are made before the window manager starts, so that it knows them from the first.
@@ -48,7 +43,6 @@ l=${ecran%%x*} h=${ecran#*x} h=${h%%x*}
 case "$bord" in
   top) attendue="0, 24, $l, $((h - 24))" ;;
   bottom) attendue="0, 0, $l, $((h - 24))" ;;
-  left) attendue="24, 0, $((l - 24)), $h" ;;
   right) attendue="0, 0, $((l - 24)), $h" ;;
 esac
 zone() { zone=$(xprop -root _NET_WORKAREA | sed -n 's/^_NET_WORKAREA(CARDINAL) = //p' | cut -d, -f1-4); }
