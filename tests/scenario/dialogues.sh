@@ -9,6 +9,8 @@ set -u
 copier_programme "$1"
 demarrer '[TRESSOLA]\nPosition=4\nX=200\nY=400\n[MAIN]\n0LigCom=/bin/true\n0Name=%s\n0Icon=0\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\nNombre=0\n' "$2"
 read -r ix iy < <(icone_plateau) || echouer "not one tray icon"
+# It shows the application's icon, not the tray's background alone.
+attendre eval '[ "$(import -window root -crop 22x22+$ix+$iy -format %k info:)" -gt 2 ]' || echouer "a blank tray icon"
 # A window over the bar; a left click on the tray icon brings the bar above it, unmoved.
 xmessage -geometry 300x200+150+350 cache &
 pids+=($!)
