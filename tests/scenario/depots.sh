@@ -23,11 +23,11 @@ deposer() {
   action=$(cat "$rep/action")
   kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
 }
-temoin_recu() { [ -f "$TRESSOLA_TEMOIN" ]; }
-# A message box over the $1 windows shown, closed by Return once it is seen; it is for $2.
+# A message box, neither the bar nor its drawer, closed by Return once it is seen; it is for $1.
+autre='!(300 400 93 65|300 307 46 93)'
 message() {
-  attendre plus_de_fenetres Tressola "$1" || echouer "no message for $2"
-  capturer "$3"
+  attendre fenetre Tressola "$autre" >/dev/null || echouer "no message for $1"
+  capturer "$2"
   xdotool key --clearmodifiers Return
 }
 # 1. A program dropped on the blank button fills it; the section is on disk at once.
@@ -39,7 +39,7 @@ done
 #    as it stands; the source is told it was copied.
 for f in "$rep/Mes documents/lettre.txt" "$tab" "$oblique"; do
   MAJ=1 deposer 370 442 "$f"
-  attendre temoin_recu || echouer "the button's program did not start for $f (source told $action)"
+  attendre test -f "$TRESSOLA_TEMOIN" || echouer "the button's program did not start for $f (source told $action)"
   [ "$(tr '\0' '\n' < "$TRESSOLA_TEMOIN" | tail -n +2)" = "$f" ] || echouer "got: $(cat -v "$TRESSOLA_TEMOIN")"
   [ "$action" = copy ] || echouer "the source was told '$action' for $f"
   rm -f "$TRESSOLA_TEMOIN"
@@ -53,8 +53,8 @@ for ou in "370 442 /usr/bin/xmessage /usr/bin/xdotool" "346 442 /usr/bin/xdotool
 done
 [ "$(md5sum < "$ini")" = "$avant" ] || echouer "a refused drop changed the board"
 deposer 370 442 "file://$rep/%FF.txt"
-message 1 "a name not in UTF-8" nom-pas-utf8
-temoin_recu && echouer "a refused drop started a program"
+message "a name not in UTF-8" nom-pas-utf8
+[ -f "$TRESSOLA_TEMOIN" ] && echouer "a refused drop started a program"
 # 4. In an open drawer: its first button (at the bottom) takes the file, its section is written.
 cliquer 323 409
 attendre_geometrie "300 307 46 93" "the drawer"
@@ -63,17 +63,17 @@ attendre grep -qx '0LigCom="/usr/bin/xdotool"' "$ini" || echouer "the drawer's b
 [ "$(section "$ini" SECTION0 | grep -c '^0LigCom=')" = 1 ] || echouer "SECTION0 was not written"
 # 5. A button dragged onto itself is launched.
 glisser 370 442 372 444
-attendre temoin_recu || echouer "a button dragged onto itself did not start"
+attendre test -f "$TRESSOLA_TEMOIN" || echouer "a button dragged onto itself did not start"
 # 6. Dragged onto the other button, which has a command line: the question, then the copy.
 glisser 370 442 323 442
-message 2 "overwriting a button" question-ecraser
+message "overwriting a button" question-ecraser
 attendre grep -qx "0LigCom=$rep/temoin" "$ini" || echouer "the button was not copied"
 # 7. A desktop entry whose name holds a line break is refused before it enters the drawer's blank
 #    top button; the same button then takes a program, and its section is written.
 printf '[Desktop Entry]\nName=Casse\rligne\nExec=/usr/bin/xmessage\n' > "$rep/casse.desktop"
 deposer 323 $((400 - 93 + 22)) "$rep/casse.desktop"
-message 2 "a desktop entry with a line break" entree-refusee
-attendre eval '! plus_de_fenetres Tressola 2'
+message "a desktop entry with a line break" entree-refusee
+attendre eval '! fenetre Tressola "$autre" >/dev/null'
 deposer 323 $((400 - 93 + 22)) /usr/bin/xmessage
 attendre eval 'section "$ini" SECTION0 | grep -qx "1LigCom=\"/usr/bin/xmessage\""' ||
   echouer "the drawer could not be saved after the refused entry"

@@ -41,9 +41,9 @@ cadre_fixe() {
     echouer "$2 allows: $permis"
   [ -z "${3:-}" ] || { xdotool key --clearmodifiers Return && attendre disparu "$1" || echouer "$2 stayed"; }
 }
-# A modal dialog minimised by the window manager comes back, active, at a click at ($2, $3).
+# A modal dialog minimised by the window manager (asked again until it holds: a dialog that has
+# just appeared may still ask to be activated) comes back, active, at a click at ($2, $3).
 ramener() {
-  # Asked again until it holds: a dialog that has just appeared may still ask to be activated.
   local w=$1
   attendre eval 'xdotool windowminimize "$w" sleep 0.2 && [ "$(etat "$w")" = Iconic ]' ||
     echouer "the window manager did not minimise the dialog"

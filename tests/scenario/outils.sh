@@ -46,8 +46,6 @@ attendre_geometrie() {
   attendre fenetre Tressola "$1" >/dev/null ||
     echouer "no window at $1 ($2); windows: $(for id in $(xdotool search --onlyvisible --name '^Tressola$'); do echo -n "[$(geometrie "$id")] "; done)"
 }
-# True when more than $2 windows named $1 are visible.
-plus_de_fenetres() { [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -gt "$2" ]; }
 # Number of visible windows of the program; whether one is a tooltip.
 fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
 infobulle() {
@@ -83,7 +81,4 @@ glisser() {
 # A section of an INI file, from its header to the next one.
 section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
 # A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set (and at a failure).
-capturer() {
-  [ -n "${TRESSOLA_CAPTURES:-}" ] || return 0
-  mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png" 2>/dev/null
-}
+capturer() { [ -z "${TRESSOLA_CAPTURES:-}" ] || { mkdir -p "$TRESSOLA_CAPTURES" && import -window root "$TRESSOLA_CAPTURES/$1.png"; }; }

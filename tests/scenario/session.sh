@@ -37,19 +37,23 @@ for a_la_main in true rm "sed -i \$aHidden=true"; do
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
 # 2. After a crash that left its socket behind, the bar starts again. A second start on the same
-#    board brings the running bar forward, unmoved, and ends with 0 without writing anything.
+#    board brings the running bar forward, minimised or behind another window, unmoved, and ends
+#    with 0 without writing anything.
 kill -9 $pid && wait $pid 2>/dev/null
 demarrer
-geo=$(geometrie "$barre")
-xdotool windowminimize --sync "$barre"
-avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")
-"$rep/tressola" &
-finir $! "the second start"
-attendre eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]' ||
-  echouer "the running bar did not come back to the front"
-[ "$(geometrie "$barre")" = "$geo" ] || echouer "the bar moved to $(geometrie "$barre")"
-[ "$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")" = "$avant" ] ||
-  echouer "the second start wrote into the folder"
+xmessage -geometry +600+300 devant &
+pids+=($!)
+devant=$(attendre fenetre xmessage) || echouer "no other window"
+geo=$(geometrie "$barre") avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")
+for cacher in "windowminimize --sync $barre" "windowactivate --sync $devant"; do
+  xdotool $cacher
+  "$rep/tressola" &
+  finir $! "the second start"
+  attendre eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]' || echouer "no bar in front after $cacher"
+  [ "$(geometrie "$barre")" = "$geo" ] || echouer "the bar moved to $(geometrie "$barre")"
+  [ "$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")" = "$avant" ] || echouer "the second start wrote"
+done
+kill "${pids[-1]}"
 # 3. A start on another board runs beside it. Its configuration folder cannot be made (a file
 #    stands in its way), so checking the item reports the failed write.
 mkdir "$tmp/autre" && cp "$rep/tressola" "$tmp/autre/tressola" && touch "$tmp/fichier"
