@@ -92,8 +92,6 @@ for d in "Configurer l'info-bulle du tiroir|223 408 b" "A propos de Tressola|245
   cadre_fixe "$w" "${d%|*}" Return
 done
 cliquer 223 442 3 && xdotool sleep 0.3 key d
-boite() { boite=$(xdotool getactivewindow) && [ "$boite" != "$barre" ] &&
-  [ "$(xdotool getwindowname "$boite")" = Tressola ]; }
-attendre boite || echouer "no message box"
+boite=$(attendre fenetre Tressola '!(200 400 46 65)') && attendre actif "$boite" || echouer "no active message box"
 cadre_fixe "$boite" "a message box" Return
 echo "scenario dialogues: ok"
