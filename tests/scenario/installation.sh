@@ -1,19 +1,12 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary root, then the installed binary run
-# by a user who cannot write there, with a home of its own: the board goes to the user's
-# configuration folder, the help opens from the installed folder, nothing is written under the
-# prefix. Then a board file put beside the installed binary is the one used.
+# `cmake --install` into a temporary root; the installed binary, run by a user who cannot write
+# there, keeps its board in the user's configuration folder, opens the installed help and writes
+# nothing under the prefix; a board file put beside the installed binary is the one used.
 set -u
 . "$(dirname "$0")/outils.sh"
-construction=$1
-tmp=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$tmp"' EXIT
-pid=""
-chmod 755 "$tmp"
-racine="$tmp/racine"
-DESTDIR="$racine" cmake --install "$construction" --prefix /usr >/dev/null || echouer "cmake --install failed"
-prefixe="$racine/usr"
-
+copier_programme ""
+racine="$tmp/racine" prefixe="$tmp/racine/usr" maison="$tmp/maison"
+DESTDIR="$racine" cmake --install "$1" --prefix /usr >/dev/null || echouer "cmake --install failed"
 # 1. Everything in its usual place; the PNG icons are drawn at their size.
 for f in bin/tressola share/tressola/aide/index.html share/tressola/aide/configurer.html \
   share/applications/tressola.desktop share/metainfo/tressola.metainfo.xml \
@@ -21,58 +14,51 @@ for f in bin/tressola share/tressola/aide/index.html share/tressola/aide/configu
   [ -f "$prefixe/$f" ] || echouer "$f is not installed"
 done
 for t in 16 24 32 48 64 128 256; do
-  png="$prefixe/share/icons/hicolor/${t}x${t}/apps/tressola.png"
-  [ "$(identify -format '%w %h' "$png" 2>/dev/null)" = "$t $t" ] || echouer "no ${t}x${t} PNG icon"
+  [ "$(identify -format '%w %h' "$prefixe/share/icons/hicolor/${t}x${t}/apps/tressola.png" 2>/dev/null)" = "$t $t" ] ||
+    echouer "no ${t}x${t} PNG icon"
 done
 desktop-file-validate "$prefixe/share/applications/tressola.desktop" || echouer "menu entry invalid"
 appstreamcli validate --no-net "$prefixe/share/metainfo/tressola.metainfo.xml" >/dev/null ||
   echouer "AppStream metadata invalid"
-
-# 2. The installed binary, by a user without write access to the prefix.
-maison="$tmp/maison"
+# 2. The installed binary, by a user without write access to the prefix. The browser is the edge
+#    of the system: a stand-in notes the address it is given.
 mkdir -p "$maison" "$tmp/faux"
-# The browser is the edge of the system: a stand-in notes the address it is given.
 printf '#!/bin/sh\necho "$1" >> "%s/ouvert"\n' "$maison" > "$tmp/faux/xdg-open"
 chmod 755 "$tmp/faux/xdg-open"
+lancer=()
 if [ "$(id -u)" = 0 ]; then
   chown -R nobody "$maison"
   lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 else
   chmod -R a-w "$racine"
-  trap 'kill $pid 2>/dev/null; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
-  lancer=()
 fi
 avant=$(find "$racine" -printf '%p %s %T@\n' | sort)
 "${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" PATH="$tmp/faux:$PATH" "$prefixe/bin/tressola" &
 pid=$!
-barre=$(attendre_fenetre Tressola) || echouer "the installed bar never showed"
+barre=$(attendre fenetre Tressola) || echouer "the installed bar never showed"
 attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "no board in ~/.config/tressola/"
-aide() { timeout 2 xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1; sleep 0.3; test -s "$maison/ouvert"; }
+aide() { timeout 2 xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1 sleep 0.3; test -s "$maison/ouvert"; }
 attendre aide || echouer "F1 opened nothing"
 grep -qxF "file://$prefixe/share/tressola/aide/index.html" "$maison/ouvert" ||
   echouer "the help opened is $(cat "$maison/ouvert")"
 xdotool windowactivate --sync "$barre" key --clearmodifiers alt+F4
-attendre_fin $pid
-[ "$code" = 0 ] || echouer "the installed program ended with $code"
+finir $pid "the installed program"
 [ "$(find "$racine" -printf '%p %s %T@\n' | sort)" = "$avant" ] || echouer "something was written under the prefix"
-
 # 3. Root, who could write into bin/, keeps its board in its own configuration folder too; and a
 #    board file already beside the executable is always the one used.
-if [ "$(id -u)" = 0 ]; then
-  env XDG_CONFIG_HOME="$tmp/racine-config" "$prefixe/bin/tressola" &
-  pid=$!
-  attendre test -f "$tmp/racine-config/tressola/TRESSOLA.INI" || echouer "root has no board of its own"
-  kill $pid; wait $pid 2>/dev/null
-  [ ! -e "$prefixe/bin/TRESSOLA.INI" ] || echouer "root's board went into bin/"
-  printf '[TRESSOLA]\nPosition=0\n' > "$prefixe/bin/TRESSOLA.INI"
-  # The user may write it there (an administrator's choice); the file is not replaced elsewhere.
-  chown nobody "$prefixe/bin" "$prefixe/bin/TRESSOLA.INI"
-  rm -rf "$maison/.config"
-  "${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$prefixe/bin/tressola" &
-  pid=$!
-  barre=$(attendre_fenetre Tressola) || echouer "the bar never showed on the board beside it"
-  attendre grep -qx '\[SECTION0\]' "$prefixe/bin/TRESSOLA.INI" || echouer "the board beside the binary was not used"
-  [ ! -e "$maison/.config/tressola/TRESSOLA.INI" ] || echouer "a second board was made"
-  kill $pid
-fi
+[ "$(id -u)" = 0 ] || { echo "scenario installation: ok"; exit 0; }
+XDG_CONFIG_HOME="$tmp/racine-config" "$prefixe/bin/tressola" &
+pid=$!
+attendre test -f "$tmp/racine-config/tressola/TRESSOLA.INI" || echouer "root has no board of its own"
+kill $pid && wait $pid 2>/dev/null
+[ ! -e "$prefixe/bin/TRESSOLA.INI" ] || echouer "root's board went into bin/"
+printf '[TRESSOLA]\nPosition=0\n' > "$prefixe/bin/TRESSOLA.INI"
+# The user may write it there (an administrator's choice); the file is not replaced elsewhere.
+chown nobody "$prefixe/bin" "$prefixe/bin/TRESSOLA.INI"
+rm -rf "$maison/.config"
+"${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$prefixe/bin/tressola" &
+pid=$!
+attendre fenetre Tressola >/dev/null || echouer "the bar never showed on the board beside it"
+attendre grep -qx '\[SECTION0\]' "$prefixe/bin/TRESSOLA.INI" || echouer "the board beside the binary was not used"
+[ ! -e "$maison/.config/tressola/TRESSOLA.INI" ] || echouer "a second board was made"
 echo "scenario installation: ok"

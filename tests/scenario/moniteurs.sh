@@ -1,58 +1,41 @@
 #!/usr/bin/env bash
-# Two monitors side by side, GAUCHE 1280 x 800 and DROITE 1024 x 768 at +1280+0, under a panel of
-# 24 pixels along the top: the bar starts at its saved place on DROITE and keeps to that monitor
-# when it is laid out again; a drawer opened at DROITE's inner edge stays on it; unplugging
-# DROITE brings the bar and its open drawer onto GAUCHE; saved places on a missing monitor or
-# off every monitor start on the nearest one, and "&Revenir à position sauvée" follows the same
-# rule. The board file is never written by these moves.
-# Usage: moniteurs.sh BINARY
+# Monitors GAUCHE 1280 x 800 and DROITE 1024 x 768 at +1280+0, a panel of 24 pixels on top: the
+# bar keeps to DROITE when laid out again, and so does a drawer at its inner edge; unplugging DROITE
+# brings both onto GAUCHE; saved places on a missing monitor or off every monitor start on the
+# nearest one, as "&Revenir à position sauvée" does; none of this writes the board file.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
-droite="DROITE 1024/271x768/203+1280+0 none"
-
-# Starts the program on a board whose saved place is ($1, $2) with orientation $3.
-demarrer() {
-  [ -n "$pid" ] && { kill "$pid"; wait "$pid" 2>/dev/null; }
+# Starts the program on a board whose saved place is ($1, $2), orientation $3; it must stand at $4.
+demarrer_en() {
+  [ -n "$pid" ] && kill "$pid" && wait "$pid" 2>/dev/null
   printf '[TRESSOLA]\nPosition=4\nX=%s\nY=%s\nOrientation=%s\n[MAIN]\n0NomSection=SECTION0\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=1\n' \
-    "$1" "$2" "$3" > "$rep/TRESSOLA.INI"
-  cp "$rep/TRESSOLA.INI" "$rep/avant.INI"
-  "$rep/tressola" &
-  pid=$!
-  barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
+    "$1" "$2" "$3" | tee "$rep/avant.INI" > "$ini"
+  demarrer
+  attendre_geometrie "$4" "started from $1, $2"
+  inchange "started from $1, $2"
 }
-inchange() { cmp -s "$rep/avant.INI" "$rep/TRESSOLA.INI" || echouer "the board was written ($1)"; }
-
+inchange() { cmp -s "$rep/avant.INI" "$ini" || echouer "the board was written ($1)"; }
 # On DROITE, 10 pixels from its inner edge; switching to horizontal keeps it there, where the
-# primary monitor's width would have pulled it back onto GAUCHE.
-demarrer 1290 300 1
-attendre_geometrie "1290 300 65 93" "started vertical on DROITE"
+# primary monitor's width would pull it back onto GAUCHE.
+demarrer_en 1290 300 1 "1290 300 65 93"
 xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+h
 attendre_geometrie "1290 300 93 65" "laid out horizontal on DROITE"
-xdotool mousemove 1313 309 sleep 0.05 click --delay 1 1
+cliquer 1313 309
 attendre_geometrie "1290 207 46 93" "drawer opened above its strip on DROITE"
-capturer moniteurs-deux
-cp "$rep/TRESSOLA.INI" "$rep/avant.INI"
-
+cp "$ini" "$rep/avant.INI"
 # DROITE unplugged: the bar comes to GAUCHE's right edge, its drawer with it.
 xrandr --delmonitor DROITE >/dev/null
 attendre_geometrie "1187 300 93 65" "the bar moved onto GAUCHE"
 attendre_geometrie "1187 207 46 93" "the drawer followed"
-capturer moniteurs-un
 # Back to the saved place, which is on no monitor now: the same place on GAUCHE.
 xdotool windowmove --sync "$barre" 300 400
 xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+r
 attendre_geometrie "1187 300 93 65" "back to the saved place"
 inchange "moved off the lost monitor"
-
 # A saved place on the missing monitor: the nearest place on GAUCHE.
-demarrer 1500 300 0
-attendre_geometrie "1187 300 93 65" "started from a place on the missing monitor"
-inchange "started from a place on the missing monitor"
-
+demarrer_en 1500 300 0 "1187 300 93 65"
 # DROITE is back, but the saved place lies below it (it is 768 high): pulled up onto it.
-xrandr --setmonitor $droite >/dev/null
-demarrer 1500 780 0
-attendre_geometrie "1500 703 93 65" "started from a place off every monitor"
-inchange "started from a place off every monitor"
+xrandr --setmonitor DROITE 1024/271x768/203+1280+0 none >/dev/null
+demarrer_en 1500 780 0 "1500 703 93 65"
 echo "scenario moniteurs: ok"

@@ -3,85 +3,78 @@
 # holds a blank, so that the autostart entry must quote it.
 set -u
 . "$(dirname "$0")/outils.sh"
-binaire=$1
-tmp=$(mktemp -d)
-trap 'kill $pid $autre 2>/dev/null; rm -rf "$tmp"' EXIT
-pid="" autre=""
-rep="$tmp/ma barre"
-mkdir -p "$rep" "$tmp/autre"
-cp "$binaire" "$rep/tressola"
-export XDG_CONFIG_HOME="$tmp/config"
+copier_programme "$1" "ma barre"
+export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
 entree="$XDG_CONFIG_HOME/autostart/tressola.desktop"
-"$rep/tressola" &
-pid=$!
-barre=$(attendre_fenetre Tressola) || echouer "the bar never showed"
-
-# The last item of the bar menu, by its accelerator, once the menu shows.
-fenetres() { xdotool search --onlyvisible --class tressola 2>/dev/null | wc -l; }
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+demarrer
+# One user's copies meet no other user's: they listen in the user's runtime folder, for the user.
+[ "$(stat -c %A "$XDG_RUNTIME_DIR"/tressola-*)" = srwx------ ] || echouer "runtime folder: $(ls -l "$XDG_RUNTIME_DIR")"
+# The last item of the bar menu, by its accelerator, once F10 has opened the menu.
 ouvrir_menu() {
-  xdotool windowactivate --sync "$barre" 2>/dev/null
-  xdotool key --clearmodifiers F10
-  for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant_menu" ] && return 0; sleep 0.1; done
+  xdotool windowactivate --sync "$barre" key --clearmodifiers F10 2>/dev/null
+  for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant" ] && return 0; sleep 0.1; done
   return 1
 }
 basculer() {
-  avant_menu=$(fenetres)
+  avant=$(fenetres)
   attendre ouvrir_menu || echouer "F10 opened no menu"
   capturer "menu-$1"
   xdotool key d
 }
-
 # 1. Checking writes a valid entry naming the running executable; unchecking removes it; the
 #    item follows an entry removed or hidden by hand (it then writes the entry again).
-basculer 1
-attendre test -f "$entree" || echouer "checking wrote no autostart entry"
-desktop-file-validate "$entree" || echouer "the autostart entry is not valid"
-grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "the entry runs $(grep ^Exec= "$entree")"
-basculer 2
-attendre test ! -e "$entree" || echouer "unchecking left the entry"
-for a_la_main in supprimee cachee; do
-  basculer "$a_la_main-1"
-  attendre test -f "$entree" || echouer "checking wrote no entry"
-  if [ $a_la_main = supprimee ]; then rm "$entree"; else echo "Hidden=true" >> "$entree"; fi
-  basculer "$a_la_main-2"
-  attendre grep -qxF "Exec=\"$rep/tressola\"" "$entree" || echouer "entry $a_la_main: not written again"
-  grep -q Hidden "$entree" && echouer "entry $a_la_main: still hidden"
-  basculer "$a_la_main-3"
+ecrite() { grep -qxF "Exec=\"$rep/tressola\"" "$entree" && desktop-file-validate "$entree" && ! grep -q Hidden "$entree"; }
+for a_la_main in true rm "sed -i \$aHidden=true"; do
+  basculer "${a_la_main%% *}-1"
+  attendre ecrite || echouer "checking wrote no valid entry"
+  $a_la_main "$entree"
+  if [ "$a_la_main" != true ]; then
+    basculer "${a_la_main%% *}-2"
+    attendre ecrite || echouer "checking after '$a_la_main' did not write the entry again"
+  fi
+  basculer "${a_la_main%% *}-3"
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
-
-# 2. A second start on the same board brings the running bar forward, unmoved, and ends with 0
-#    without writing anything.
-read -r x y w h < <(geometrie "$barre")
-xdotool windowminimize --sync "$barre"
-avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$rep/TRESSOLA.INI")
-"$rep/tressola" &
-second=$!
-attendre_fin $second
-[ "$code" = 0 ] || echouer "the second start ended with $code"
-revenue() { [ "$(compter_fenetres Tressola)" -ge 1 ] && [ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]; }
-attendre revenue || echouer "the running bar did not come back to the front"
-[ "$(geometrie "$barre")" = "$x $y $w $h" ] || echouer "the bar moved to $(geometrie "$barre")"
-[ "$(ls -l --time-style=full-iso "$rep"; md5sum "$rep/TRESSOLA.INI")" = "$avant" ] ||
-  echouer "the second start wrote into the folder"
-
+# 2. After a crash that left its socket behind, the bar starts again. A second start on the same
+#    board brings the running bar forward, minimised or behind another window, unmoved, and ends
+#    with 0 without writing anything.
+kill -9 $pid && wait $pid 2>/dev/null
+demarrer
+xmessage -geometry +600+300 devant &
+pids+=($!)
+devant=$(attendre fenetre xmessage) || echouer "no other window"
+geo=$(geometrie "$barre") avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")
+for cacher in "windowminimize --sync $barre" "windowactivate --sync $devant"; do
+  xdotool $cacher
+  "$rep/tressola" &
+  finir $! "the second start"
+  attendre eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$barre" ]' || echouer "no bar in front after $cacher"
+  [ "$(geometrie "$barre")" = "$geo" ] || echouer "the bar moved to $(geometrie "$barre")"
+  [ "$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")" = "$avant" ] || echouer "the second start wrote"
+done
+kill "${pids[-1]}"
 # 3. A start on another board runs beside it. Its configuration folder cannot be made (a file
 #    stands in its way), so checking the item reports the failed write.
-cp "$binaire" "$tmp/autre/tressola"
-touch "$tmp/fichier"
-XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
-autre=$!
+mkdir "$tmp/autre" && cp "$rep/tressola" "$tmp/autre/tressola" && touch "$tmp/fichier"
+# Without a runtime folder, it listens in the temporary folder, under a name with the user's.
+env -u XDG_RUNTIME_DIR TMPDIR="$tmp" XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
+pids+=($!)
 barres() { xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done; }
-deux() { [ "$(barres | grep -c ' 46 65$')" = 2 ]; }
-attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre deux || echouer "the two bars do not show side by side: $(barres)"
+attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre eval '[ "$(barres | grep -c " 46 65$")" = 2 ]' ||
+  echouer "the two bars do not show side by side: $(barres)"
+ls "$tmp/tressola-$(id -u)-"* >/dev/null || echouer "no socket of the user's in the temporary folder"
 premiere=$barre
-for id in $(xdotool search --onlyvisible --pid "$autre" --name '^Tressola$'); do
-  [ "$(geometrie "$id" | cut -d' ' -f3-)" = "46 65" ] && barre=$id
-done
+barre=$(fenetre Tressola "* * 46 65" "${pids[-1]}")
 basculer echec
-message() { xdotool search --onlyvisible --pid "$autre" --name '^Tressola$' | while read -r i; do geometrie "$i"; done |
-  grep -qv ' 46 65$\| 22 22$\| 1 1$'; }
-attendre message || echouer "the failed write of the autostart entry was not reported"
-capturer echec
+attendre fenetre Tressola '!(* * 46 65)' "${pids[-1]}" >/dev/null ||
+  echouer "the failed write of the autostart entry was not reported"
 [ "$barre" != "$premiere" ] && [ ! -e "$tmp/fichier/autostart" ] || echouer "wrong bar, or an entry was written"
+# 4. A platform the user chose is kept: offscreen, a copy shows nothing on the display, even when
+#    a second start brings its bar forward.
+mkdir "$tmp/hors" && cp "$rep/tressola" "$tmp/hors/tressola"
+QT_QPA_PLATFORM=offscreen "$tmp/hors/tressola" &
+pids+=($!)
+attendre test -f "$tmp/hors/TRESSOLA.INI" && "$tmp/hors/tressola" || echouer "no offscreen copy"
+[ -z "$(xdotool search --pid "${pids[-1]}")" ] || echouer "the offscreen copy has windows on the display"
 echo "scenario session: ok"

@@ -10,7 +10,6 @@
 #include "platform/Programme.h"
 #include "support/Fichiers.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,7 +32,6 @@ struct Banc {
     TConfigDlg configuration;
     THintDlg hint;
     TAboutBox apropos;
-
     Banc() {
         ReinitialiserGlobales();
         platform::simulerCheminProgramme(rep.filePath(QStringLiteral("tressola")));
@@ -54,19 +52,13 @@ struct Banc {
         Messages::DefinirRepondeur({});
         Messages::DefinirFin({});
     }
-    Banc(const Banc &) = delete;
-    Banc &operator=(const Banc &) = delete;
-
     QString tableau() const { return rep.filePath(QStringLiteral("TRESSOLA.INI")); }
-
     void ecrire(const QByteArray &contenu) const { QVERIFY(ecrireTout(tableau(), contenu)); }
     QByteArray lire() const { return lireTout(tableau()); }
-
     TBarreDlg *demarrer() {
         G.BarrePrincipaleCreee = false;
         return TBarreDlg::Creer(G.BarreDlg);
     }
-
     TBarreDlg *demarrer(const QByteArray &contenu) {
         ecrire(contenu);
         return demarrer();

@@ -6,17 +6,14 @@
 #include <QTest>
 
 // Files read and written whole, and what the started program of the tests (temoin.sh) wrote.
-
 inline QByteArray lireTout(const QString &chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
 inline bool ecrireTout(const QString &chemin, const QByteArray &octets) {
     QFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
-
 // The fields written into `chemin` (temoin.sh: its working directory, then its arguments) once it
 // is there, within `attente` ms; none when nothing came. The file goes, for the next launch.
 inline QStringList lireTemoin(const QString &chemin, int attente = 5000) {
