@@ -1,5 +1,4 @@
 #include "BancDialogues.h"
-#include "dialogs/Aide.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TChoixIconeDlg.h"
 #include "dialogs/THintDlg.h"
@@ -9,10 +8,8 @@
 #include "platform/Programme.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,23 +63,20 @@ QWidget *controle(QWidget *d, const QString &qui) {
     return nullptr;
 }
 
-QString cadre(QWidget *w) {
-    auto *f = qobject_cast<QFrame *>(w);
-    if (!f || f->frameShape() == QFrame::NoFrame)
-        return {};
-    return f->frameShadow() == QFrame::Sunken ? u" creux"_s : u" saillant"_s;
-}
-
 // Its font, and what else shows: a button's glyph, a label's centring and wrapping, a frame.
 QString allure(QWidget *w) {
     const QFont f = w->font();
     auto *bouton = qobject_cast<QAbstractButton *>(w);
     auto *label = qobject_cast<QLabel *>(w);
+    auto *cadre = qobject_cast<QFrame *>(w);
     return (f.family() == u"Times New Roman" ? u"Times "_s : QString()) +
            (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString()) +
            (bouton && !bouton->icon().isNull() ? u" glyphe"_s : QString()) +
            (label && label->alignment() & Qt::AlignHCenter ? u" centré"_s : QString()) +
-           (label && label->wordWrap() ? u" replié"_s : QString()) + cadre(w);
+           (label && label->wordWrap() ? u" replié"_s : QString()) +
+           (!cadre || cadre->frameShape() == QFrame::NoFrame ? QString()
+            : cadre->frameShadow() == QFrame::Sunken         ? u" creux"_s
+                                                             : u" saillant"_s);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
