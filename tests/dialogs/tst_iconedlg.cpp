@@ -42,19 +42,15 @@ private:
     QTemporaryDir rep_;
 
 private Q_SLOTS:
-    // The chooser's row of icons, and where it shows against the screen's edges: `partage`, the
-    // program's own chooser; the offscreen screen is 800 wide; `gaucheAvant`, where the user left
-    // it (-1: a first show).
+    // The program's chooser with its row of icons, and where it shows against the screen's edges:
+    // the offscreen screen is 800 wide; `gaucheAvant`, where the user left it (-1: a first show).
     void rangeeDIcones() {
-        const auto essai = [](const QString &fichier, bool partage, int largeurEcran,
-                              int gaucheAvant, int gauche) {
+        const auto essai = [](const QString &fichier, int largeurEcran, int gaucheAvant,
+                              int gauche) {
             BancDialogues banc;
             TConfigDlg &d = *banc.dlg;
-            std::unique_ptr<TChoixIconeDlg> programme;
-            if (partage) {
-                programme = std::make_unique<TChoixIconeDlg>();
-                G.ChoixIconeDlg = programme.get();
-            }
+            TChoixIconeDlg programme;
+            G.ChoixIconeDlg = &programme;
             G.LargeurEcran = largeurEcran;
             d.Executable->setText(fichier);
             d.Numero->setValue(-1);
@@ -67,9 +63,7 @@ private Q_SLOTS:
             QPoint vue(-1, -1);
             quandModal([&](QWidget *modal) {
                 auto *choix = qobject_cast<TChoixIconeDlg *>(modal);
-                QVERIFY(choix);
-                if (partage)
-                    QCOMPARE(choix, programme.get());
+                QCOMPARE(choix, &programme);
                 QCOMPARE(choix->NomFichier, fichier);
                 QCOMPARE(boutonsVisibles(choix), choix->Boutons);
                 QCOMPARE(choix->Boutons.size(), dernier + 1);
@@ -110,12 +104,12 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), dossier + u"/icones.dll"_s));
         // Twelve icons make it 586 wide: centred, then where it was left.
         const QString douze = donnees(u"groupes64.dll"_s);
-        essai(douze, false, 800, -1, (800 - 586) / 2);
-        essai(dossier + u"/icones.dll"_s, true, 800, -1, 107);
-        essai(douze, false, 800, 150, 150);
+        essai(douze, 800, -1, (800 - 586) / 2);
+        essai(dossier + u"/icones.dll"_s, 800, -1, 107);
+        essai(douze, 800, 150, 150);
         // On a screen as wide as the program knows it, or of an unknown width.
-        essai(douze, false, 500, -1, 0);
-        essai(douze, false, 0, -1, 107);
+        essai(douze, 500, -1, 0);
+        essai(douze, 0, -1, 107);
     }
 
     // No icon to be had: the user is told why, and nothing is shown, asked or changed.
@@ -165,7 +159,6 @@ private Q_SLOTS:
             QTest::mouseClick(clique, Qt::LeftButton);
         });
         d.ChoisirClick();
-        QCOMPARE(d.Numero->value(), 0);
         // Shown again at once, before the old buttons are gone: only the new ones are there.
         // Escape closes it and changes nothing.
         d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
