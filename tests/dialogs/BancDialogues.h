@@ -64,9 +64,3 @@ inline QStringList nomsVus(QWidget *dialogue) {
     noms.sort();
     return noms;
 }
-
-#ifdef DONNEES_ICONES
-inline QString donnees(const QString &nom) {
-    return QStringLiteral(DONNEES_ICONES "/") + nom;
-}
-#endif

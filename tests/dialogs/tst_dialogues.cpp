@@ -233,17 +233,13 @@ private Q_SLOTS:
     // The user replaces the text of a control, then leaves it with a key (with its modifiers; 0:
     // a click on OK) or closes the dialog from it; `resultat` -1: still open.
     void saisie() {
-        const auto essai = [](const QString &controle, const QStringList &avant,
-                              const QString &saisi, int touche, int resultat,
-                              const QStringList &apres) {
+        const auto essai = [](int controle, const QStringList &avant, const QString &saisi,
+                              int touche, int resultat, const QStringList &apres) {
             BancDialogues banc;
             TConfigDlg &d = *banc.dlg;
             remplir(d, avant);
-            const QHash<QString, QWidget *> controles{{u"ligne"_s, d.LigneCommande},
-                                                      {u"répertoire"_s, d.Repertoire},
-                                                      {u"numéro"_s, d.Numero},
-                                                      {u"Effacer"_s, d.EffacerBtn}};
-            QWidget *w = controles.value(controle);
+            QWidget *w = std::array<QWidget *, 4>{d.LigneCommande, d.Repertoire, d.Numero,
+                                                  d.EffacerBtn}[controle];
             quandModal([&](QWidget *modal) {
                 QCOMPARE(modal, &d);
                 w->setFocus();
@@ -261,7 +257,8 @@ private Q_SLOTS:
             QCOMPARE(d.exec(), resultat);
             QCOMPARE(valeurs(d), apres);
         };
-        const QString g = u"/usr/bin/gedit"_s, l = u"ligne"_s, _;
+        const int l = 0, rep = 1, num = 2, effacer = 3;
+        const QString g = u"/usr/bin/gedit"_s, _;
         const QStringList vides = valeurs(_, _, _, _),
                           rempli = valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
         const auto numero = [&_](const QString &n) { return valeurs(_, _, _, _, n); };
@@ -270,7 +267,7 @@ private Q_SLOTS:
         // Nothing the user wrote is overwritten.
         essai(l, valeurs(_, u"c"_s, u"b"_s, u"a"_s), g, tab, -1,
               valeurs(g, u"c"_s, u"b"_s, u"a"_s));
-        essai(u"répertoire"_s, vides, u"/tmp"_s, tab, -1, valeurs(_, u"/tmp/"_s, _, _));
+        essai(rep, vides, u"/tmp"_s, tab, -1, valeurs(_, u"/tmp/"_s, _, _));
         // Enter accepts from inside the field, which is then not left.
         essai(l, vides, g, ret, ok, valeurs(g, _, _, _));
         essai(l, vides, g, 0, ok, rempli);
@@ -278,13 +275,13 @@ private Q_SLOTS:
         // An Escape that the Cancel button does not take reaches the form, which presses OK.
         essai(l, vides, _, (Qt::ShiftModifier | Qt::Key_Escape).toCombined(), ok, vides);
         // Clear empties everything, with no way back, and leaves the dialog open.
-        essai(u"Effacer"_s, valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s), _,
+        essai(effacer, valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s), _,
               Qt::Key_Space, -1, vides);
         // The icon number takes any whole number; what is not one reads as 0.
         for (const QString &rien : {_, u"-"_s, u"+"_s})
-            essai(u"numéro"_s, numero(u"5"_s), rien, ret, ok, vides);
-        essai(u"numéro"_s, vides, u"7"_s, Qt::Key_Up, -1, numero(u"8"_s));
-        essai(u"numéro"_s, vides, u"-2147483648"_s, ret, ok, numero(u"-2147483648"_s));
+            essai(num, numero(u"5"_s), rien, ret, ok, vides);
+        essai(num, vides, u"7"_s, Qt::Key_Up, -1, numero(u"8"_s));
+        essai(num, vides, u"-2147483648"_s, ret, ok, numero(u"-2147483648"_s));
     }
 
     // The two browse buttons: what the file dialog is asked, and what the fields hold after it.

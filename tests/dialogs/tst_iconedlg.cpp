@@ -20,6 +20,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QString donnees(const QString &nom) {
+    return QStringLiteral(DONNEES_ICONES "/") + nom;
+}
+
 // The chooser's icon buttons on show, leaving out those hidden until they go.
 QList<QToolButton *> boutonsVisibles(QWidget *choix) {
     QList<QToolButton *> visibles;
