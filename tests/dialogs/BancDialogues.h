@@ -6,6 +6,7 @@
 #include "dialogs/TConfigDlg.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -54,8 +55,12 @@ inline void quandModal(std::function<void(QWidget *)> pendant) {
     });
 }
 
-#ifdef DONNEES_ICONES
-inline QString donnees(const QString &nom) {
-    return QStringLiteral(DONNEES_ICONES "/") + nom;
+// The names a file dialog shows, sorted; it reads its folder in the background.
+inline QStringList nomsVus(QWidget *dialogue) {
+    QStringList noms;
+    if (auto *vue = dialogue->findChild<QListView *>(QStringLiteral("listView")))
+        for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
+            noms.append(vue->model()->index(i, 0, vue->rootIndex()).data().toString());
+    noms.sort();
+    return noms;
 }
-#endif

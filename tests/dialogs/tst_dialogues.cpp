@@ -1,5 +1,4 @@
 #include "BancDialogues.h"
-#include "dialogs/Aide.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TChoixIconeDlg.h"
 #include "dialogs/THintDlg.h"
@@ -9,10 +8,8 @@
 #include "platform/Programme.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,23 +63,20 @@ QWidget *controle(QWidget *d, const QString &qui) {
     return nullptr;
 }
 
-QString cadre(QWidget *w) {
-    auto *f = qobject_cast<QFrame *>(w);
-    if (!f || f->frameShape() == QFrame::NoFrame)
-        return {};
-    return f->frameShadow() == QFrame::Sunken ? u" creux"_s : u" saillant"_s;
-}
-
 // Its font, and what else shows: a button's glyph, a label's centring and wrapping, a frame.
 QString allure(QWidget *w) {
     const QFont f = w->font();
     auto *bouton = qobject_cast<QAbstractButton *>(w);
     auto *label = qobject_cast<QLabel *>(w);
+    auto *cadre = qobject_cast<QFrame *>(w);
     return (f.family() == u"Times New Roman" ? u"Times "_s : QString()) +
            (f.bold() ? u"gras"_s : u"normal"_s) + (f.italic() ? u" italique"_s : QString()) +
            (bouton && !bouton->icon().isNull() ? u" glyphe"_s : QString()) +
            (label && label->alignment() & Qt::AlignHCenter ? u" centré"_s : QString()) +
-           (label && label->wordWrap() ? u" replié"_s : QString()) + cadre(w);
+           (label && label->wordWrap() ? u" replié"_s : QString()) +
+           (!cadre || cadre->frameShape() == QFrame::NoFrame ? QString()
+            : cadre->frameShadow() == QFrame::Sunken         ? u" creux"_s
+                                                             : u" saillant"_s);
 }
 
 } // namespace
@@ -94,16 +88,29 @@ private Q_SLOTS:
     // Each dialog as it was designed: a control by its text, object name or class, its place
     // and size at 120 pixels per inch (x < 0: placed by its group; 0: sized to its text), its
     // font and its hint. The window's own place is on the screen.
-    void dessin_data() {
-        QTest::addColumn<int>("dialogue");
-        QTest::addColumn<QString>("qui");
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<QString>("police");
-        QTest::addColumn<QString>("bulle");
-        const auto r = [](int dialogue, const QString &qui, QRect rect, const QString &police,
-                          const QString &bulle = {}) {
-            QTest::addRow("%d %s", dialogue, qPrintable(qui))
-                << dialogue << qui << rect << police << bulle;
+    void dessin() {
+        BancDialogues banc;
+        THintDlg hint;
+        TAboutBox about;
+        TChoixIconeDlg choix;
+        const std::array<QWidget *, 4> dialogues{banc.dlg.get(), &hint, &about, &choix};
+        const auto r = [&](int dialogue, const QString &qui, QRect rect, const QString &police,
+                           const QString &bulle = {}) {
+            QWidget *d = dialogues[dialogue];
+            QWidget *w = controle(d, qui);
+            QVERIFY2(w, qPrintable(qui));
+            const auto e = [d](int v) { return Echelle(v, d->logicalDpiY()); };
+            if (w == d) {
+                QCOMPARE(d->pos(), rect.topLeft().isNull() ? d->pos() : rect.topLeft());
+                QCOMPARE(d->size(), QSize(e(rect.width()), e(rect.height())));
+            } else {
+                QVERIFY2(w->isVisibleTo(d), qPrintable(qui));
+                QCOMPARE(w->pos(), rect.x() < 0 ? w->pos() : QPoint(e(rect.x()), e(rect.y())));
+                QCOMPARE(w->width(), rect.width() ? e(rect.width()) : w->width());
+                QCOMPARE(w->height(), rect.height() ? e(rect.height()) : w->height());
+            }
+            QCOMPARE(allure(w), police);
+            QCOMPARE(w->toolTip(), bulle);
         };
         const QString n = u"normal"_s, g = u"gras"_s;
         const QString ligne = u"Ce qui devra être exécuté (à remplir en premier)"_s,
@@ -151,97 +158,49 @@ private Q_SLOTS:
         r(3, u"Choix de l'icône pour l'application"_s, {0, 0, 187, 103}, g);
     }
 
-    void dessin() {
-        QFETCH(int, dialogue);
-        QFETCH(QString, qui);
-        QFETCH(QRect, rect);
-        QFETCH(QString, police);
-        QFETCH(QString, bulle);
-        BancDialogues banc;
-        THintDlg hint;
-        TAboutBox about;
-        TChoixIconeDlg choix;
-        QWidget *d = std::array<QWidget *, 4>{banc.dlg.get(), &hint, &about, &choix}[dialogue];
-        QWidget *w = controle(d, qui);
-        QVERIFY(w);
-        const auto e = [d](int v) { return Echelle(v, d->logicalDpiY()); };
-        if (w == d) {
-            QCOMPARE(d->pos(), rect.topLeft().isNull() ? d->pos() : rect.topLeft());
-            QCOMPARE(d->size(), QSize(e(rect.width()), e(rect.height())));
-        } else {
-            QVERIFY(w->isVisibleTo(d));
-            QCOMPARE(w->pos(), rect.x() < 0 ? w->pos() : QPoint(e(rect.x()), e(rect.y())));
-            QCOMPARE(w->width(), rect.width() ? e(rect.width()) : w->width());
-            QCOMPARE(w->height(), rect.height() ? e(rect.height()) : w->height());
-        }
-        QCOMPARE(allure(w), police);
-        QCOMPARE(w->toolTip(), bulle);
-    }
-
-    // The system's own boxes, when no test answers them: their buttons, and what a key gives.
+    // The system's own questions, when no test answers them: Enter says yes, Escape no. Plain
+    // messages and Enter on a yes-or-no question are seen by the scenarios.
     void boites() {
         Messages::DefinirRepondeur({});
-        const int ok = QMessageBox::Ok | QMessageBox::Cancel,
-                  oui = QMessageBox::Yes | QMessageBox::No;
-        const std::tuple<int, int, Qt::Key, bool> cas[] = {
-            {0, QMessageBox::Ok, Qt::Key_Return, true},
-            {1, ok, Qt::Key_Return, true},
-            {1, ok, Qt::Key_Escape, false},
-            {2, oui, Qt::Key_Return, true},
-            {2, oui, Qt::Key_Escape, false}};
-        for (const auto &[genre, boutons, touche, reponse] : cas) {
-            int vus = 0;
-            quandModal([&](QWidget *modal) {
-                auto *boite = qobject_cast<QMessageBox *>(modal);
-                QVERIFY(boite);
-                vus = int(boite->standardButtons());
-                QCOMPARE(boite->text(), u"Texte"_s);
-                QTest::keyClick(boite, touche);
+        const std::pair<bool, Qt::Key> cas[] = {
+            {true, Qt::Key_Return}, {true, Qt::Key_Escape}, {false, Qt::Key_Escape}};
+        for (const auto &[okAnnuler, touche] : cas) {
+            quandModal([touche](QWidget *modal) {
+                QVERIFY(qobject_cast<QMessageBox *>(modal));
+                QTest::keyClick(modal, touche);
             });
-            bool repondu = true;
-            if (genre == 0)
-                Messages::Afficher(u"Texte"_s);
-            else
-                repondu = genre == 1 ? Messages::DemanderOkAnnuler(u"Titre"_s, u"Texte"_s)
-                                     : Messages::DemanderOuiNon(u"Texte"_s);
-            QCOMPARE(vus, boutons);
-            QCOMPARE(repondu, reponse);
+            QCOMPARE(okAnnuler ? Messages::DemanderOkAnnuler(u"Titre"_s, u"Texte"_s)
+                               : Messages::DemanderOuiNon(u"Texte"_s),
+                     touche == Qt::Key_Return);
         }
     }
 
     // The tooltip dialog starts in its text at every showing; what was typed stays for the caller.
-    // Escape does nothing; closing the window gives up.
-    void hint_data() {
-        QTest::addColumn<int>("touche"); // 0: a click on O&K
-        QTest::addColumn<bool>("resteOuvert");
-        QTest::newRow("clic sur O&K") << 0 << false;
-        QTest::newRow("Entrée") << int(Qt::Key_Return) << false;
-        QTest::newRow("Échap") << int(Qt::Key_Escape) << true;
-    }
-
+    // Escape does nothing; closing the window gives up. 0: a click on O&K.
     void hint() {
-        QFETCH(int, touche);
-        QFETCH(bool, resteOuvert);
-        THintDlg hint;
-        hint.show();
-        hint.BitBtn1->setFocus();
-        hint.hide();
-        hint.Texte->setText(u"Ancien"_s);
-        bool ouvert = false;
-        quandModal([&](QWidget *) {
-            QCOMPARE(QApplication::focusWidget(), hint.Texte);
-            QTest::keyClick(hint.Texte, Qt::Key_End);
-            QTest::keyClicks(hint.Texte, u" texte"_s);
-            if (touche == 0)
-                QTest::mouseClick(hint.BitBtn1, Qt::LeftButton);
-            else
-                QTest::keyClick(hint.Texte, Qt::Key(touche));
-            ouvert = hint.isVisible();
-            hint.close();
-        });
-        QCOMPARE(hint.exec(), int(resteOuvert ? QDialog::Rejected : QDialog::Accepted));
-        QCOMPARE(ouvert, resteOuvert);
-        QCOMPARE(hint.Texte->text(), u"Ancien texte"_s);
+        for (const int touche : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            const bool resteOuvert = touche == Qt::Key_Escape;
+            THintDlg hint;
+            hint.show();
+            hint.BitBtn1->setFocus();
+            hint.hide();
+            hint.Texte->setText(u"Ancien"_s);
+            bool ouvert = false;
+            quandModal([&](QWidget *) {
+                QCOMPARE(QApplication::focusWidget(), hint.Texte);
+                QTest::keyClick(hint.Texte, Qt::Key_End);
+                QTest::keyClicks(hint.Texte, u" texte"_s);
+                if (touche == 0)
+                    QTest::mouseClick(hint.BitBtn1, Qt::LeftButton);
+                else
+                    QTest::keyClick(hint.Texte, Qt::Key(touche));
+                ouvert = hint.isVisible();
+                hint.close();
+            });
+            QCOMPARE(hint.exec(), int(resteOuvert ? QDialog::Rejected : QDialog::Accepted));
+            QCOMPARE(ouvert, resteOuvert);
+            QCOMPARE(hint.Texte->text(), u"Ancien texte"_s);
+        }
     }
 
     // The configuration dialog's help: its page beside the executable, or why it did not open.
@@ -271,173 +230,122 @@ private Q_SLOTS:
         QCOMPARE(ouverts, QList<QUrl>(2, QUrl::fromLocalFile(page)));
     }
 
-    // The user replaces the text of a control, then leaves it with Tab or closes the dialog from
-    // it.
-    void saisie_data() {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<QStringList>("avant");
-        QTest::addColumn<QString>("saisi");
-        QTest::addColumn<int>("touche");   // with its modifiers; 0: a click on OK
-        QTest::addColumn<int>("resultat"); // -1: still open
-        QTest::addColumn<QStringList>("apres");
+    // The user replaces the text of a control, then leaves it with a key (with its modifiers; 0:
+    // a click on OK) or closes the dialog from it; `resultat` -1: still open.
+    void saisie() {
+        const auto essai = [](int controle, const QStringList &avant, const QString &saisi,
+                              int touche, int resultat, const QStringList &apres) {
+            BancDialogues banc;
+            TConfigDlg &d = *banc.dlg;
+            remplir(d, avant);
+            QWidget *w = std::array<QWidget *, 4>{d.LigneCommande, d.Repertoire, d.Numero,
+                                                  d.EffacerBtn}[controle];
+            quandModal([&](QWidget *modal) {
+                QCOMPARE(modal, &d);
+                w->setFocus();
+                QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(w, Qt::Key_Delete);
+                QTest::keyClicks(w, saisi);
+                const auto combinaison = QKeyCombination::fromCombined(touche);
+                if (touche == 0)
+                    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+                else
+                    QTest::keyClick(w, combinaison.key(), combinaison.keyboardModifiers());
+                if (d.isVisible())
+                    d.done(-1);
+            });
+            QCOMPARE(d.exec(), resultat);
+            QCOMPARE(valeurs(d), apres);
+        };
+        const int l = 0, rep = 1, num = 2, effacer = 3;
         const QString g = u"/usr/bin/gedit"_s, _;
         const QStringList vides = valeurs(_, _, _, _),
                           rempli = valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
         const auto numero = [&_](const QString &n) { return valeurs(_, _, _, _, n); };
         const int tab = Qt::Key_Tab, ret = Qt::Key_Return, ok = QDialog::Accepted;
-        const int echap = Qt::Key_Escape, annule = QDialog::Rejected;
-        QTest::newRow("ligne quittée") << u"ligne"_s << vides << g << tab << -1 << rempli;
-        QTest::newRow("rien n'est écrasé") << u"ligne"_s << valeurs(_, u"c"_s, u"b"_s, u"a"_s) << g
-                                           << tab << -1 << valeurs(g, u"c"_s, u"b"_s, u"a"_s);
-        QTest::newRow("/tmp") << u"répertoire"_s << vides << u"/tmp"_s << tab << -1
-                              << valeurs(_, u"/tmp/"_s, _, _);
+        essai(l, vides, g, tab, -1, rempli);
+        // Nothing the user wrote is overwritten.
+        essai(l, valeurs(_, u"c"_s, u"b"_s, u"a"_s), g, tab, -1,
+              valeurs(g, u"c"_s, u"b"_s, u"a"_s));
+        essai(rep, vides, u"/tmp"_s, tab, -1, valeurs(_, u"/tmp/"_s, _, _));
         // Enter accepts from inside the field, which is then not left.
-        QTest::newRow("Entrée dans la ligne")
-            << u"ligne"_s << vides << g << ret << ok << valeurs(g, _, _, _);
-        QTest::newRow("clic sur OK") << u"ligne"_s << vides << g << 0 << ok << rempli;
-        QTest::newRow("Échap") << u"ligne"_s << vides << u"x"_s << echap << annule
-                               << valeurs(u"x"_s, _, _, _);
+        essai(l, vides, g, ret, ok, valeurs(g, _, _, _));
+        essai(l, vides, g, 0, ok, rempli);
+        essai(l, vides, u"x"_s, Qt::Key_Escape, QDialog::Rejected, valeurs(u"x"_s, _, _, _));
         // An Escape that the Cancel button does not take reaches the form, which presses OK.
-        QTest::newRow("Maj+Échap")
-            << u"ligne"_s << vides << _ << (Qt::ShiftModifier | Qt::Key_Escape).toCombined() << ok
-            << vides;
+        essai(l, vides, _, (Qt::ShiftModifier | Qt::Key_Escape).toCombined(), ok, vides);
         // Clear empties everything, with no way back, and leaves the dialog open.
-        QTest::newRow("Effacer") << u"Effacer"_s
-                                 << valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s)
-                                 << _ << int(Qt::Key_Space) << -1 << vides;
+        essai(effacer, valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s), _,
+              Qt::Key_Space, -1, vides);
         // The icon number takes any whole number; what is not one reads as 0.
         for (const QString &rien : {_, u"-"_s, u"+"_s})
-            QTest::addRow("numéro «%s»", qPrintable(rien))
-                << u"numéro"_s << numero(u"5"_s) << rien << ret << ok << vides;
-        QTest::newRow("flèche haut")
-            << u"numéro"_s << vides << u"7"_s << int(Qt::Key_Up) << -1 << numero(u"8"_s);
-        QTest::newRow("le plus petit")
-            << u"numéro"_s << vides << u"-2147483648"_s << ret << ok << numero(u"-2147483648"_s);
-    }
-
-    void saisie() {
-        QFETCH(QString, controle);
-        QFETCH(QStringList, avant);
-        QFETCH(QString, saisi);
-        QFETCH(int, touche);
-        QFETCH(int, resultat);
-        QFETCH(QStringList, apres);
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        remplir(d, avant);
-        const QHash<QString, QWidget *> controles{{u"ligne"_s, d.LigneCommande},
-                                                  {u"répertoire"_s, d.Repertoire},
-                                                  {u"numéro"_s, d.Numero},
-                                                  {u"Effacer"_s, d.EffacerBtn}};
-        QWidget *w = controles.value(controle);
-        quandModal([&](QWidget *modal) {
-            QCOMPARE(modal, &d);
-            w->setFocus();
-            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(w, Qt::Key_Delete);
-            QTest::keyClicks(w, saisi);
-            const auto combinaison = QKeyCombination::fromCombined(touche);
-            if (touche == 0)
-                QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-            else
-                QTest::keyClick(w, combinaison.key(), combinaison.keyboardModifiers());
-            if (d.isVisible())
-                d.done(-1);
-        });
-        QCOMPARE(d.exec(), resultat);
-        QCOMPARE(valeurs(d), apres);
+            essai(num, numero(u"5"_s), rien, ret, ok, vides);
+        essai(num, vides, u"7"_s, Qt::Key_Up, -1, numero(u"8"_s));
+        essai(num, vides, u"-2147483648"_s, ret, ok, numero(u"-2147483648"_s));
     }
 
     // The two browse buttons: what the file dialog is asked, and what the fields hold after it.
-    void parcourir_data() {
-        QTest::addColumn<bool>("icone"); // the icon source's button; else the command line's
-        QTest::addColumn<QString>("champ");
-        QTest::addColumn<QString>("choisi"); // empty: cancelled
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("repertoire");
-        QTest::addColumn<QStringList>("apres");
-        const QString g = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s, _;
-        const QString png = u"/usr/share/icons/gedit.png"_s, dll = u"/usr/lib/x.dll"_s;
-        QTest::newRow("arguments remplacés, pas de guillemets")
-            << false << u"/usr/bin/gedit /tmp/a.txt"_s << app << u"a.txt"_s
-            << u"/usr/bin/gedit /tmp/"_s << valeurs(app, u"/opt/Mon App/"_s, u"App"_s, app);
-        QTest::newRow("annulé: les champs vides se remplissent quand même")
-            << false << g << _ << u"gedit"_s << u"/usr/bin/"_s
-            << valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
-        QTest::newRow("icône choisie") << true << png << dll << u"gedit.png"_s
-                                       << u"/usr/share/icons/"_s << valeurs(_, _, _, dll);
-    }
-
     void parcourir() {
-        QFETCH(bool, icone);
-        QFETCH(QString, champ);
-        QFETCH(QString, choisi);
-        QFETCH(QString, nom);
-        QFETCH(QString, repertoire);
-        QFETCH(QStringList, apres);
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        (icone ? d.Executable : d.LigneCommande)->setText(champ);
-        banc.fichier = choisi;
-        (icone ? d.Parcourir2 : d.Parcourir1)->click();
-        QCOMPARE(banc.demandes.size(), 1);
-        const Fichiers::Demande &demande = banc.demandes.constFirst();
-        QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
-        const QString programmes = u"Programmes (*)"_s, tout = u"Tout (*)"_s;
-        const QStringList filtres =
-            icone ? QStringList{u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp *.png "
-                                "*.svg *.xpm *.desktop)"_s,
-                                programmes, tout}
-                  : QStringList{programmes, u"Executables (*.exe *.bat *.com)"_s, tout};
-        QCOMPARE(demande.filtres, filtres);
-        QCOMPARE(demande.nom, nom);
-        QCOMPARE(demande.repertoire, repertoire);
-        QCOMPARE(valeurs(d), apres);
+        // `icone`: the icon source's button, else the command line's; `choisi` empty: cancelled.
+        const auto essai = [](bool icone, const QString &champ, const QString &choisi,
+                              const QString &nom, const QString &repertoire,
+                              const QStringList &apres) {
+            BancDialogues banc;
+            TConfigDlg &d = *banc.dlg;
+            (icone ? d.Executable : d.LigneCommande)->setText(champ);
+            banc.fichier = choisi;
+            (icone ? d.Parcourir2 : d.Parcourir1)->click();
+            QCOMPARE(banc.demandes.size(), 1);
+            const Fichiers::Demande &demande = banc.demandes.constFirst();
+            QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
+            const QString programmes = u"Programmes (*)"_s, tout = u"Tout (*)"_s;
+            const QStringList filtres =
+                icone ? QStringList{u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp "
+                                    "*.png *.svg *.xpm *.desktop)"_s,
+                                    programmes, tout}
+                      : QStringList{programmes, u"Executables (*.exe *.bat *.com)"_s, tout};
+            QCOMPARE(demande.filtres, filtres);
+            QCOMPARE(demande.nom, nom);
+            QCOMPARE(demande.repertoire, repertoire);
+            QCOMPARE(valeurs(d), apres);
+        };
+        const QString g = u"/usr/bin/gedit"_s, app = u"/opt/Mon App/app"_s, _;
+        const QString dll = u"/usr/lib/x.dll"_s;
+        // The arguments are replaced, and the chosen name gets no quotes.
+        essai(false, u"/usr/bin/gedit /tmp/a.txt"_s, app, u"a.txt"_s, u"/usr/bin/gedit /tmp/"_s,
+              valeurs(app, u"/opt/Mon App/"_s, u"App"_s, app));
+        // Cancelled: the empty fields are filled all the same.
+        essai(false, g, _, u"gedit"_s, u"/usr/bin/"_s, valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g));
+        essai(true, u"/usr/share/icons/gedit.png"_s, dll, u"gedit.png"_s, u"/usr/share/icons/"_s,
+              valeurs(_, _, _, dll));
     }
 
     // What each browse shows at first in a real folder: the programs of this system for the command
     // line, every file the icon readers take for the icon source.
-    void filtresParcourir_data() {
-        QTest::addColumn<bool>("icone");
-        QTest::addColumn<QStringList>("visibles");
-        QTest::newRow("ligne de commande") << false << QStringList{u"prog"_s, u"script.sh"_s};
-        QTest::newRow("source d'icône")
-            << true << QStringList{u"a.bmp"_s, u"a.ico"_s,     u"a.png"_s, u"a.svg"_s,
-                                   u"a.xpm"_s, u"b.desktop"_s, u"c.dll"_s, u"c.exe"_s};
-    }
-
     void filtresParcourir() {
-        QFETCH(bool, icone);
-        QFETCH(QStringList, visibles);
+        const QStringList icones{u"a.bmp"_s, u"a.ico"_s,     u"a.png"_s, u"a.svg"_s,
+                                 u"a.xpm"_s, u"b.desktop"_s, u"c.dll"_s, u"c.exe"_s};
+        const QStringList programmes{u"prog"_s, u"script.sh"_s};
         QTemporaryDir dossier;
-        for (const QString &nom :
-             QStringList{u"a.bmp"_s, u"a.ico"_s, u"a.png"_s, u"a.svg"_s, u"a.xpm"_s, u"b.desktop"_s,
-                         u"c.dll"_s, u"c.exe"_s, u"notes.txt"_s, u"prog"_s, u"script.sh"_s}) {
+        for (const QString &nom : icones + programmes + QStringList{u"notes.txt"_s}) {
             QFile f(dossier.filePath(nom));
             QVERIFY(f.open(QIODevice::WriteOnly));
-            if (nom == u"prog" || nom == u"script.sh")
+            if (programmes.contains(nom))
                 f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
         }
-        BancDialogues banc;
-        Fichiers::DefinirRepondeur({});
-        TConfigDlg &d = *banc.dlg;
-        (icone ? d.Executable : d.LigneCommande)->setText(dossier.filePath(u"zz"_s));
-        bool vu = false;
-        quandModal([&](QWidget *modal) {
-            auto *vue = modal->findChild<QListView *>(u"listView"_s);
-            QVERIFY(vue);
-            const auto noms = [vue] { // the folder is read in the background
-                QStringList n;
-                for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
-                    n.append(vue->model()->index(i, 0, vue->rootIndex()).data().toString());
-                n.sort();
-                return n;
-            };
-            QTRY_COMPARE(noms(), visibles);
-            vu = true;
-        });
-        (icone ? d.Parcourir2 : d.Parcourir1)->click();
-        QVERIFY(vu);
+        for (const bool icone : {false, true}) {
+            BancDialogues banc;
+            Fichiers::DefinirRepondeur({});
+            TConfigDlg &d = *banc.dlg;
+            (icone ? d.Executable : d.LigneCommande)->setText(dossier.filePath(u"zz"_s));
+            bool vu = false;
+            quandModal([&](QWidget *modal) {
+                QTRY_COMPARE(nomsVus(modal), icone ? icones : programmes);
+                vu = true;
+            });
+            (icone ? d.Parcourir2 : d.Parcourir1)->click();
+            QVERIFY(vu);
+        }
     }
 
     // Shown first centred on the 800 x 800 screen with «&Normale» chosen, and where it was left

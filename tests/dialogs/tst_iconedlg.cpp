@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -20,6 +19,10 @@ using namespace Qt::StringLiterals;
 // to the file the user gives.
 
 namespace {
+
+QString donnees(const QString &nom) {
+    return QStringLiteral(DONNEES_ICONES "/") + nom;
+}
 
 // The chooser's icon buttons on show, leaving out those hidden until they go.
 QList<QToolButton *> boutonsVisibles(QWidget *choix) {
@@ -43,127 +46,105 @@ private:
     QTemporaryDir rep_;
 
 private Q_SLOTS:
-    // The chooser's row of icons, and where it shows against the screen's edges.
-    void rangeeDIcones_data() {
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<bool>("partage");     // the program's own chooser
-        QTest::addColumn<int>("largeurEcran"); // the offscreen screen is 800 wide
-        QTest::addColumn<int>("gaucheAvant");  // where the user left it; -1: a first show
-        QTest::addColumn<int>("gauche");
+    // The program's chooser with its row of icons, and where it shows against the screen's edges:
+    // the offscreen screen is 800 wide; `gaucheAvant`, where the user left it (-1: a first show).
+    void rangeeDIcones() {
+        const auto essai = [](const QString &fichier, int largeurEcran, int gaucheAvant,
+                              int gauche) {
+            BancDialogues banc;
+            TConfigDlg &d = *banc.dlg;
+            TChoixIconeDlg programme;
+            G.ChoixIconeDlg = &programme;
+            G.LargeurEcran = largeurEcran;
+            d.Executable->setText(fichier);
+            d.Numero->setValue(-1);
+            if (gaucheAvant >= 0) {
+                quandModal([](QWidget *modal) { modal->hide(); });
+                d.ChoisirClick();
+                d.ChoixIcone()->move(gaucheAvant, 40);
+            }
+            const int dernier = 11;
+            QPoint vue(-1, -1);
+            quandModal([&](QWidget *modal) {
+                auto *choix = qobject_cast<TChoixIconeDlg *>(modal);
+                QCOMPARE(choix, &programme);
+                QCOMPARE(choix->NomFichier, fichier);
+                QCOMPARE(boutonsVisibles(choix), choix->Boutons);
+                QCOMPARE(choix->Boutons.size(), dernier + 1);
+                // Flat buttons that the keyboard does not reach.
+                QVERIFY(choix->Boutons[dernier]->autoRaise());
+                QCOMPARE(choix->Boutons[dernier]->focusPolicy(), Qt::NoFocus);
+                // The glyph is the last icon's picture (group 40 of the test library).
+                QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
+                         motif(0xFF0000, 0x0000FF, false));
+                vue = choix->pos();
+                // Its own sizing border, four pixels wide, shows the cursor of the way it sizes.
+                const int l = choix->width() - 4, h = choix->height() - 4;
+                const QPoint bords[] = {{3, 3},     {l, 3},     {l, h},     {3, h},
+                                        {3, h / 2}, {l / 2, h}, {l, h / 2}, {l / 2, 3}};
+                const Qt::CursorShape f = Qt::SizeFDiagCursor, b = Qt::SizeBDiagCursor,
+                                      x = Qt::SizeHorCursor, y = Qt::SizeVerCursor;
+                const Qt::CursorShape formes[] = {f, b, f, b, x, y, x, y};
+                for (int i = 0; i < 8; ++i) {
+                    QTest::mouseMove(choix, bords[i]);
+                    QCOMPARE(choix->cursor().shape(), formes[i]);
+                }
+                QTest::mouseClick(choix->Boutons[dernier], Qt::LeftButton);
+                QVERIFY(!choix->isVisible());
+            });
+            d.Choisir->click();
+            G.ChoixIconeDlg = nullptr;
+            QCOMPARE(vue.x(), gauche);
+            if (gaucheAvant >= 0)
+                QCOMPARE(vue.y(), 40);
+            QCOMPARE(d.Numero->value(), dernier);
+            QVERIFY(banc.messages.isEmpty());
+        };
         // A name far past the old path limits is kept whole.
         QString dossier = rep_.path();
         while (dossier.size() < 300)
             dossier += u"/un-dossier-au-nom-plutot-long"_s;
         QVERIFY(QDir().mkpath(dossier));
         QVERIFY(QFile::copy(donnees(u"groupes64.dll"_s), dossier + u"/icones.dll"_s));
-        // Twelve icons make it 586 wide.
+        // Twelve icons make it 586 wide: centred, then where it was left.
         const QString douze = donnees(u"groupes64.dll"_s);
-        QTest::newRow("centrée") << douze << false << 800 << -1 << (800 - 586) / 2;
-        QTest::newRow("le choix du programme, nom de 300 caractères")
-            << dossier + u"/icones.dll"_s << true << 800 << -1 << 107;
-        QTest::newRow("reste où elle était") << douze << false << 800 << 150 << 150;
-        QTest::newRow("largeur d'écran du programme") << douze << false << 500 << -1 << 0;
-        QTest::newRow("largeur d'écran inconnue") << douze << false << 0 << -1 << 107;
-    }
-
-    void rangeeDIcones() {
-        QFETCH(QString, fichier);
-        QFETCH(bool, partage);
-        QFETCH(int, largeurEcran);
-        QFETCH(int, gaucheAvant);
-        QFETCH(int, gauche);
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        std::unique_ptr<TChoixIconeDlg> programme;
-        if (partage) {
-            programme = std::make_unique<TChoixIconeDlg>();
-            G.ChoixIconeDlg = programme.get();
-        }
-        G.LargeurEcran = largeurEcran;
-        d.Executable->setText(fichier);
-        d.Numero->setValue(-1);
-        if (gaucheAvant >= 0) {
-            quandModal([](QWidget *modal) { modal->hide(); });
-            d.ChoisirClick();
-            d.ChoixIcone()->move(gaucheAvant, 40);
-        }
-        const int dernier = 11;
-        QPoint vue(-1, -1);
-        quandModal([&](QWidget *modal) {
-            auto *choix = qobject_cast<TChoixIconeDlg *>(modal);
-            QVERIFY(choix);
-            if (partage)
-                QCOMPARE(choix, programme.get());
-            QCOMPARE(choix->NomFichier, fichier);
-            QCOMPARE(boutonsVisibles(choix), choix->Boutons);
-            QCOMPARE(choix->Boutons.size(), dernier + 1);
-            // Flat buttons that the keyboard does not reach.
-            QVERIFY(choix->Boutons[dernier]->autoRaise());
-            QCOMPARE(choix->Boutons[dernier]->focusPolicy(), Qt::NoFocus);
-            // The glyph is the last icon's picture (group 40 of the test library).
-            QCOMPARE(argb(choix->Boutons[dernier]->icon().pixmap(32, 32).toImage()),
-                     motif(0xFF0000, 0x0000FF, false));
-            vue = choix->pos();
-            // Its own sizing border, four pixels wide, shows the cursor of the way it sizes.
-            const int l = choix->width() - 4, h = choix->height() - 4;
-            const QPoint bords[] = {{3, 3},     {l, 3},     {l, h},     {3, h},
-                                    {3, h / 2}, {l / 2, h}, {l, h / 2}, {l / 2, 3}};
-            const Qt::CursorShape f = Qt::SizeFDiagCursor, b = Qt::SizeBDiagCursor,
-                                  x = Qt::SizeHorCursor, y = Qt::SizeVerCursor;
-            const Qt::CursorShape formes[] = {f, b, f, b, x, y, x, y};
-            for (int i = 0; i < 8; ++i) {
-                QTest::mouseMove(choix, bords[i]);
-                QCOMPARE(choix->cursor().shape(), formes[i]);
-            }
-            QTest::mouseClick(choix->Boutons[dernier], Qt::LeftButton);
-            QVERIFY(!choix->isVisible());
-        });
-        d.Choisir->click();
-        G.ChoixIconeDlg = nullptr;
-        QCOMPARE(vue.x(), gauche);
-        if (gaucheAvant >= 0)
-            QCOMPARE(vue.y(), 40);
-        QCOMPARE(d.Numero->value(), dernier);
-        QVERIFY(banc.messages.isEmpty());
+        essai(douze, 800, -1, (800 - 586) / 2);
+        essai(dossier + u"/icones.dll"_s, 800, -1, 107);
+        essai(douze, 800, 150, 150);
+        // On a screen as wide as the program knows it, or of an unknown width.
+        essai(douze, 500, -1, 0);
+        essai(douze, 0, -1, 107);
     }
 
     // No icon to be had: the user is told why, and nothing is shown, asked or changed.
-    void sansIcone_data() {
-        QTest::addColumn<bool>("sauver"); // the save button; else the chooser's
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<QString>("message");
+    void sansIcone() {
+        // `sauver`: the save button; else the chooser's.
+        const auto essai = [this](bool sauver, const QString &source, int numero,
+                                  const QString &message) {
+            BancDialogues banc;
+            TConfigDlg &d = *banc.dlg;
+            d.Executable->setText(source);
+            d.Numero->setValue(numero);
+            banc.fichier = rep_.filePath(u"icone.bmp"_s);
+            bool ouvert = false;
+            quandModal([&ouvert](QWidget *modal) { ouvert = modal != nullptr; });
+            (sauver ? d.SauverBMP : d.Choisir)->click();
+            QCOMPARE(banc.messages, QStringList{message});
+            QCOMPARE(d.Numero->value(), numero);
+            QCOMPARE(d.Executable->text(), source);
+            QVERIFY(banc.demandes.isEmpty());
+            QCoreApplication::processEvents();
+            QVERIFY(!ouvert);
+        };
         const QString introuvable = u"Fichier introuvable."_s;
         const QString aucune = u"Ce fichier ne contient pas d'icônes."_s;
-        const QString douze = donnees(u"groupes64.dll"_s), absent = donnees(u"absent.dll"_s);
-        const QString pasDe = u"Ce fichier n'a pas d'icône numéro %1 : rien n'a été enregistré."_s;
-        QTest::newRow("choisir: champ vide") << false << QString() << 5 << introuvable;
-        QTest::newRow("choisir: sans icône")
-            << false << donnees(u"sans-icone.dll"_s) << 5 << aucune;
-        QTest::newRow("sauver: numéro trop grand") << true << douze << 12 << pasDe.arg(12);
-        QTest::newRow("sauver: fichier absent") << true << absent << 0 << introuvable;
-        QTest::newRow("sauver: sans icône") << true << donnees(u"sans-icone.dll"_s) << 0 << aucune;
-    }
-
-    void sansIcone() {
-        QFETCH(bool, sauver);
-        QFETCH(QString, source);
-        QFETCH(int, numero);
-        QFETCH(QString, message);
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        d.Executable->setText(source);
-        d.Numero->setValue(numero);
-        banc.fichier = rep_.filePath(u"icone.bmp"_s);
-        bool ouvert = false;
-        quandModal([&ouvert](QWidget *modal) { ouvert = modal != nullptr; });
-        (sauver ? d.SauverBMP : d.Choisir)->click();
-        QCOMPARE(banc.messages, QStringList{message});
-        QCOMPARE(d.Numero->value(), numero);
-        QCOMPARE(d.Executable->text(), source);
-        QVERIFY(banc.demandes.isEmpty());
-        QCoreApplication::processEvents();
-        QVERIFY(!ouvert);
+        const QString sans = donnees(u"sans-icone.dll"_s);
+        essai(false, QString(), 5, introuvable);
+        essai(false, sans, 5, aucune);
+        essai(true, donnees(u"groupes64.dll"_s), 12,
+              u"Ce fichier n'a pas d'icône numéro 12 : rien n'a été enregistré."_s);
+        essai(true, donnees(u"absent.dll"_s), 0, introuvable);
+        essai(true, sans, 0, aucune);
     }
 
     void boutonsDetruitsApresLeClic() {
@@ -182,7 +163,6 @@ private Q_SLOTS:
             QTest::mouseClick(clique, Qt::LeftButton);
         });
         d.ChoisirClick();
-        QCOMPARE(d.Numero->value(), 0);
         // Shown again at once, before the old buttons are gone: only the new ones are there.
         // Escape closes it and changes nothing.
         d.Executable->setText(donnees(u"cinquante-sept.dll"_s));
@@ -202,7 +182,7 @@ private Q_SLOTS:
     }
 
     // The system's save dialog: its title, mode, folder and filter, which shows the bitmaps there,
-    // and no question before it replaces a file.
+    // and no question before it replaces a file; cancelled, nothing is written.
     void dialogueDEnregistrement() {
         QTemporaryDir rep;
         const QString cible = rep.filePath(u"x.bmp"_s);
@@ -213,7 +193,7 @@ private Q_SLOTS:
         BancDialogues banc;
         Fichiers::DefinirRepondeur({});
         banc.dlg->Executable->setText(rep.filePath(u"icones.dll"_s));
-        quandModal([](QWidget *) {}); // cancelled: nothing is written
+        quandModal([](QWidget *) {});
         banc.dlg->SauverBMP->click();
         QCOMPARE(QDir(rep.path()).entryList(QDir::Files),
                  QStringList({u"icones.dll"_s, u"x.bmp"_s}));
@@ -225,9 +205,7 @@ private Q_SLOTS:
             QCOMPARE(dialogue->acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(dialogue->selectedNameFilter(), u"Bitmap (*.bmp)"_s);
             QCOMPARE(dialogue->directory(), QDir(rep.path()));
-            auto *vue = dialogue->findChild<QListView *>(u"listView"_s);
-            QTRY_COMPARE(vue->model()->rowCount(vue->rootIndex()),
-                         1); // x.bmp, read in the background
+            QTRY_COMPARE(nomsVus(dialogue), QStringList{u"x.bmp"_s});
             auto *nom = dialogue->findChild<QLineEdit *>(u"fileNameEdit"_s);
             QCOMPARE(nom->text(), u"*.bmp"_s);
             nom->setText(cible);
@@ -241,51 +219,47 @@ private Q_SLOTS:
         QCOMPARE(ancien.read(2), QByteArray("BM"));
     }
 
-    // Saving icon 0 of the source under the name the user gives, which alone decides the format.
-    void sauver_data() {
-        QTest::addColumn<QString>("nom");          // empty: cancelled
-        QTest::addColumn<QByteArray>("signature"); // empty: nothing written
-        QTest::newRow("ICONE.bmp") << u"ICONE.bmp"_s << QByteArray("BM");
-        QTest::newRow("icone.ico") << u"icone.ico"_s << QByteArray("\0\0\1\0", 4);
-        QTest::newRow("icone.png: rien") << u"icone.png"_s << QByteArray();
-        QTest::newRow("annulé") << QString() << QByteArray();
-        QTest::newRow("dans un fichier: message") << u"fichier/a.bmp"_s << QByteArray();
-    }
-
+    // Saving icon 0 of the source under the name the user gives (empty: cancelled), which alone
+    // decides the format; `signature` empty: nothing written.
     void sauver() {
-        QFETCH(QString, nom);
-        QFETCH(QByteArray, signature);
-        QTemporaryDir rep, avant;
-        QFile fichier(rep.filePath(u"fichier"_s));
-        QVERIFY(fichier.open(QIODevice::WriteOnly));
-        BancDialogues banc;
-        TConfigDlg &d = *banc.dlg;
-        d.Executable->setText(donnees(u"groupes64.dll"_s));
-        // An opaque icon saved first must not show where the next one is transparent.
-        d.Numero->setValue(5);
-        banc.fichier = avant.filePath(u"opaque.bmp"_s);
-        d.SauverBMP->click();
-        d.Numero->setValue(0);
-        banc.fichier = nom.isEmpty() ? QString() : rep.filePath(nom);
-        d.SauverBMP->click();
-        QCOMPARE(banc.demandes.size(), 2);
-        const Fichiers::Demande &demande = banc.demandes.constLast();
-        QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
-        QCOMPARE(demande.titre, u"Sauver comme BMP"_s);
-        QCOMPARE(demande.nom, u"*.bmp"_s);
-        QCOMPARE(demande.filtres, QStringList({u"Bitmap (*.bmp)"_s, u"Icônes (*.ico)"_s}));
-        QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
-        const bool refuse = nom.startsWith(u"fichier/"_s);
-        QCOMPARE(banc.messages.size(), refuse ? 1 : 0);
-        QVERIFY(!refuse || banc.messages[0].contains(banc.fichier));
-        if (signature.isEmpty()) {
-            QCOMPARE(QDir(rep.path()).entryList(QDir::Files), QStringList{u"fichier"_s});
-            return;
-        }
-        QFile ecrit(banc.fichier);
-        QVERIFY(ecrit.open(QIODevice::ReadOnly));
-        QCOMPARE(ecrit.read(signature.size()), signature);
-        QCOMPARE(argb(iconImage(banc.fichier, 0)), motif(0x30C030, 0xC03030, true));
+        const auto essai = [](const QString &nom, const QByteArray &signature) {
+            QTemporaryDir rep, avant;
+            QFile fichier(rep.filePath(u"fichier"_s));
+            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            BancDialogues banc;
+            TConfigDlg &d = *banc.dlg;
+            d.Executable->setText(donnees(u"groupes64.dll"_s));
+            // An opaque icon saved first must not show where the next one is transparent.
+            d.Numero->setValue(5);
+            banc.fichier = avant.filePath(u"opaque.bmp"_s);
+            d.SauverBMP->click();
+            d.Numero->setValue(0);
+            banc.fichier = nom.isEmpty() ? QString() : rep.filePath(nom);
+            d.SauverBMP->click();
+            QCOMPARE(banc.demandes.size(), 2);
+            const Fichiers::Demande &demande = banc.demandes.constLast();
+            QCOMPARE(demande.genre, Fichiers::Demande::Genre::Enregistrer);
+            QCOMPARE(demande.titre, u"Sauver comme BMP"_s);
+            QCOMPARE(demande.nom, u"*.bmp"_s);
+            QCOMPARE(demande.filtres, QStringList({u"Bitmap (*.bmp)"_s, u"Icônes (*.ico)"_s}));
+            QCOMPARE(demande.repertoire, QStringLiteral(DONNEES_ICONES "/"));
+            // A name inside a plain file is refused with a message.
+            const bool refuse = nom.startsWith(u"fichier/"_s);
+            QCOMPARE(banc.messages.size(), refuse ? 1 : 0);
+            QVERIFY(!refuse || banc.messages[0].contains(banc.fichier));
+            if (signature.isEmpty()) {
+                QCOMPARE(QDir(rep.path()).entryList(QDir::Files), QStringList{u"fichier"_s});
+                return;
+            }
+            QFile ecrit(banc.fichier);
+            QVERIFY(ecrit.open(QIODevice::ReadOnly));
+            QCOMPARE(ecrit.read(signature.size()), signature);
+            QCOMPARE(argb(iconImage(banc.fichier, 0)), motif(0x30C030, 0xC03030, true));
+        };
+        essai(u"ICONE.bmp"_s, "BM");
+        essai(u"icone.ico"_s, QByteArray("\0\0\1\0", 4));
+        for (const QString &rien : {u"icone.png"_s, QString(), u"fichier/a.bmp"_s})
+            essai(rien, {});
     }
 };
 
