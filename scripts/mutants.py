@@ -128,6 +128,7 @@ class Plan:
             exes = {Path(a).resolve() for a in t.get("command", []) if a.startswith(str(build))}
             # Handed the build directory itself, a test installs and runs the real program.
             if build.resolve() in exes:
+                exes.discard(build.resolve())
                 exes.add((build / "tressola").resolve())
             self.tests.append((t["name"], exes))
         self.exes = dict(self.tests)
