@@ -11,13 +11,14 @@ export TRESSOLA_TEMOIN="$rep/temoin.out" tab="$rep/tab"$'\t'"x.txt" oblique="$re
 touch "$rep/Mes documents/lettre.txt" "$tab" "$oblique"
 demarrer '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin"
-# A drag of ${@:3} released at ($1, $2), Shift held with MAJ=1; what the source was told: $action.
+# A drag of ${@:3} released at ($1, $2), by way of $PAR ("x y") if set, Shift held with MAJ=1;
+# what the source was told: $action.
 deposer() {
   "$glisseur" 20 20 "${@:3}" > "$rep/action" &
   pids+=($!)
   attendre xdotool search --onlyvisible --name '^glisseur$' >/dev/null || echouer "no drag source"
   [ "${MAJ:-0}" = 1 ] && xdotool keydown shift
-  glisser 60 60 "$1" "$2"
+  glisser 60 60 ${PAR:-} "$1" "$2"
   [ "${MAJ:-0}" = 1 ] && xdotool keyup shift
   attendre test -s "$rep/action" || echouer "the drag never ended"
   action=$(cat "$rep/action")
@@ -36,9 +37,9 @@ for l in '0LigCom="/usr/bin/xmessage"' 0Hint=Xmessage 0WDir=/usr/bin/; do
   attendre grep -qxF "$l" "$ini" || echouer "no $l from the program dropped on the blank button (told $action)"
 done
 # 2. A file dropped on a filled button, Shift held, is opened by its program, its name one argument
-#    as it stands; the source is told it was copied.
+#    as it stands; the source is told it was copied, even when the drag crossed a gap first.
 for f in "$rep/Mes documents/lettre.txt" "$tab" "$oblique"; do
-  MAJ=1 deposer 370 442 "$f"
+  MAJ=1 PAR="346 442" deposer 370 442 "$f"
   attendre test -f "$TRESSOLA_TEMOIN" || echouer "the button's program did not start for $f (source told $action)"
   [ "$(tr '\0' '\n' < "$TRESSOLA_TEMOIN" | tail -n +2)" = "$f" ] || echouer "got: $(cat -v "$TRESSOLA_TEMOIN")"
   [ "$action" = copy ] || echouer "the source was told '$action' for $f"

@@ -28,6 +28,12 @@ cp "$ini" "$rep/avant.INI"
 xrandr --delmonitor DROITE >/dev/null
 attendre_geometrie "1187 300 93 65" "the bar moved onto GAUCHE"
 attendre_geometrie "1187 207 46 93" "the drawer followed"
+# A move that comes late, as the window manager's may, is undone all the same; then the bar idles.
+xdotool windowmove "$barre" 1250 300
+attendre_geometrie "1187 300 93 65" "the bar brought back after a late move"
+ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+avant=$(ticks) && sleep 1
+[ $(($(ticks) - avant)) -lt 20 ] || echouer "the bar kept a processor busy while idle"
 # Back to the saved place, which is on no monitor now: the same place on GAUCHE.
 xdotool windowmove --sync "$barre" 300 400
 xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+r

@@ -69,12 +69,15 @@ au_dessus() {
 }
 # A click of mouse button $3 (1 by default) at ($1, $2).
 cliquer() { xdotool mousemove "$1" "$2" sleep 0.05 click --delay 1 "${3:-1}"; }
-# Drags with the mouse from ($1, $2) to ($3, $4) the way a person does: press, a few steps,
-# release. Without the pauses the window system loses the drop.
+# Drags with the mouse from ($1, $2) to ($3, $4), and on to ($5, $6)... if given, the way a person
+# does: press, a few steps, release. Without the pauses the window system loses the drop.
 glisser() {
   xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15
-  for i in 1 2 3 4 5; do
-    xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03
+  while [ $# -ge 4 ]; do
+    for i in 1 2 3 4 5; do
+      xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03
+    done
+    shift 2
   done
   xdotool sleep 0.1 mouseup 1
 }
