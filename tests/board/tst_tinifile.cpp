@@ -103,6 +103,7 @@ private Q_SLOTS:
         QTest::newRow("lone quote") << "\""_ba << u"\""_s << d;
         QTest::newRow("equals inside") << "a=b=c"_ba << u"a=b=c"_s << d;
         // An undefined byte becomes the control character of the same value.
+        QTest::newRow("euro sign alone") << "\x80"_ba << u"€"_s << d;
         QTest::newRow("windows-1252")
             << "Caf\xE9 \x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
                "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\x9F"_ba
@@ -154,10 +155,11 @@ private Q_SLOTS:
             << "[A]\nx=1"_ba << u"w,A,y,2|w,B,y,2"_s << "[A]\nx=1\ny=2\n[B]\ny=2"_ba;
         QTest::newRow("stray CR ends the file")
             << "[A]\nx=1\r"_ba << u"w,A,y,2"_s << "[A]\nx=1\r\ny=2"_ba;
-        QTest::newRow("dominant ending")
-            << "[A]\r\nx=1\r\ny=1\n"_ba << u"w,A,z,2"_s << "[A]\r\nx=1\r\ny=1\nz=2\r\n"_ba;
-        QTest::newRow("erase") << "; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C]\n"_ba << u"e,b"_s
-                               << "; top\n[A]\nx=1\n\n[C]\n"_ba;
+        QTest::newRow("dominant ending, the lines above the sections too")
+            << "; top\r\n\r\n[A]\nx=1\r\ny=1\n"_ba << u"w,A,z,2"_s
+            << "; top\r\n\r\n[A]\nx=1\r\ny=1\nz=2\r\n"_ba;
+        QTest::newRow("erase") << "; top\n[A]\nx=1\n\n[B]\ny=2\n; b\n[C] ; c=1\n"_ba << u"e,b"_s
+                               << "; top\n[A]\nx=1\n\n[C] ; c=1\n"_ba;
         QTest::newRow("replace section")
             << "[MAIN]\n0IsBmp=0\nNombre=1\n[B]\ny=2\n"_ba << u"r,main,0LigCom=a; Nombre =1"_s
             << "[B]\ny=2\n[main]\n0LigCom=a\nNombre=1\n"_ba;
