@@ -249,6 +249,9 @@ private Q_SLOTS:
                 const auto combinaison = QKeyCombination::fromCombined(touche);
                 if (touche == 0)
                     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+                else if (combinaison.key() == Qt::Key_BracketLeft)
+                    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_BracketLeft, '\x1b',
+                                        combinaison.keyboardModifiers());
                 else
                     QTest::keyClick(w, combinaison.key(), combinaison.keyboardModifiers());
                 if (d.isVisible())
@@ -272,8 +275,11 @@ private Q_SLOTS:
         essai(l, vides, g, ret, ok, valeurs(g, _, _, _));
         essai(l, vides, g, 0, ok, rempli);
         essai(l, vides, u"x"_s, Qt::Key_Escape, QDialog::Rejected, valeurs(u"x"_s, _, _, _));
-        // An Escape that the Cancel button does not take reaches the form, which presses OK.
-        essai(l, vides, _, (Qt::ShiftModifier | Qt::Key_Escape).toCombined(), ok, vides);
+        // An Escape that the Cancel button does not take, or the escape character typed by
+        // Ctrl+[, reaches the form, which presses OK.
+        for (const auto autreEchap :
+             {Qt::ShiftModifier | Qt::Key_Escape, Qt::ControlModifier | Qt::Key_BracketLeft})
+            essai(l, vides, _, autreEchap.toCombined(), ok, vides);
         // Clear empties everything, with no way back, and leaves the dialog open.
         essai(effacer, valeurs(g, u"/home/moi/"_s, u"Éditeur"_s, g, u"3"_s, u"2"_s), _,
               Qt::Key_Space, -1, vides);
