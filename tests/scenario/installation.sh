@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a temporary root; the installed binary, run by a user who cannot write
 # there, keeps its board in the user's configuration folder, opens the installed help and writes
-# nothing under the prefix; a board file put beside the installed binary is the one used.
+# nothing under the prefix; a board file put beside the installed binary is the one used; a copy
+# in a folder the user cannot write keeps its board in the configuration folder too.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme ""
@@ -61,4 +62,11 @@ pid=$!
 attendre fenetre Tressola >/dev/null || echouer "the bar never showed on the board beside it"
 attendre grep -qx '\[SECTION0\]' "$prefixe/bin/TRESSOLA.INI" || echouer "the board beside the binary was not used"
 [ ! -e "$maison/.config/tressola/TRESSOLA.INI" ] || echouer "a second board was made"
+# 4. A copy outside any installation, in a folder the user cannot write, started from one the user
+#    can: its board goes to the user's configuration folder too.
+kill $pid && wait $pid 2>/dev/null
+mkdir "$tmp/portable" && cp "$prefixe/bin/tressola" "$tmp/portable/" && rm -rf "$maison/.config"
+(cd "$maison" && exec "${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$tmp/portable/tressola") &
+pid=$!
+attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "a copy in a closed folder has no board"
 echo "scenario installation: ok"
