@@ -108,6 +108,11 @@ private Q_SLOTS:
                 QCOMPARE(w->pos(), rect.x() < 0 ? w->pos() : QPoint(e(rect.x()), e(rect.y())));
                 QCOMPARE(w->width(), rect.width() ? e(rect.width()) : w->width());
                 QCOMPARE(w->height(), rect.height() ? e(rect.height()) : w->height());
+                // A label without a width shows all of its text.
+                if (auto *l = qobject_cast<QLabel *>(w); l && !rect.width())
+                    QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(
+                                               QString(l->text()).remove(u'&')),
+                             qPrintable(qui));
             }
             QCOMPARE(allure(w), police);
             QCOMPARE(w->toolTip(), bulle);
