@@ -68,11 +68,15 @@ bool memeImage(const QImage &a, const QImage &b, int tolerance) {
 const struct {
     const char *nom;
     std::function<bool(const QImage &, const QString &, QString *)> sauver;
-    qint64 taille; // of the whole file
-    int tolerance; // of Qt's reader of the format, which may premultiply and round
+    qint64 taille;     // of the whole file
+    int tolerance;     // of Qt's reader of the format, which may premultiply and round
+    QByteArray entete; // the file's first fields: its sizes and reserved fields among them
 } formats[] = {
-    {"bmp", saveIconAsBmp, 14 + 124 + 32 * 32 * 4, 0},
-    {"ico", saveIconAsIco, 6 + 16 + 40 + 32 * 32 * 4 + 32 * 4, 1},
+    {"bmp", saveIconAsBmp, 14 + 124 + 32 * 32 * 4, 0,
+     "BM" + u32(14 + 124 + 32 * 32 * 4) + u32(0) + u32(14 + 124) + u32(124)},
+    {"ico", saveIconAsIco, 6 + 16 + 40 + 32 * 32 * 4 + 32 * 4, 1,
+     u16(0) + u16(1) + u16(1) + QByteArray("\x20\x20\0\0", 4) + u16(1) + u16(32) +
+         u32(40 + 32 * 32 * 4 + 32 * 4) + u32(6 + 16) + u32(40)},
 };
 
 const QRgb rouge = 0xFFFF0000;
@@ -529,6 +533,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(QFileInfo(ancien).size(), f.taille);
+        QCOMPARE(lireTout(ancien).first(f.entete.size()), f.entete);
         QImageReader lecteur(ancien, f.nom);
         QCOMPARE(lecteur.imageCount(), 1);
         const QImage lue = lecteur.read().convertToFormat(QImage::Format_ARGB32);
