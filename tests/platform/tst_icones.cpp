@@ -274,9 +274,11 @@ private Q_SLOTS:
         };
 
         ajoute("icône d'une image", "a.ico", ico1, monochrome);
-        ajoute("icône de plusieurs tailles et profondeurs", "a.ico",
-               lireTout(donneesIcones(QStringLiteral("plusieurs-tailles.ico"))),
+        const QByteArray plusieurs = lireTout(donneesIcones(u"plusieurs-tailles.ico"_s));
+        ajoute("icône de plusieurs tailles et profondeurs", "a.ico", plusieurs,
                motif(0xC00000, 0x00C000, true));
+        ajoute("icône: deux entrées annoncées sur cinq", "a.ico",
+               QByteArray(plusieurs).replace(4, 2, u16(2)), motif(0x333333, 0x444444, false));
         ajoute("icône: curseur", "a.ico", modifie(2, u16(2)), {});
         ajoute("icône: 65535 entrées, une présente", "a.ico", modifie(4, u16(0xFFFF)), {});
         ajoute("icône: image hors du fichier", "a.ico", modifie(18, u32(0xFFFFFFF0)), {});
@@ -393,6 +395,7 @@ private Q_SLOTS:
             QTest::newRow(nom) << a << nombre << intacte;
         };
         // One row for each check of the library's structures that the reader makes.
+        ligne("signature MZ effacée", 0, false, [](PlanPE &p) { p.ecrire(0, u16(0)); });
         ligne("signature PE effacée", 0, false, [](PlanPE &p) { p.ecrire(p.pe(), u32(0)); });
         ligne("en-tête optionnel inconnu", 0, false,
               [](PlanPE &p) { p.ecrire(p.optionnel(), u16(0x999)); });
