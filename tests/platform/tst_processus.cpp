@@ -139,7 +139,9 @@ private Q_SLOTS:
             return std::all_of(attendu.cbegin(), attendu.cend(),
                                [&](const QString &a) { return etat.contains(a); });
         };
-        QTRY_VERIFY2_WITH_TIMEOUT(vu(), qPrintable(etatDesFenetres()), 6000);
+        // A loaded machine may take seconds to show the window and the window manager's answer;
+        // the watch itself gives up five seconds after the start.
+        QTRY_VERIFY2_WITH_TIMEOUT(vu(), qPrintable(etatDesFenetres()), 15000);
     }
 
     void reveler_data() {
