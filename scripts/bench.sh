@@ -7,7 +7,7 @@ for b in build-bench/bench/bench_*; do
   [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   if [ -z "${DISPLAY:-}" ]; then
-    tests/support/avec-ecran.sh "$b"
+    scripts/avec-ecran.sh "$b"
   else
     "$b"
   fi

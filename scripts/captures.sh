@@ -11,7 +11,7 @@ theme=/usr/share/icons/Tango/scalable
 [ -d "$theme" ] || { echo "captures.sh: the Tango icon theme is missing (scripts/install-deps.sh)" >&2; exit 1; }
 for echelle in 1 2; do
   TRESSOLA_SANS_PLATEAU=1 TRESSOLA_ECRAN="$((640 * echelle))x$((400 * echelle))x24" QT_SCALE_FACTOR=$echelle \
-    "$racine/tests/support/avec-ecran.sh" bash -c '
+    "$racine/scripts/avec-ecran.sh" bash -c '
     set -euo pipefail
     binaire=$1 theme=$2 e=$3 sortie=$4
     rep=$(mktemp -d)
