@@ -13,9 +13,3 @@ int GaucheBoutonIcone(int index) {
 int LargeurChoixIcone(int nombre) {
     return nombre * 48 + 10;
 }
-
-int GaucheChoixIcone(int gauche, int largeur, int largeurEcran) {
-    if (gauche + largeur >= largeurEcran)
-        gauche = largeurEcran - largeur;
-    return std::max(gauche, 0);
-}

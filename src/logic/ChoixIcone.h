@@ -16,7 +16,3 @@ int GaucheBoutonIcone(int index);
 
 // Width of the chooser that shows `nombre` icons.
 int LargeurChoixIcone(int nombre);
-
-// Left edge of the chooser: one whose right edge would reach or pass the screen's is moved so
-// that it ends there, and one wider than the screen starts at its left edge.
-int GaucheChoixIcone(int gauche, int largeur, int largeurEcran);
