@@ -1,15 +1,10 @@
-#include "barre/TBitBtn.h"
-#include "board/Boutons.h"
 #include "board/TIniFile.h"
 #include "board/Tableau.h"
 #include "platform/AideIcones.h"
 #include "support/Banc.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QStyle>
-#include <QTest>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -27,24 +22,25 @@ QByteArray tableauDe(int nombre) {
 
 class TestDemarrage : public QObject {
     Q_OBJECT
+    std::optional<Banc> banc;
 private Q_SLOTS:
+    void init() { banc.emplace(); }
+    void cleanup() { banc.reset(); }
+
     // Settings keep their low byte only. The main bar's paint applies the stay-on-top setting.
     void reglagesLus() {
-        Banc banc;
-        banc.ecrire("[TRESSOLA]\nOrientation=256\nPosition=-1\nStayOnTop=2\n" + tableauDe(1));
-        TBarreDlg *barre = banc.demarrer();
-        QCOMPARE(int(G.Orientation), 0);
-        QCOMPARE(int(G.Position), 255);
-        QVERIFY(G.StayOnTop);
+        TBarreDlg *barre = banc->demarrer(
+            "[TRESSOLA]\nOrientation=256\nPosition=-1\nStayOnTop=2\n" + tableauDe(1));
+        QCOMPARE(std::tuple(int(G.Orientation), int(G.Position), G.StayOnTop),
+                 std::tuple(0, 255, true));
         QVERIFY(barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         G.StayOnTop = false;
         barre->repaint();
         QTRY_VERIFY(!barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
-    // Each slot as command|drawer section|icon, whatever MAIN's count says (damaged counts are
-    // read as a drawer's, tried in the drawer tests). These boards have no settings: the bar takes
-    // the top left corner, and none are written.
+    // Each slot as command|drawer section|icon, whatever MAIN's count says. These boards have no
+    // settings: the bar takes the top left corner, and none are written.
     void boutonsLus_data() {
         QTest::addColumn<QByteArray>("tableau");
         QTest::addColumn<QStringList>("creneaux");
@@ -52,15 +48,10 @@ private Q_SLOTS:
         for (int i = 0; i < 12; ++i)
             douze.append(u"prog%1|SECTION%1|-1"_qs.arg(i));
         QTest::newRow("douze") << tableauDe(12) << douze;
-        QTest::newRow("nombre trop grand")
-            << QByteArray("[MAIN]\n0LigCom=a\n1LigCom=b\n2Hint=c\nNombre=5000000\n")
-            << QStringList{u"a||-1"_qs, u"b||-1"_qs, u"||-1"_qs};
         // A damaged count: the buttons whose keys are there, never fewer, never more.
-        const QByteArray deux = "[MAIN]\n0LigCom=a\n0NomSection=SECTION0\n3Icon=2\n";
-        const QStringList deuxLus{u"a|SECTION0|-1"_qs, u"||2"_qs};
-        QTest::newRow("nombre absent") << deux << deuxLus;
-        QTest::newRow("nombre illisible") << deux + "Nombre=2x\n" << deuxLus;
-        QTest::newRow("nombre négatif") << deux + "Nombre=-1\n" << deuxLus;
+        QTest::newRow("nombre négatif")
+            << QByteArray("[MAIN]\n0LigCom=a\n0NomSection=SECTION0\n3Icon=2\nNombre=-1\n")
+            << QStringList{u"a|SECTION0|-1"_qs, u"||2"_qs};
         // Read as any key is: any case, the first of a name, blanks and quotes off, Windows-1252.
         QTest::newRow("clés en vrac")
             << QByteArray("[MAIN]\n 0ligcom = 'caf\xE9' \n0LigCom=b\n00Icon=5\n0ICON=\"3\"\n"
@@ -68,8 +59,7 @@ private Q_SLOTS:
             << QStringList{u"café|SECTION0|3"_qs};
         QTest::newRow("une clé d'indice haut")
             << QByteArray("[MAIN]\n1500Hint=x\nNombre=2000000000\n") << QStringList{u"||-1"_qs};
-        // A slot never shares a section, nor names MAIN or TRESSOLA: it gets a fresh one, and
-        // MAIN is written with it.
+        // A slot never shares a section nor names MAIN or TRESSOLA: a fresh one, written to MAIN.
         QTest::newRow("sections partagées")
             << QByteArray("[MAIN]\n0NomSection=main\n1NomSection=SECTION1\n2NomSection=section1\n"
                           "3NomSection=Tressola\nNombre=4\n[SECTION1]\n0LigCom=z\nNombre=1\n")
@@ -79,9 +69,7 @@ private Q_SLOTS:
     void boutonsLus() {
         QFETCH(QByteArray, tableau);
         QFETCH(QStringList, creneaux);
-        Banc banc;
-        banc.ecrire(tableau);
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre = banc->demarrer(tableau);
         QStringList vus;
         TBoutonTiroir *t = barre->ListeTiroirs;
         PourChaque(barre->Liste, [&](TBoutonAppli *r) {
@@ -90,76 +78,65 @@ private Q_SLOTS:
         });
         QCOMPARE(vus, creneaux);
         QCOMPARE(Longueur(barre->ListeTiroirs), creneaux.size());
-        const TIniFile ini(banc.tableau());
+        const TIniFile ini(banc->tableau());
         for (int i = 0; i < creneaux.size(); ++i) {
             const QString surDisque = ini.ReadString(u"MAIN"_qs, u"%1NomSection"_qs.arg(i), {});
             QVERIFY(surDisque.isEmpty() || surDisque == creneaux[i].section(u'|', 1, 1));
         }
         QCOMPARE(int(G.Position), 0);
-        QVERIFY(!TIniFile(banc.tableau()).SectionExists(u"TRESSOLA"_qs));
+        QVERIFY(!ini.SectionExists(u"TRESSOLA"_qs));
     }
 
     // Past a thousand buttons the bar shows the first thousand; the others stay in its section.
     void milleBoutonsAuPlus() {
-        Banc banc;
         QByteArray t = "[MAIN]\nNombre=-1\n";
         for (int i = 0; i < 1002; ++i)
             t += QByteArray::number(i) + "LigCom=p" + QByteArray::number(i) + "\n";
-        banc.ecrire(t);
-        G.FichierTableau = banc.tableau();
+        banc->ecrire(t);
+        G.FichierTableau = banc->tableau();
         ListesBarre l = LireBoutons(u"MAIN"_qs, false);
         QCOMPARE(Longueur(l.Liste), 1000);
         EcrireBoutons(u"MAIN"_qs, l.Liste, nullptr, l.Reste);
         DetruireListe(l.Liste);
-        const TIniFile ini(banc.tableau());
+        const TIniFile ini(banc->tableau());
         QCOMPARE(ini.ReadInteger(u"MAIN"_qs, u"Nombre"_qs, 0), 1000);
         QCOMPARE(ini.ReadString(u"MAIN"_qs, u"1001LigCom"_qs, {}), u"p1001"_qs);
     }
 
     // Closing the main bar writes every drawer bar too, open or hidden.
     void fermetureSauveToutesLesBarres() {
-        Banc banc;
-        banc.ecrire(tableauDe(2) + "[SECTION0]\n0LigCom=x\nNombre=1\n"
-                                   "[SECTION1]\n0LigCom=y\n1LigCom=z\nNombre=2\n");
-        TBarreDlg *barre = banc.demarrer();
+        TBarreDlg *barre =
+            banc->demarrer(tableauDe(2) + "[SECTION0]\n0LigCom=x\nNombre=1\n"
+                                          "[SECTION1]\n0LigCom=y\n1LigCom=z\nNombre=2\n");
         TBoutonTiroir *t0 = barre->ListeTiroirs;
         TBoutonTiroir *t1 = t0->Suivant;
-        for (TBoutonTiroir *t : {t1, t0}) {
-            G.TiroirEnCours = t;
-            TBarreDlg::Creer(t->Barre);
-        }
-        t0->Barre->hide();
+        cliquer(barre, t1);
+        cliquer(barre, t0)->hide();
         t0->Barre->Liste->Hint = u"caché"_qs;
         t1->Barre->Liste->Hint = u"ouvert"_qs;
         barre->close();
-        const TIniFile ini(banc.tableau());
+        const TIniFile ini(banc->tableau());
         QCOMPARE(ini.ReadString(u"SECTION0"_qs, u"0Hint"_qs, {}), u"caché"_qs);
         QCOMPARE(ini.ReadString(u"SECTION1"_qs, u"0Hint"_qs, {}), u"ouvert"_qs);
-        QVERIFY(banc.messages.isEmpty());
+        QVERIFY(banc->messages.isEmpty());
     }
 
-    // A board that is no regular file: the start neither hangs nor reads it, says so, shows the
-    // bar's slot from memory, and quitting writes nothing over it. The board's own tests try each
-    // kind of unreadable file, the first-start scenario the real program's start and quit.
+    // A board that is no regular file: the start neither hangs nor reads it, says so, and shows
+    // the bar's slot from memory, which can be closed.
     void tableauIllisible() {
-        Banc banc;
-        QCOMPARE(mkfifo(QFile::encodeName(banc.tableau()).constData(), 0644), 0);
-        TBarreDlg *barre = banc.demarrer();
+        QCOMPARE(mkfifo(QFile::encodeName(banc->tableau()).constData(), 0644), 0);
+        TBarreDlg *barre = banc->demarrer();
         const QString message =
             u"Impossible de lire le fichier %1 (ce n'est pas un fichier ordinaire). Il est laissé "
-            "tel quel : les changements ne seront pas enregistrés."_qs.arg(banc.tableau());
-        QCOMPARE(banc.messages, QStringList{message});
+            "tel quel : les changements ne seront pas enregistrés."_qs.arg(banc->tableau());
+        QCOMPARE(banc->messages, QStringList{message});
         QVERIFY(barre->isVisible());
         QCOMPARE(Longueur(barre->Liste), 1);
         barre->close();
-        QCOMPARE(banc.messages, QStringList(2, message));
-        QVERIFY(!QFileInfo(banc.tableau()).isFile()); // still the FIFO
     }
 
-    // A button's glyph: blank without an icon number, the question mark when the file holds no
-    // such icon, the icon itself otherwise. The rows at scale 2 run with QT_SCALE_FACTOR=2: the bar
-    // keeps its sizes in pixels, and its glyphs are drawn with two device pixels per pixel from
-    // the icon's pictures for that size.
+    // A glyph: blank without an icon number, the question mark when the file lacks the icon, else
+    // the icon; at QT_SCALE_FACTOR=2, two device pixels per pixel from the pictures for that size.
     void glyphes_data() {
         QTest::addColumn<int>("echelle");
         QTest::addColumn<QString>("nom"); // empty: the drawing below
@@ -190,19 +167,17 @@ private Q_SLOTS:
         QFETCH(QImage, attendu);
         if (qApp->devicePixelRatio() != echelle)
             QSKIP("for a run at the other scale");
-        Banc banc;
         if (nom.isEmpty()) {
             // A line one device pixel wide along the left edge.
-            nom = banc.rep.filePath(u"trait.svg"_qs);
+            nom = banc->rep.filePath(u"trait.svg"_qs);
             QVERIFY(ecrireTout(nom,
                                "<svg xmlns='http://www.w3.org/2000/svg' width='32' height='32' "
                                "viewBox='0 0 64 64'><rect width='64' height='64' fill='white'/>"
                                "<rect width='1' height='64' fill='black'/></svg>"));
         }
-        banc.ecrire("[MAIN]\n0Name=" + nom.toUtf8() + "\n0Icon=" + QByteArray::number(icone) +
-                    "\n0NomSection=S\nNombre=1\n[S]\nNombre=1\n");
-        TBarreDlg *barre = banc.demarrer();
-        QCOMPARE(barre->size(), QSize(46, 65));
+        TBarreDlg *barre = banc->demarrer("[MAIN]\n0Name=" + nom.toUtf8() +
+                                          "\n0Icon=" + QByteArray::number(icone) +
+                                          "\n0NomSection=S\nNombre=1\n[S]\nNombre=1\n");
         QCOMPARE(barre->Liste->Bouton->size(), QSize(44, 44));
         const QIcon vu = barre->Liste->Bouton->icon();
         QCOMPARE(vu.isNull(), attendu.isNull());

@@ -1,10 +1,6 @@
-#include "barre/TBitBtn.h"
-#include "board/Boutons.h"
 #include "support/Banc.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTest>
 
 // Launching from buttons with a real program of the tests, which records its working directory
 // and its arguments.
@@ -16,14 +12,8 @@ class TestLancement : public QObject {
     QString programme_; // the program, in a folder whose name holds a space
     QString dossier_;   // a working directory
     QString depart_;    // the process's directory before the tests
-
-    // A bar of one button that starts the program, focused.
-    TBarreDlg *barreAvec(Banc &banc) {
-        banc.ecrire("[MAIN]\n0LigCom=" + programme_.toUtf8() + "\nNombre=1\n");
-        TBarreDlg *barre = banc.demarrer();
-        barre->Liste->Bouton->setFocus();
-        return barre;
-    }
+    std::optional<Banc> banc;
+    TBarreDlg *barre = nullptr;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -36,15 +26,18 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), programme_));
         QFile::setPermissions(programme_, QFile::permissions(programme_) | QFile::ExeOwner);
         dossier_ = rep_.filePath(u"travail"_qs);
-        QVERIFY(ecrireTout(rep_.filePath(u"lisez-moi.txt"_qs), {}));
     }
-    void init() { QDir::setCurrent(depart_); }
+    // Each test starts on a bar of one button that starts the program, focused.
+    void init() {
+        QDir::setCurrent(depart_);
+        barre = banc.emplace().demarrer("[MAIN]\n0LigCom=" + programme_.toUtf8() + "\nNombre=1\n");
+        barre->Liste->Bouton->setFocus();
+    }
+    void cleanup() { banc.reset(); }
 
     // A plain click on a button is a drag released where it started: a launch. With Shift or
     // Ctrl the press only focuses the button.
     void clicSurUnBouton() {
-        Banc banc;
-        TBarreDlg *barre = barreAvec(banc);
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton);
         QCOMPARE(lireTemoin(temoin_).size(), 1);
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton, Qt::ShiftModifier);
@@ -52,9 +45,8 @@ private Q_SLOTS:
     }
 
     // A launch from a drawer hides it when drawers close by themselves, even after the
-    // working-directory message; the program then starts where the process stands. A launch
-    // from the main bar hides no bar, itself included, and starts in its button's directory, typed
-    // with or without its trailing separator.
+    // working-directory message, and starts where the process stands. One from the main bar hides
+    // no bar and starts in its button's directory, with or without its trailing separator.
     void tiroirsAutomatiques_data() {
         QTest::addColumn<bool>("automatiques");
         QTest::newRow("oui") << true;
@@ -62,24 +54,18 @@ private Q_SLOTS:
     }
     void tiroirsAutomatiques() {
         QFETCH(bool, automatiques);
-        Banc banc;
-        banc.ecrire("[TRESSOLA]\nFermetureAuto=" + QByteArray::number(automatiques) +
-                    "\n[MAIN]\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\n0LigCom=" +
-                    programme_.toUtf8() + "\n0WDir=/nulle/part/\nNombre=1\n");
-        TBarreDlg *barre = banc.demarrer();
-        TBoutonTiroir *t = barre->ListeTiroirs;
-        t->Bouton->setFocus();
-        barre->TiroirClick();
-        TBarreDlg *tiroir = t->Barre;
+        barre = banc.emplace().demarrer(
+            "[TRESSOLA]\nFermetureAuto=" + QByteArray::number(automatiques) +
+            "\n[MAIN]\n0NomSection=SECTION0\nNombre=1\n[SECTION0]\n0LigCom=" + programme_.toUtf8() +
+            "\n0WDir=/nulle/part/\nNombre=1\n");
+        TBarreDlg *tiroir = cliquer(barre, barre->ListeTiroirs);
         tiroir->Liste->Bouton->setFocus();
         tiroir->LancerClick();
         QCOMPARE(lireTemoin(temoin_), QStringList{depart_});
         QCOMPARE(tiroir->isVisible(), !automatiques);
-        QCOMPARE(banc.messages, QStringList{u"Mauvais répertoire de travail !"_qs});
-        if (automatiques) {
-            t->Bouton->setFocus();
-            barre->TiroirClick();
-        }
+        QCOMPARE(banc->messages, QStringList{u"Mauvais répertoire de travail !"_qs});
+        if (automatiques)
+            cliquer(barre, barre->ListeTiroirs);
         barre->Liste->LigCom = programme_;
         barre->Liste->WDir = automatiques ? dossier_ + u'/' : dossier_;
         barre->Liste->Bouton->setFocus();
@@ -100,7 +86,6 @@ private Q_SLOTS:
         QTest::newRow("arguments sans guillemets")
             << u"$R/mon dossier/témoin -x"_qs << introuvable.arg(u"$R/mon dossier/témoin -x"_qs);
         QTest::newRow("dossier déposé") << u"\"$R/travail\""_qs << inerte.arg(u"$R/travail"_qs);
-        QTest::newRow("document") << u"$R/lisez-moi.txt"_qs << inerte.arg(u"$R/lisez-moi.txt"_qs);
         QTest::newRow("introuvable par PATH")
             << u"\"absent-de-partout\" -x"_qs << introuvable.arg(u"absent-de-partout"_qs);
         QTest::newRow("bouton vide") << QString() << QString();
@@ -108,11 +93,9 @@ private Q_SLOTS:
     void echecSignale() {
         QFETCH(QString, ligCom);
         QFETCH(QString, message);
-        Banc banc;
-        TBarreDlg *barre = barreAvec(banc);
         barre->Liste->LigCom = ligCom.replace(u"$R"_qs, rep_.path());
         barre->LancerClick();
-        QCOMPARE(banc.messages.join(u'\n'), message.replace(u"$R"_qs, rep_.path()));
+        QCOMPARE(banc->messages.join(u'\n'), message.replace(u"$R"_qs, rep_.path()));
     }
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "barre/TBarreDlg.h"
+#include "barre/TBitBtn.h"
+#include "board/Boutons.h"
 #include "board/Globales.h"
 #include "dialogs/Messages.h"
 #include "dialogs/TAboutBox.h"
@@ -10,16 +12,10 @@
 #include "platform/Programme.h"
 #include "support/Fichiers.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 #include <stdexcept>
-
-// The end of the program, turned into an exception that a test can expect.
-struct FinDuProgramme : std::runtime_error {
-    int code;
-    explicit FinDuProgramme(int c) : std::runtime_error("fin du programme"), code(c) {}
-};
 
 // A bench for the bars: a temporary directory that stands for the executable's, clean globals,
 // and messages recorded instead of shown (questions answered by `reponse`).
@@ -39,7 +35,8 @@ struct Banc {
             messages.append(texte);
             return reponse;
         });
-        Messages::DefinirFin([](int code) { throw FinDuProgramme(code); });
+        // An end of the program fails the test instead of ending it.
+        Messages::DefinirFin([](int) { throw std::runtime_error("fin du programme"); });
         G.ChoixIconeDlg = &choix;
         G.ConfigDlg = &configuration;
         G.HintDlg = &hint;
@@ -55,12 +52,16 @@ struct Banc {
     QString tableau() const { return rep.filePath(QStringLiteral("TRESSOLA.INI")); }
     void ecrire(const QByteArray &contenu) const { QVERIFY(ecrireTout(tableau(), contenu)); }
     QByteArray lire() const { return lireTout(tableau()); }
-    TBarreDlg *demarrer() {
-        G.BarrePrincipaleCreee = false;
+    TBarreDlg *demarrer(const QByteArray &contenu = {}) {
+        if (!contenu.isEmpty())
+            ecrire(contenu);
         return TBarreDlg::Creer(G.BarreDlg);
     }
-    TBarreDlg *demarrer(const QByteArray &contenu) {
-        ecrire(contenu);
-        return demarrer();
-    }
 };
+
+// A click on a strip gives it the focus first, as the mouse does; the strip's drawer bar, if any.
+inline TBarreDlg *cliquer(TBarreDlg *barre, TBoutonTiroir *t) {
+    t->Bouton->setFocus();
+    barre->TiroirClick();
+    return t->Barre;
+}
