@@ -4,16 +4,18 @@
 #include "dialogs/DemandeFichier.h"
 #include "dialogs/Messages.h"
 #include "dialogs/TConfigDlg.h"
+#include "dialogs/TRadioGroup.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListView>
 #include <QPointer>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
-// A configuration dialog of its own for each test, with the messages and the file dialogs
-// answered by the test: `messages` records every text shown, `fichier` answers every file
-// dialog (empty for a cancel) and `demandes` records what each was asked.
+// A configuration dialog of its own: `messages` records every text shown, `fichier` answers every
+// file dialog (empty: cancelled) and `demandes` records what each was asked.
 struct BancDialogues {
     std::unique_ptr<TConfigDlg> dlg;
     QStringList messages;
@@ -40,6 +42,25 @@ struct BancDialogues {
         Fichiers::DefinirRepondeur({});
     }
 };
+
+// What the bar reads back from the dialog, in this order: command line, working directory,
+// tooltip, icon source, icon number and window at launch.
+inline QStringList valeurs(const TConfigDlg &d) {
+    return {d.LigneCommande->text(),
+            d.Repertoire->text(),
+            d.Infobulle->text(),
+            d.Executable->text(),
+            QString::number(d.Numero->value()),
+            QString::number(d.RadioGroup->ItemIndex())};
+}
+inline void remplir(TConfigDlg &d, const QStringList &v) {
+    d.LigneCommande->setText(v[0]);
+    d.Repertoire->setText(v[1]);
+    d.Infobulle->setText(v[2]);
+    d.Executable->setText(v[3]);
+    d.Numero->setValue(v[4].toInt());
+    d.RadioGroup->SetItemIndex(v[5].toInt());
+}
 
 // Runs `pendant` on the modal dialog once its modal run has started and it has the keyboard.
 // A check that fails inside leaves the dialog open: it is then closed, so that the test ends.

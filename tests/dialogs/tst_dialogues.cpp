@@ -2,18 +2,16 @@
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TChoixIconeDlg.h"
 #include "dialogs/THintDlg.h"
-#include "dialogs/TRadioGroup.h"
 #include "logic/Echelle.h"
 #include "platform/Navigateur.h"
 #include "platform/Programme.h"
+#include "support/Fichiers.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -21,45 +19,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What the bar reads back from the dialog, in this order: command line, working directory,
-// tooltip, icon source, icon number and window at launch.
 QStringList valeurs(const QString &ligne, const QString &repertoire, const QString &infobulle,
                     const QString &executable, const QString &numero = u"0"_s,
                     const QString &lancement = u"0"_s) {
     return {ligne, repertoire, infobulle, executable, numero, lancement};
 }
 
-QStringList valeurs(const TConfigDlg &d) {
-    return valeurs(d.LigneCommande->text(), d.Repertoire->text(), d.Infobulle->text(),
-                   d.Executable->text(), QString::number(d.Numero->value()),
-                   QString::number(d.RadioGroup->ItemIndex()));
-}
-
-void remplir(TConfigDlg &d, const QStringList &v) {
-    d.LigneCommande->setText(v[0]);
-    d.Repertoire->setText(v[1]);
-    d.Infobulle->setText(v[2]);
-    d.Executable->setText(v[3]);
-    d.Numero->setValue(v[4].toInt());
-    d.RadioGroup->SetItemIndex(v[5].toInt());
-}
-
-QString texte(QWidget *w) {
-    if (w->isWindow())
-        return w->windowTitle();
-    return w->property(w->inherits("QGroupBox") ? "title" : "text").toString();
-}
-
-// The dialog itself, or its control named by its text, its object name or its class; «>» before
-// a label's text names the field that the label's accelerator reaches.
+// The dialog itself, or its control named by its text (a window's or a group's title), its object
+// name or its class; «>» before a label's text names the field its accelerator reaches.
 QWidget *controle(QWidget *d, const QString &qui) {
     const QString nom = qui.startsWith(u'>') ? qui.mid(1) : qui;
-    QList<QWidget *> candidats{d};
-    candidats += d->findChildren<QWidget *>();
-    for (QWidget *w : candidats)
-        if (texte(w) == nom || w->objectName() == nom ||
-            QLatin1StringView(w->metaObject()->className()) == nom)
+    for (QWidget *w : QList<QWidget *>{d} + d->findChildren<QWidget *>()) {
+        const char *texte = w->isWindow() ? nullptr : w->inherits("QGroupBox") ? "title" : "text";
+        if ((texte ? w->property(texte).toString() : w->windowTitle()) == nom ||
+            w->objectName() == nom || QLatin1StringView(w->metaObject()->className()) == nom)
             return nom == qui ? w : qobject_cast<QLabel *>(w)->buddy();
+    }
     return nullptr;
 }
 
@@ -85,9 +60,9 @@ class TestDialogues : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Each dialog as it was designed: a control by its text, object name or class, its place
-    // and size at 120 pixels per inch (x < 0: placed by its group; 0: sized to its text), its
-    // font and its hint. The window's own place is on the screen.
+    // Each dialog as designed: a control by its text, object name or class, its place and size at
+    // 120 dpi (x < 0: placed by its group; 0: sized to its text), font and hint; a window's place
+    // is on the screen.
     void dessin() {
         BancDialogues banc;
         THintDlg hint;
@@ -181,9 +156,9 @@ private Q_SLOTS:
     }
 
     // The tooltip dialog starts in its text at every showing; what was typed stays for the caller.
-    // Escape does nothing; closing the window gives up. 0: a click on O&K.
+    // Escape does nothing; closing the window gives up.
     void hint() {
-        for (const int touche : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+        for (const Qt::Key touche : {Qt::Key_Return, Qt::Key_Escape}) {
             const bool resteOuvert = touche == Qt::Key_Escape;
             THintDlg hint;
             hint.show();
@@ -195,10 +170,7 @@ private Q_SLOTS:
                 QCOMPARE(QApplication::focusWidget(), hint.Texte);
                 QTest::keyClick(hint.Texte, Qt::Key_End);
                 QTest::keyClicks(hint.Texte, u" texte"_s);
-                if (touche == 0)
-                    QTest::mouseClick(hint.BitBtn1, Qt::LeftButton);
-                else
-                    QTest::keyClick(hint.Texte, Qt::Key(touche));
+                QTest::keyClick(hint.Texte, touche);
                 ouvert = hint.isVisible();
                 hint.close();
             });
@@ -213,19 +185,15 @@ private Q_SLOTS:
         QTemporaryDir rep;
         const QString page = rep.filePath(u"aide/configurer.html"_s);
         platform::simulerCheminProgramme(rep.filePath(u"tressola"_s));
-        QVERIFY(QDir().mkpath(rep.filePath(u"aide"_s)));
-        bool navigateur = false;
         QList<QUrl> ouverts;
         platform::definirOuvreurUrl([&](const QUrl &url) {
             ouverts.append(url);
-            return navigateur;
+            return ouverts.size() > 1;
         });
         BancDialogues banc;
         banc.dlg->HelpBtn->click();
-        QFile document(page);
-        QVERIFY(document.open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(rep.filePath(u"aide"_s)) && ecrireTout(page, {}));
         banc.dlg->HelpBtn->click();
-        navigateur = true;
         banc.dlg->HelpBtn->click();
         platform::simulerCheminProgramme({});
         platform::definirOuvreurUrl({});
@@ -235,8 +203,8 @@ private Q_SLOTS:
         QCOMPARE(ouverts, QList<QUrl>(2, QUrl::fromLocalFile(page)));
     }
 
-    // The user replaces the text of a control, then leaves it with a key (with its modifiers; 0:
-    // a click on OK) or closes the dialog from it; `resultat` -1: still open.
+    // The user replaces the text of a control, then leaves it with a key (with its modifiers) or
+    // closes the dialog from it; `resultat` -1: still open.
     void saisie() {
         const auto essai = [](int controle, const QStringList &avant, const QString &saisi,
                               int touche, int resultat, const QStringList &apres) {
@@ -245,16 +213,13 @@ private Q_SLOTS:
             remplir(d, avant);
             QWidget *w = std::array<QWidget *, 4>{d.LigneCommande, d.Repertoire, d.Numero,
                                                   d.EffacerBtn}[controle];
-            quandModal([&](QWidget *modal) {
-                QCOMPARE(modal, &d);
+            quandModal([&](QWidget *) {
                 w->setFocus();
                 QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(w, Qt::Key_Delete);
                 QTest::keyClicks(w, saisi);
                 const auto combinaison = QKeyCombination::fromCombined(touche);
-                if (touche == 0)
-                    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-                else if (combinaison.key() == Qt::Key_BracketLeft)
+                if (combinaison.key() == Qt::Key_BracketLeft)
                     QTest::sendKeyEvent(QTest::Click, w, Qt::Key_BracketLeft, '\x1b',
                                         combinaison.keyboardModifiers());
                 else
@@ -267,21 +232,18 @@ private Q_SLOTS:
         };
         const int l = 0, rep = 1, num = 2, effacer = 3;
         const QString g = u"/usr/bin/gedit"_s, _;
-        const QStringList vides = valeurs(_, _, _, _),
-                          rempli = valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g);
+        const QStringList vides = valeurs(_, _, _, _);
         const auto numero = [&_](const QString &n) { return valeurs(_, _, _, _, n); };
         const int tab = Qt::Key_Tab, ret = Qt::Key_Return, ok = QDialog::Accepted;
-        essai(l, vides, g, tab, -1, rempli);
+        essai(l, vides, g, tab, -1, valeurs(g, u"/usr/bin/"_s, u"Gedit"_s, g));
         // Nothing the user wrote is overwritten.
         essai(l, valeurs(_, u"c"_s, u"b"_s, u"a"_s), g, tab, -1,
               valeurs(g, u"c"_s, u"b"_s, u"a"_s));
         essai(rep, vides, u"/tmp"_s, tab, -1, valeurs(_, u"/tmp/"_s, _, _));
         // Enter accepts from inside the field, which is then not left.
         essai(l, vides, g, ret, ok, valeurs(g, _, _, _));
-        essai(l, vides, g, 0, ok, rempli);
         essai(l, vides, u"x"_s, Qt::Key_Escape, QDialog::Rejected, valeurs(u"x"_s, _, _, _));
-        // An Escape that the Cancel button does not take, or the escape character typed by
-        // Ctrl+[, reaches the form, which presses OK.
+        // An Escape that Cancel does not take, or the escape character of Ctrl+[, presses OK.
         for (const auto autreEchap :
              {Qt::ShiftModifier | Qt::Key_Escape, Qt::ControlModifier | Qt::Key_BracketLeft})
             essai(l, vides, _, autreEchap.toCombined(), ok, vides);
@@ -308,7 +270,6 @@ private Q_SLOTS:
             (icone ? d.Parcourir2 : d.Parcourir1)->click();
             QCOMPARE(banc.demandes.size(), 1);
             const Fichiers::Demande &demande = banc.demandes.constFirst();
-            QCOMPARE(demande.genre, Fichiers::Demande::Genre::Ouvrir);
             const QString programmes = u"Programmes (*)"_s, tout = u"Tout (*)"_s;
             const QStringList filtres =
                 icone ? QStringList{u"Fichiers contenant des icônes (*.exe *.dll *.ico *.bmp "
@@ -338,12 +299,10 @@ private Q_SLOTS:
                                  u"a.xpm"_s, u"b.desktop"_s, u"c.dll"_s, u"c.exe"_s};
         const QStringList programmes{u"prog"_s, u"script.sh"_s};
         QTemporaryDir dossier;
-        for (const QString &nom : icones + programmes + QStringList{u"notes.txt"_s}) {
-            QFile f(dossier.filePath(nom));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            if (programmes.contains(nom))
-                f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        }
+        for (const QString &nom : icones + programmes + QStringList{u"notes.txt"_s})
+            QVERIFY(ecrireTout(dossier.filePath(nom), {}));
+        for (const QString &nom : programmes)
+            QVERIFY(QFile(dossier.filePath(nom)).setPermissions(QFile::ExeOwner));
         for (const bool icone : {false, true}) {
             BancDialogues banc;
             Fichiers::DefinirRepondeur({});

@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The tray icon: a left click raises the bar, a right click opens its menu. The dialogs: every
-# modal dialog and message box has a fixed frame that the window manager lets close, but not
-# minimise or maximise; a modal dialog minimised all the same comes back at the next click on the
-# bar or on the tray icon, and stays usable; the icon chooser is a row of icons under a caption
-# with no button beside it. Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
+# The tray icon's clicks; the dialogs' fixed frames, a minimised modal dialog brought back by a
+# click, the icon chooser's row. Usage: dialogues.sh BINARY ICON_FILE_WITH_12_ICONS
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
@@ -32,8 +29,7 @@ xdotool key Escape
 etat() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 actif() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 disparu() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-# The window manager lets window $1 ($2) be closed, but neither minimised nor maximised; with $3,
-# Return closes it.
+# Window $1 ($2) may be closed, not minimised nor maximised; with $3, Return closes it.
 cadre_fixe() {
   local w=$1
   attendre eval 'permis=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS); [[ $permis == *_CLOSE* ]]'
