@@ -10,8 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A notification area that writes what it is asked into a journal the test shares; an icon is
-// named by the colour of its pixels.
+// A notification area that journals what it is asked, naming an icon by the colour of its pixels.
 class PlateauTemoin : public PlateauNotification {
 public:
     explicit PlateauTemoin(QStringList &journal) : journal_(journal) {}
@@ -25,7 +24,6 @@ public:
     void TraiterMessagesEnAttente() override {}
     void OuvrirMenu(QMenu *menu, const QPoint &) override {
         journal_.append(u"Menu"_s);
-        // An item that ends the program, and the icon's owner with it.
         delete menu->property("aDetruire").value<QObject *>();
     }
     QRect Geometrie() const override { return {}; }
@@ -101,7 +99,6 @@ private Q_SLOTS:
             if (detruit)
                 delete e.proprietaire;
             QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents();
             QCOMPARE(e.journal.join(u' '),
                      detruit ? u"Ajouter(-,) Supprimer(-,)"_s : u"Ajouter(-,) Modifier(-,)"_s);
         }
@@ -143,13 +140,10 @@ private Q_SLOTS:
         QTRY_VERIFY2(EtatFenetre(barre).contains(sansEntree), qPrintable(EtatFenetre(barre)));
         icone->SetShowApp(true);
         QTRY_VERIFY2(!EtatFenetre(barre).contains(sansEntree), qPrintable(EtatFenetre(barre)));
-
         QMenu menu;
         menu.addAction(u"&Quitter"_s);
         QStringList evenements;
-        QPixmap rouge(22, 22);
-        rouge.fill(Qt::red);
-        icone->SetIcon(QIcon(rouge));
+        icone->SetIcon(unie(Qt::red));
         icone->SetToolTip(QString(70, u'a'));
         QCOMPARE(icone->ToolTip(), QString(62, u'a'));
         icone->OnClick = [&evenements](TTrayIcon *) { evenements.append(u"clic"_s); };
@@ -161,12 +155,10 @@ private Q_SLOTS:
         };
         icone->PopupMenu = &menu;
         icone->SetActive(true);
-
         // The icon has its size at once, and its place once the tray host has embedded it.
         QTRY_VERIFY(!icone->Geometrie().isEmpty() && icone->Geometrie().topLeft() != QPoint(0, 0));
-        // The tray host may still be settling the icon it embedded, and may move it meanwhile: a
-        // click it swallowed is made again where the icon now is, over a second later so that two
-        // never make a double click.
+        // A click the tray host swallowed while settling (and maybe moving) the icon is made again
+        // where the icon now is, over a second later so that two never make a double click.
         QString x, y;
         for (int essai = 0; essai < 8; ++essai) {
             const QPoint centre = icone->Geometrie().center();
@@ -179,7 +171,6 @@ private Q_SLOTS:
         // A click that arrived after its wait ran out may be joined by the next: never a double.
         QVERIFY(!evenements.isEmpty());
         QCOMPARE(evenements.count(u"clic"_s), evenements.size());
-
         // The menu opens modally from the event loop: close it with Escape once it is seen.
         bool menuVu = false;
         QTimer guet;
@@ -195,14 +186,12 @@ private Q_SLOTS:
         QTRY_COMPARE(evenements, QStringList{u"%1 %2,%3 0"_s.arg(int(Qt::RightButton)).arg(x, y)});
         QVERIFY(menuVu);
         guet.stop();
-
         evenements.clear();
         QCOMPARE(Lancer(u"xdotool"_s,
                         {u"click"_s, u"--repeat"_s, u"2"_s, u"--delay"_s, u"80"_s, u"1"_s}),
                  QString());
         QTRY_VERIFY(evenements.contains(u"double"_s));
         QCOMPARE(evenements.first(), u"clic"_s);
-
         icone->SetActive(false);
         QVERIFY(icone->Geometrie().isEmpty());
         delete icone;
