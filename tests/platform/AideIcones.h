@@ -11,9 +11,8 @@ inline QString donneesIcones(const QString &nom) {
     return QStringLiteral(DONNEES_ICONES "/") + nom;
 }
 
-// The pattern at cote x cote (c): columns below c/2 - 1 are a, the others b; rows above c/4 are
-// transparent below column c/4 - 1; with demi, the rows from 3c/4 down are b at half opacity in
-// b's columns. At 32: a below column 15, transparent above row 8 below column 7, half from row 24.
+// At 32 (c): a left of column 15 (c/2 - 1), b right of it; clear where x < 7 and y < 8; with demi,
+// b at half opacity from row 24 (3c/4).
 inline QImage motif(QRgb a, QRgb b, bool demi, int cote = 32) {
     QImage image(cote, cote, QImage::Format_ARGB32);
     for (int y = 0; y < cote; ++y)

@@ -1,7 +1,6 @@
 #!/bin/sh
-# A started program of the tests: writes its working directory and its arguments, each followed by
-# a NUL, into the file named by TRESSOLA_TEMOIN, then exits. Written aside and renamed, so that a
-# reader never sees half of it.
+# A started program of the tests: its working directory and arguments, each ended by a NUL, into
+# $TRESSOLA_TEMOIN; written aside and renamed so that a reader never sees half of it.
 {
   printf '%s\0' "$(pwd)"
   for a in "$@"; do printf '%s\0' "$a"; done

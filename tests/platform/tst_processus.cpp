@@ -120,8 +120,7 @@ private Q_SLOTS:
         QTest::newRow("sans _NET_WM_PID")
             << 2 << QStringList{u"xmessage"_s, u"-title"_s, u"tressola-fenetre"_s, u"x"_s}
             << iconifiee;
-        // A program that hands its work to another process and ends: the window, no longer its
-        // descendant's, carries the startup id it was given.
+        // A program that hands its work on and ends: its window carries the startup id it got.
         QTest::newRow("notification de démarrage")
             << 2 << QStringList{u"sh"_s, u"-c"_s, u"\"$0\" fenetre relais &"_s, moi} << iconifiee;
     }
@@ -134,8 +133,7 @@ private Q_SLOTS:
         const platform::Lance l = platform::lancer(commande.first(), commande.mid(1), affichage);
         QVERIFY(l);
         groupes_.append(l.pid);
-        // Once seen, the state counts as reached: the test's wait reads it more than once, and a
-        // later read may miss it (the search can list the windows of that name in another order).
+        // Once seen, the state counts as reached: a later search may list the windows otherwise.
         bool atteint = false;
         const auto vu = [&] {
             const QString etat = etatDesFenetres();
@@ -174,12 +172,10 @@ private Q_SLOTS:
             bus ? QDBusConnection::connectToBus(adresse_, u"prive"_s)
                 : QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"absent"_s);
         QCOMPARE(connexion.isConnected(), bus);
-
         // The program of a stored command line, spaces and accents in its path.
         const QString programme = QDir::temp().filePath(u"Mon App é/app"_s);
         const QString ligne = vide ? QString() : u"\"%1\" -x"_s.arg(programme);
         platform::reveler(platform::fichierDuProgramme(ProgrammeLigCom(ligne)), connexion, 400ms);
-
         // Shown by the file manager, and the folder not opened besides; else the folder opened.
         const QString uri = u"file://%1/Mon%20App%20%C3%A9/app"_s.arg(QDir::tempPath());
         QTRY_VERIFY(vide || !g.montres.isEmpty() || !ouverts_.isEmpty());
