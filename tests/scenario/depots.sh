@@ -11,17 +11,15 @@ export TRESSOLA_TEMOIN="$rep/temoin.out" tab="$rep/tab"$'\t'"x.txt" oblique="$re
 touch "$rep/Mes documents/lettre.txt" "$tab" "$oblique"
 demarrer '[TRESSOLA]\nPosition=4\nX=300\nY=400\n[MAIN]\n0NomSection=SECTION0\n1LigCom=%s\n1NomSection=SECTION1\nNombre=2\n[SECTION0]\nNombre=2\n[SECTION1]\nNombre=0\n' \
   "$rep/temoin"
-# A drag of ${@:3} released at ($1, $2), by way of $PAR ("x y") if set, Shift held with MAJ=1;
-# what the source was told: $action.
+# A drag of ${@:3} released at ($1, $2), by way of $PAR ("x y") if set, Shift held with MAJ=1.
 deposer() {
-  "$glisseur" 20 20 "${@:3}" > "$rep/action" &
-  pids+=($!)
+  "$glisseur" 20 20 "${@:3}" > "$rep/action" & pids+=($!)
   attendre xdotool search --onlyvisible --name '^glisseur$' >/dev/null || echouer "no drag source"
   [ "${MAJ:-0}" = 1 ] && xdotool keydown shift
   glisser 60 60 ${PAR:-} "$1" "$2"
   [ "${MAJ:-0}" = 1 ] && xdotool keyup shift
   attendre test -s "$rep/action" || echouer "the drag never ended"
-  action=$(cat "$rep/action")
+  action=$(cat "$rep/action") # what the source was told
   kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
 }
 # A message box, neither the bar nor its drawer, closed by Return once it is seen; it is for $1.
@@ -78,4 +76,3 @@ attendre eval '! fenetre Tressola "$autre" >/dev/null'
 deposer 323 $((400 - 93 + 22)) /usr/bin/xmessage
 attendre eval 'section "$ini" SECTION0 | grep -qx "1LigCom=\"/usr/bin/xmessage\""' ||
   echouer "the drawer could not be saved after the refused entry"
-echo "scenario depots: ok"

@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` into a temporary root; the installed binary, run by a user who cannot write
-# there, keeps its board in the user's configuration folder, opens the installed help and writes
-# nothing under the prefix; a board file put beside the installed binary is the one used; a copy
-# in a folder the user cannot write keeps its board in the configuration folder too.
+# `cmake --install` into a temporary root, and the program run from there by a user other than root.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme ""
@@ -21,21 +18,13 @@ done
 desktop-file-validate "$prefixe/share/applications/tressola.desktop" || echouer "menu entry invalid"
 appstreamcli validate --no-net "$prefixe/share/metainfo/tressola.metainfo.xml" >/dev/null ||
   echouer "AppStream metadata invalid"
-# 2. The installed binary, by a user without write access to the prefix. The browser is the edge
-#    of the system: a stand-in notes the address it is given.
+# 2. The installed binary, by a user who cannot write under the prefix, where it writes nothing;
+#    a stand-in browser notes the address it is given.
 mkdir -p "$maison" "$tmp/faux"
-printf '#!/bin/sh\necho "$1" >> "%s/ouvert"\n' "$maison" > "$tmp/faux/xdg-open"
-chmod 755 "$tmp/faux/xdg-open"
-lancer=()
-if [ "$(id -u)" = 0 ]; then
-  chown -R nobody "$maison"
-  lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-else
-  chmod -R a-w "$racine"
-fi
+printf '#!/bin/sh\necho "$1" >> "%s/ouvert"\n' "$maison" | install -m 755 /dev/stdin "$tmp/faux/xdg-open"
+if [ "$(id -u)" = 0 ]; then chown -R nobody "$maison"; else chmod -R a-w "$racine"; fi
 avant=$(find "$racine" -printf '%p %s %T@\n' | sort)
-"${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" PATH="$tmp/faux:$PATH" "$prefixe/bin/tressola" &
-pid=$!
+"${autrui[@]}" env -u XDG_CONFIG_HOME HOME="$maison" PATH="$tmp/faux:$PATH" "$prefixe/bin/tressola" & pid=$!
 barre=$(attendre fenetre Tressola) || echouer "the installed bar never showed"
 attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "no board in ~/.config/tressola/"
 aide() { timeout 2 xdotool windowactivate --sync "$barre"; xdotool key --clearmodifiers F1 sleep 0.3; test -s "$maison/ouvert"; }
@@ -47,9 +36,8 @@ finir $pid "the installed program"
 [ "$(find "$racine" -printf '%p %s %T@\n' | sort)" = "$avant" ] || echouer "something was written under the prefix"
 # 3. Root, who could write into bin/, keeps its board in its own configuration folder too; and a
 #    board file already beside the executable is always the one used.
-[ "$(id -u)" = 0 ] || { echo "scenario installation: ok"; exit 0; }
-XDG_CONFIG_HOME="$tmp/racine-config" "$prefixe/bin/tressola" &
-pid=$!
+[ "$(id -u)" = 0 ] || exit 0
+XDG_CONFIG_HOME="$tmp/racine-config" "$prefixe/bin/tressola" & pid=$!
 attendre test -f "$tmp/racine-config/tressola/TRESSOLA.INI" || echouer "root has no board of its own"
 kill $pid && wait $pid 2>/dev/null
 [ ! -e "$prefixe/bin/TRESSOLA.INI" ] || echouer "root's board went into bin/"
@@ -57,16 +45,12 @@ printf '[TRESSOLA]\nPosition=0\n' > "$prefixe/bin/TRESSOLA.INI"
 # The user may write it there (an administrator's choice); the file is not replaced elsewhere.
 chown nobody "$prefixe/bin" "$prefixe/bin/TRESSOLA.INI"
 rm -rf "$maison/.config"
-"${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$prefixe/bin/tressola" &
-pid=$!
+"${autrui[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$prefixe/bin/tressola" & pid=$!
 attendre fenetre Tressola >/dev/null || echouer "the bar never showed on the board beside it"
 attendre grep -qx '\[SECTION0\]' "$prefixe/bin/TRESSOLA.INI" || echouer "the board beside the binary was not used"
 [ ! -e "$maison/.config/tressola/TRESSOLA.INI" ] || echouer "a second board was made"
-# 4. A copy outside any installation, in a folder the user cannot write, started from one the user
-#    can: its board goes to the user's configuration folder too.
+# 4. A copy in a folder the user cannot write, run from one it can: its board is in ~/.config too.
 kill $pid && wait $pid 2>/dev/null
 mkdir "$tmp/portable" && cp "$prefixe/bin/tressola" "$tmp/portable/" && rm -rf "$maison/.config"
-(cd "$maison" && exec "${lancer[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$tmp/portable/tressola") &
-pid=$!
+(cd "$maison" && exec "${autrui[@]}" env -u XDG_CONFIG_HOME HOME="$maison" "$tmp/portable/tressola") & pid=$!
 attendre test -f "$maison/.config/tressola/TRESSOLA.INI" || echouer "a copy in a closed folder has no board"
-echo "scenario installation: ok"

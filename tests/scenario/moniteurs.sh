@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Monitors GAUCHE 1280 x 800 and DROITE 1024 x 768 at +1280+0, a panel of 24 pixels on top: the
-# bar keeps to DROITE when laid out again, and so does a drawer at its inner edge; unplugging DROITE
-# brings both onto GAUCHE; saved places on a missing monitor or off every monitor start on the
-# nearest one, as "&Revenir à position sauvée" does; none of this writes the board file.
+# Monitors GAUCHE 1280 x 800 and DROITE 1024 x 768 at +1280+0, a panel of 24 pixels on top. A bar
+# off every monitor comes onto the nearest one, and none of this writes the board file.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
@@ -34,7 +32,7 @@ attendre_geometrie "1187 300 93 65" "the bar brought back after a late move"
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 avant=$(ticks) && sleep 1
 [ $(($(ticks) - avant)) -lt 20 ] || echouer "the bar kept a processor busy while idle"
-# Back to the saved place, which is on no monitor now: the same place on GAUCHE.
+# "&Revenir à position sauvée", a place on no monitor now: the same place on GAUCHE.
 xdotool windowmove --sync "$barre" 300 400
 xdotool windowactivate --sync "$barre" key --clearmodifiers ctrl+r
 attendre_geometrie "1187 300 93 65" "back to the saved place"
@@ -44,4 +42,3 @@ demarrer_en 1500 300 0 "1187 300 93 65"
 # DROITE is back, but the saved place lies below it (it is 768 high): pulled up onto it.
 xrandr --setmonitor DROITE 1024/271x768/203+1280+0 none >/dev/null
 demarrer_en 1500 780 0 "1500 703 93 65"
-echo "scenario moniteurs: ok"

@@ -2,25 +2,19 @@
 shopt -s extglob
 echouer() { echo "ÉCHEC: $*" >&2; capturer "echec-${0##*/}"; exit 1; }
 # Waits (at most 10 s) until the command "$@" succeeds.
-attendre() {
-  for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-# A copy of the program $1 (if given) in a folder $rep (the new $tmp, or its subfolder $2), with
-# its board file $ini; $pid and $pids are stopped and $tmp removed when the script ends.
+attendre() { for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+# Copies program $1 (if any) into $rep ($tmp or $tmp/$2), board $ini; $pid, $pids, $tmp go at exit.
 copier_programme() {
   tmp=$(mktemp -d) pid="" pids=()
   rep="$tmp${2:+/$2}" ini="$tmp${2:+/$2}/TRESSOLA.INI"
   trap 'kill $pid "${pids[@]}" 2>/dev/null; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
   chmod 755 "$tmp" && mkdir -p "$rep" && { [ -z "$1" ] || cp "$1" "$rep/tressola"; }
 }
-# Starts the copy as $pid on a board file written by printf from "$@" (none: the file as it is),
-# and waits for its window, $barre.
+# Starts the copy as $pid on a board printed from "$@" (none: the file as it is); its window: $barre.
 demarrer() {
   # shellcheck disable=SC2059 # the format is the caller's
   [ $# = 0 ] || printf "$@" > "$ini"
-  "$rep/tressola" &
-  pid=$!
+  "$rep/tressola" & pid=$!
   barre=$(attendre fenetre Tressola) || echouer "the bar never showed"
 }
 # Waits for process $1, a child of this shell, to end (at most 10 s) with exit code 0; $2 names it.
@@ -74,13 +68,13 @@ cliquer() { xdotool mousemove "$1" "$2" sleep 0.05 click --delay 1 "${3:-1}"; }
 glisser() {
   xdotool mousemove "$1" "$2" sleep 0.1 mousedown 1 sleep 0.15
   while [ $# -ge 4 ]; do
-    for i in 1 2 3 4 5; do
-      xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03
-    done
+    for i in 1 2 3 4 5; do xdotool mousemove $(($1 + ($3 - $1) * i / 5)) $(($2 + ($4 - $2) * i / 5)) sleep 0.03; done
     shift 2
   done
   xdotool sleep 0.1 mouseup 1
 }
+# Prefix of a command run by a user other than root: nobody, when the scenario runs as root.
+autrui=() && [ "$(id -u)" != 0 ] || autrui=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 # A section of an INI file, from its header to the next one.
 section() { awk -v s="[$2]" '$0 == s {on=1; next} /^\[/ {on=0} on' "$1"; }
 # A screenshot of the whole display into $TRESSOLA_CAPTURES, when it is set (and at a failure).

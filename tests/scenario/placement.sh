@@ -10,4 +10,3 @@ sleep 0.3 # the window manager may still be placing it: it must not move it
 [ "$(geometrie "$barre")" = "$3" ] || echouer "bar at $(geometrie "$barre"), not $3"
 [ $# = 3 ] || { cliquer "$4" "$5" && attendre_geometrie "$6" "the drawer"; }
 capturer "placement-${3// /-}"
-echo "scenario placement: ok"

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# First start of the real program in an empty directory, then closing it; then a start in a
-# directory whose board file cannot be written, and one whose board file cannot be read.
+# First start of the real program in an empty directory; then on boards it cannot write or read.
 set -u
 . "$(dirname "$0")/outils.sh"
 copier_programme "$1"
@@ -17,11 +16,8 @@ finir $pid "the program"
 section "$ini" MAIN | grep -qx '0NomSection=SECTION0' || echouer "MAIN does not name SECTION0"
 # A start, by a user other than root, on a board that cannot be written (3) or read (4): a message
 # box, whose size goes into $taille, shows before the bar; Return closes it, then the bar shows.
-lancer=(env)
-[ "$(id -u)" = 0 ] && lancer=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent)
 message_puis_barre() {
-  "${lancer[@]}" XDG_CONFIG_HOME=/nonexistent "$rep/tressola" &
-  pid=$!
+  "${autrui[@]}" env HOME=/nonexistent XDG_CONFIG_HOME=/nonexistent "$rep/tressola" & pid=$!
   boite=$(attendre fenetre Tressola) || echouer "nothing showed on a board that $1"
   taille=$(geometrie "$boite" | cut -d' ' -f3-)
   [ "$taille" != "46 65" ] || echouer "the bar showed, but no error message on a board that $1"
@@ -38,7 +34,7 @@ message_puis_barre "cannot-be-written"
 kill $pid && wait $pid 2>/dev/null
 # 4. The message is not the one of step 3 (the box differs), and neither the start nor quitting,
 #    which says that the board was not saved, writes over it.
-taille_ecriture=$taille
+taille_ecriture=$taille && chmod u+w "$rep" "$ini"
 printf '[TRESSOLA]\nPosition=0\n[MAIN]\n0LigCom=/bin/true\nNombre=1\n' > "$ini"
 chmod 600 "$ini" && { [ "$(id -u)" = 0 ] || chmod 000 "$ini"; }
 avant=$(stat -c '%i %s %Y %a' "$ini")
@@ -49,4 +45,3 @@ boite=$(attendre fenetre Tressola '!(* * 46 65)') || echouer "quitting did not s
 xdotool windowactivate --sync "$boite" key --clearmodifiers Return
 finir $pid "the program"
 [ "$(stat -c '%i %s %Y %a' "$ini")" = "$avant" ] || echouer "the unreadable board changed"
-echo "scenario premier-demarrage: ok"

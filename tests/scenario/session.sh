@@ -13,8 +13,7 @@ demarrer
 # The last item of the bar menu, by its accelerator, once F10 has opened the menu.
 ouvrir_menu() {
   xdotool windowactivate --sync "$barre" key --clearmodifiers F10 2>/dev/null
-  for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant" ] && return 0; sleep 0.1; done
-  return 1
+  for _ in $(seq 1 20); do [ "$(fenetres)" -gt "$avant" ] && return 0; sleep 0.1; done; return 1
 }
 basculer() {
   avant=$(fenetres)
@@ -37,12 +36,10 @@ for a_la_main in true rm "sed -i \$aHidden=true"; do
   attendre test ! -e "$entree" || echouer "unchecking left the entry"
 done
 # 2. After a crash that left its socket behind, the bar starts again. A second start on the same
-#    board brings the running bar forward, minimised or behind another window, unmoved, and ends
-#    with 0 without writing anything.
+#    board brings the bar, minimised or behind another window, forward unmoved, and ends with 0.
 kill -9 $pid && wait $pid 2>/dev/null
 demarrer
-xmessage -geometry +600+300 devant &
-pids+=($!)
+xmessage -geometry +600+300 devant & pids+=($!)
 devant=$(attendre fenetre xmessage) || echouer "no other window"
 geo=$(geometrie "$barre") avant=$(ls -l --time-style=full-iso "$rep"; md5sum "$ini")
 for cacher in "windowminimize --sync $barre" "windowactivate --sync $devant"; do
@@ -58,8 +55,7 @@ kill "${pids[-1]}"
 #    stands in its way), so checking the item reports the failed write.
 mkdir "$tmp/autre" && cp "$rep/tressola" "$tmp/autre/tressola" && touch "$tmp/fichier"
 # Without a runtime folder, it listens in the temporary folder, under a name with the user's.
-env -u XDG_RUNTIME_DIR TMPDIR="$tmp" XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" &
-pids+=($!)
+env -u XDG_RUNTIME_DIR TMPDIR="$tmp" XDG_CONFIG_HOME="$tmp/fichier" "$tmp/autre/tressola" & pids+=($!)
 barres() { xdotool search --onlyvisible --name '^Tressola$' | while read -r i; do geometrie "$i"; done; }
 attendre test -f "$tmp/autre/TRESSOLA.INI" && attendre eval '[ "$(barres | grep -c " 46 65$")" = 2 ]' ||
   echouer "the two bars do not show side by side: $(barres)"
@@ -73,8 +69,6 @@ attendre fenetre Tressola '!(* * 46 65)' "${pids[-1]}" >/dev/null ||
 # 4. A platform the user chose is kept: offscreen, a copy shows nothing on the display, even when
 #    a second start brings its bar forward.
 mkdir "$tmp/hors" && cp "$rep/tressola" "$tmp/hors/tressola"
-QT_QPA_PLATFORM=offscreen "$tmp/hors/tressola" &
-pids+=($!)
+QT_QPA_PLATFORM=offscreen "$tmp/hors/tressola" & pids+=($!)
 attendre test -f "$tmp/hors/TRESSOLA.INI" && "$tmp/hors/tressola" || echouer "no offscreen copy"
 [ -z "$(xdotool search --pid "${pids[-1]}")" ] || echouer "the offscreen copy has windows on the display"
-echo "scenario session: ok"

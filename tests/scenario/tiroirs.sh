@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Drawers with the real program and real clicks: a click on a strip opens the drawer exactly
-# against it, a second one hides it, and open and hidden drawers follow the main bar when it moves.
+# Drawers under real clicks: opened exactly against their strip, hidden, following the moved bar.
 # Usage: tiroirs.sh BINARY ORIENTATION
 set -u
 . "$(dirname "$0")/outils.sh"
@@ -33,8 +32,7 @@ for t in "$(place_tiroir 0 2 200 400)" "$(place_tiroir 1 1 200 400)"; do
   xprop -id "$id" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$barre")\$" ||
     echouer "drawer at $t: $(xprop -id "$id" WM_TRANSIENT_FOR), main bar $(printf '0x%x' "$barre")"
 done
-cliquer $(bande 1 200 400) # hidden now
-sleep 0.3
+cliquer $(bande 1 200 400) && sleep 0.3 # hidden now
 fenetre Tressola "$(place_tiroir 1 1 200 400)" >/dev/null && echouer "drawer 1 did not hide"
 xdotool windowmove --sync "$barre" 500 300
 attendre_geometrie "$(place_tiroir 0 2 500 300)" "the open drawer followed the bar"
@@ -46,8 +44,7 @@ if [ "$o" = 0 ]; then glisser 546 340 576 320; else glisser 520 346 550 326; fi
 attendre_geometrie "$(place_tiroir 0 2 530 280)" "the open drawer followed the dragged bar"
 [ "$(geometrie "$barre" | cut -d' ' -f1-2)" = "530 280" ] || echouer "the dragged bar is at $(geometrie "$barre")"
 # Hints of a button and of a strip show while another program is the active window.
-xmessage -geometry +900+100 autre &
-pids+=($!)
+xmessage -geometry +900+100 autre & pids+=($!)
 autre=$(attendre fenetre xmessage) || echouer "no other window"
 for point in "553 $([ "$o" = 0 ] && echo 322 || echo 303)" "$(bande 1 530 280)"; do
   xdotool windowactivate --sync "$autre" mousemove 10 700
@@ -56,4 +53,3 @@ for point in "553 $([ "$o" = 0 ] && echo 322 || echo 303)" "$(bande 1 530 280)";
   attendre infobulle || echouer "no hint at $point while another window is active"
   capturer "infobulle-$o-${point% *}"
 done
-echo "scenario tiroirs $o: ok"
