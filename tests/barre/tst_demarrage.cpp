@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QStyle>
-#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -39,7 +38,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!barre->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
-    // Each slot as command|drawer section|icon, whatever MAIN's count says. These boards have no
+    // Each slot as command|drawer section|icon (damaged counts: tst_tiroirs). These boards have no
     // settings: the bar takes the top left corner, and none are written.
     void boutonsLus_data() {
         QTest::addColumn<QByteArray>("tableau");
@@ -48,17 +47,11 @@ private Q_SLOTS:
         for (int i = 0; i < 12; ++i)
             douze.append(u"prog%1|SECTION%1|-1"_qs.arg(i));
         QTest::newRow("douze") << tableauDe(12) << douze;
-        // A damaged count: the buttons whose keys are there, never fewer, never more.
-        QTest::newRow("nombre négatif")
-            << QByteArray("[MAIN]\n0LigCom=a\n0NomSection=SECTION0\n3Icon=2\nNombre=-1\n")
-            << QStringList{u"a|SECTION0|-1"_qs, u"||2"_qs};
         // Read as any key is: any case, the first of a name, blanks and quotes off, Windows-1252.
         QTest::newRow("clés en vrac")
             << QByteArray("[MAIN]\n 0ligcom = 'caf\xE9' \n0LigCom=b\n00Icon=5\n0ICON=\"3\"\n"
                           "0nomsection=SECTION0\nNombre=1\n")
             << QStringList{u"café|SECTION0|3"_qs};
-        QTest::newRow("une clé d'indice haut")
-            << QByteArray("[MAIN]\n1500Hint=x\nNombre=2000000000\n") << QStringList{u"||-1"_qs};
         // A slot never shares a section nor names MAIN or TRESSOLA: a fresh one, written to MAIN.
         QTest::newRow("sections partagées")
             << QByteArray("[MAIN]\n0NomSection=main\n1NomSection=SECTION1\n2NomSection=section1\n"
@@ -121,20 +114,6 @@ private Q_SLOTS:
         QVERIFY(banc->messages.isEmpty());
     }
 
-    // A board that is no regular file: the start neither hangs nor reads it, says so, and shows
-    // the bar's slot from memory, which can be closed.
-    void tableauIllisible() {
-        QCOMPARE(mkfifo(QFile::encodeName(banc->tableau()).constData(), 0644), 0);
-        TBarreDlg *barre = banc->demarrer();
-        const QString message =
-            u"Impossible de lire le fichier %1 (ce n'est pas un fichier ordinaire). Il est laissé "
-            "tel quel : les changements ne seront pas enregistrés."_qs.arg(banc->tableau());
-        QCOMPARE(banc->messages, QStringList{message});
-        QVERIFY(barre->isVisible());
-        QCOMPARE(Longueur(barre->Liste), 1);
-        barre->close();
-    }
-
     // A glyph: blank without an icon number, the question mark when the file lacks the icon, else
     // the icon; at QT_SCALE_FACTOR=2, two device pixels per pixel from the pictures for that size.
     void glyphes_data() {
@@ -150,8 +129,7 @@ private Q_SLOTS:
         QTest::newRow("sans numero") << 1 << dll << -1 << QImage();
         QTest::newRow("fichier absent") << 1 << u"/nulle/part/absent.exe"_qs << 0 << question;
         QTest::newRow("bibliotheque") << 1 << dll << 1 << motif(0x0A0B0C, 0xC0B0A0, true);
-        // The icon of index 8 holds pictures of 16, 64 and 48 pixels; the one of 48 makes its
-        // glyph at one device pixel per pixel.
+        // Icon 8 holds pictures of 16, 64 and 48 pixels; the 48 one makes the glyph at 1:1.
         QTest::newRow("2x, bibliotheque, image de 64")
             << 2 << dll << 8 << motif(0x333333, 0x444444, true, 64);
         QImage trait(64, 64, QImage::Format_ARGB32);
@@ -196,12 +174,10 @@ private Q_SLOTS:
         const QImage fleche =
             barre->ListeTiroirs->Bouton->icon().pixmap(QSize(14, 10), 2).toImage();
         QCOMPARE(fleche.size(), QSize(28, 20));
-        for (const auto &[x, y, noir] : {std::tuple{12, 6, true},
-                                         {13, 7, true},
-                                         {11, 6, false},
-                                         {14, 7, false},
-                                         {12, 5, false}})
-            QCOMPARE(fleche.pixel(x, y) == qRgb(0, 0, 0), noir);
+        for (const QPoint p : {QPoint(12, 6), QPoint(13, 7)})
+            QCOMPARE(fleche.pixel(p), qRgb(0, 0, 0));
+        for (const QPoint p : {QPoint(11, 6), QPoint(14, 7), QPoint(12, 5)})
+            QCOMPARE(fleche.pixel(p), qRgb(255, 255, 255));
     }
 };
 

@@ -15,7 +15,6 @@ const QByteArray Tableau = "[TRESSOLA]\nPosition=0\n"
                            "0Name=/bin/tiroir\n0Lancement=2\n1LigCom=y\nNombre=2\n"
                            "[SECTION1]\nNombre=0\n";
 
-// The main bar's command lines, and its strips' sections, in list order.
 QStringList commandes(TBarreDlg *barre) {
     QStringList l;
     PourChaque(barre->Liste, [&](TBoutonAppli *r) { l.append(r->LigCom); });
@@ -176,12 +175,8 @@ private Q_SLOTS:
         TBoutonAppli *r = barre->Liste->Suivant;
         r->Bouton->setFocus();
         const QByteArray avant = banc->lire();
-        const QStringList saisis{u"\"/opt/Mon App/app\" -x"_qs,
-                                 u"/opt/"_qs,
-                                 u"Mon app"_qs,
-                                 u"/opt/app.ico"_qs,
-                                 u"3"_qs,
-                                 u"2"_qs};
+        const QStringList saisis =
+            u"\"/opt/Mon App/app\" -x|/opt/|Mon app|/opt/app.ico|3|2"_qs.split(u'|');
         for (bool ok : {false, true}) {
             quandModal([&](QWidget *modal) {
                 auto *d = qobject_cast<TConfigDlg *>(modal);

@@ -2,8 +2,7 @@
 
 #include <QDir>
 
-// Launching from buttons with a real program of the tests, which records its working directory
-// and its arguments.
+// Launching from buttons a program of the tests that records its working directory and arguments.
 class TestLancement : public QObject {
     Q_OBJECT
 
@@ -30,16 +29,18 @@ private Q_SLOTS:
     // Each test starts on a bar of one button that starts the program, focused.
     void init() {
         QDir::setCurrent(depart_);
-        barre = banc.emplace().demarrer("[MAIN]\n0LigCom=" + programme_.toUtf8() + "\nNombre=1\n");
+        barre = banc.emplace().demarrer("[MAIN]\n0LigCom=\"" + programme_.toUtf8() +
+                                        "\" \"a b\" '$HOME' `id` ;ls\nNombre=1\n");
         barre->Liste->Bouton->setFocus();
     }
     void cleanup() { banc.reset(); }
 
-    // A plain click on a button is a drag released where it started: a launch. With Shift or
-    // Ctrl the press only focuses the button.
+    // A plain click on a button is a drag released where it started: a launch, its arguments as
+    // they are with no shell between. With Shift or Ctrl the press only focuses the button.
     void clicSurUnBouton() {
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton);
-        QCOMPARE(lireTemoin(temoin_).size(), 1);
+        QCOMPARE(lireTemoin(temoin_),
+                 (QStringList{depart_, u"a b"_qs, u"'$HOME'"_qs, u"`id`"_qs, u";ls"_qs}));
         QTest::mouseClick(barre->Liste->Bouton, Qt::LeftButton, Qt::ShiftModifier);
         QVERIFY(lireTemoin(temoin_, 500).isEmpty());
     }

@@ -138,8 +138,7 @@ private Q_SLOTS:
         r(3, u"Choix de l'icône pour l'application"_s, {0, 0, 187, 103}, g);
     }
 
-    // The system's own questions, when no test answers them: Enter says yes, Escape no. Plain
-    // messages and Enter on a yes-or-no question are seen by the scenarios.
+    // The system's own questions, when no test answers them: Enter says yes, Escape no.
     void boites() {
         Messages::DefinirRepondeur({});
         const std::pair<bool, Qt::Key> cas[] = {
@@ -318,8 +317,8 @@ private Q_SLOTS:
         }
     }
 
-    // Shown first centred on the 800 x 800 screen with «&Normale» chosen, and where it was left
-    // afterwards; the keyboard goes through the controls in their order.
+    // Shown first centred on the 800 x 800 screen, and where it was left afterwards; the keyboard
+    // goes through the controls in their order, «&Normale» chosen.
     void ordreDesTabulations() {
         BancDialogues banc;
         TConfigDlg &d = *banc.dlg;
@@ -328,7 +327,6 @@ private Q_SLOTS:
                                        d.Executable,    d.Parcourir2, d.Numero,       d.Choisir,
                                        d.SauverBMP,     d.OKBtn,      d.HelpBtn,      d.EffacerBtn,
                                        normale,         d.CancelBtn,  d.LigneCommande};
-        QCOMPARE(d.RadioGroup->ItemIndex(), 0);
         QList<QWidget *> ordre;
         QList<QPoint> places;
         const auto parcourir = [&](QWidget *) {

@@ -9,8 +9,7 @@ using namespace Qt::StringLiterals;
 static const QString Windows = SeparateursWindows.toString();
 static const QString Posix = SeparateursPosix.toString();
 
-// The drop, dialog and launch tests see plain paths, quoted, empty and shell-looking arguments
-// and buttons filled from desktop entries; these are the other cases.
+// The cases of paths and command lines that the drop, dialog and launch tests do not see.
 class TestReglesChemin : public QObject {
     Q_OBJECT
 
@@ -20,8 +19,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("separateurs");
         QTest::addColumn<QString>("parties"); // directory|name|extension
         QTest::newRow("vide") << QString() << Windows << u"||"_s;
-        QTest::newRow("windows") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows
-                                 << uR"(C:\WINDOWS\|NOTEPAD.EXE|.EXE)"_s;
         QTest::newRow("deux-points separe") << u"C:NOTE.TXT"_s << Windows << u"C:|NOTE.TXT|.TXT"_s;
         QTest::newRow("dernier point seul")
             << uR"(C:\A.B.EXE)"_s << Windows << uR"(C:\|A.B.EXE|.EXE)"_s;
@@ -54,8 +51,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("separateurs");
         QTest::addColumn<QString>("attendu"); // directory|name
         QTest::newRow("vide") << QString() << Posix << u"|"_s;
-        QTest::newRow("notepad") << uR"(C:\WINDOWS\NOTEPAD.EXE)"_s << Windows
-                                 << uR"(C:\WINDOWS\|Notepad)"_s;
         QTest::newRow("sans guillemets, separateur final")
             << uR"(C:\DOCS\)"_s << Windows << uR"(C:\DOCS\|)"_s;
         QTest::newRow("option sans separateur")

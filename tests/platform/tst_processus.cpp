@@ -2,14 +2,12 @@
 #include "platform/Navigateur.h"
 #include "platform/Processus.h"
 #include "platform/Revelateur.h"
-#include "support/Fichiers.h"
 
 #include <QDBusConnection>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -47,12 +45,10 @@ public Q_SLOTS:
     void ShowItems(const QStringList &adresses, const QString &) { montres.append(adresses); }
 };
 
-// Launches (temoin.sh records where it ran and what it got), the state of their windows, reveals.
+// Launched programs' windows, and reveals; the launch itself: tests/barre, the drop scenario.
 class TestProcessus : public QObject {
     Q_OBJECT
 
-    QTemporaryDir rep_;
-    QString temoin_;
     QList<qint64> groupes_; // of the programs started, each in a session of its own
     QProcess busPrive_;
     QString adresse_;
@@ -60,12 +56,6 @@ class TestProcessus : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        temoin_ = rep_.filePath(u"temoin.out"_s);
-        qputenv("TRESSOLA_TEMOIN", temoin_.toUtf8());
-        QVERIFY(QDir(rep_.path()).mkdir(u"bin"_s));
-        QVERIFY(QFile::copy(QStringLiteral(TEMOIN_SH), rep_.filePath(u"bin/temoin-tressola"_s)));
-        qputenv("PATH", QFile::encodeName(rep_.filePath(u"bin"_s)) + ':' + qgetenv("PATH"));
-
         busPrive_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
         QVERIFY(busPrive_.waitForStarted());
         QTRY_VERIFY(busPrive_.canReadLine());
@@ -88,15 +78,6 @@ private Q_SLOTS:
         QDBusConnection::disconnectFromBus(u"prive"_s);
         busPrive_.terminate();
         busPrive_.waitForFinished();
-    }
-
-    // Arguments as they are, with no shell between; the program found through PATH, started in
-    // the current directory. A path with spaces is launched from the bar's buttons (tests/barre).
-    void lancement() {
-        QDir::setCurrent(rep_.path());
-        const QStringList arguments{u"a b"_s, QString(), u"'$HOME'"_s, u"`id`"_s, u";ls"_s};
-        QVERIFY(platform::lancer(u"temoin-tressola"_s, arguments, 5));
-        QCOMPARE(lireTemoin(temoin_), QStringList{QDir(rep_.path()).canonicalPath()} + arguments);
     }
 
     void aucunZombie() {

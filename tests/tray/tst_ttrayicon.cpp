@@ -67,8 +67,7 @@ QString EtatFenetre(const QWidget &fenetre) {
 
 } // namespace
 
-// The tray icon on the real notification area of the test display (Xvfb, openbox and trayer),
-// clicked with xdotool; against a recording one for what the real one does not show.
+// On the test display's real tray host, clicked with xdotool; else on a recording area.
 class TestTTrayIcon : public QObject {
     Q_OBJECT
 
