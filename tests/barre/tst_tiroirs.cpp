@@ -263,12 +263,14 @@ private Q_SLOTS:
                                                 u"&Mode déplacer Ctrl+M (grisé)"_qs + fin);
         taper(barre->Bidon, Qt::CTRL | Qt::Key_M);
         QVERIFY(!barre->Modedeplacer->isChecked());
-        // The one place checked is the board's Position; 5 names none.
+        // The one place checked is the board's Position (5: none), the arrangement its Orientation.
         const QStringList places{u"En haut à gauche"_qs, u"En bas à gauche"_qs,
                                  u"En bas à droite"_qs, u"En bas au milieu"_qs, u"&Quelconque"_qs};
         for (int position = 0; position <= 5; ++position) {
             G.Position = quint8(position);
+            G.Orientation = quint8(position % 2);
             ouvert->PopupMenuPopup();
+            QCOMPARE(lignes(ouvert->Arra0).count(u"[x] &Vertical"_qs), position % 2);
             const QString vu = lignes(ouvert->Posi0);
             QCOMPARE(vu.count(u"[x]"_qs), int(position < 5));
             QVERIFY(position == 5 || vu.contains(u"[x] "_qs + places[position]));

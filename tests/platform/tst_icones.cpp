@@ -225,7 +225,7 @@ private Q_SLOTS:
         QTest::newRow("une image illisible est passée") << QList<A>{A(), e(16, 4), A()} << 32 << 1;
         QTest::newRow("aucune") << QList<A>{A(), A()} << 32 << -1;
         QTest::newRow("pas carrée: plus petite d'un côté")
-            << QList<A>{A(ApercuEntree{64, 16, 32, false}), e(48, 4)} << 32 << 1;
+            << QList<A>{A(ApercuEntree{32, 16, 32, false}), e(48, 4)} << 32 << 1;
         // Twice as many device pixels; an exact 64 is the glyph test's at 2x (tests/barre).
         QTest::newRow("2x: la plus petite des grandes, la plus profonde")
             << QList<A>{e(32, 32), e(256, 32), e(128, 8), e(128, 32)} << 64 << 3;

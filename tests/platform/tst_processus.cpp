@@ -16,7 +16,6 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-// Ended children not collected yet.
 static int zombies() {
     QProcess ps;
     ps.start(u"ps"_s, {u"-o"_s, u"stat="_s, u"--ppid"_s,

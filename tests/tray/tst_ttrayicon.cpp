@@ -53,7 +53,6 @@ QIcon unie(Qt::GlobalColor couleur) {
     return QIcon(p);
 }
 
-// A tool of the test display: its output, or "echec".
 QString Lancer(const QString &programme, const QStringList &arguments) {
     QProcess p;
     p.start(programme, arguments);
