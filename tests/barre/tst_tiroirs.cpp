@@ -130,7 +130,7 @@ private Q_SLOTS:
     void nombresAbimes_data() {
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<int>("boutons");
-        QTest::newRow("énorme, sans bouton") << QByteArray("Nombre=2000000000\n") << 0;
+        QTest::newRow("sans bouton") << QByteArray("Nombre=2000000000\n1000000000Hint=x\n") << 0;
         QTest::newRow("négatif") << QByteArray("0LigCom=a\n3Hint=b\nNombre=-4\n") << 2;
         QTest::newRow("une clé d'indice haut")
             << QByteArray("1500Hint=x\nNombre=2000000000\n") << 1;
